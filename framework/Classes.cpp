@@ -1,0 +1,250 @@
+#include "Classes.h"
+
+#include "TypInfo.h"
+
+#include <algorithm>
+
+static TPropTable PersistentProps()
+{
+    return {};
+}
+Z_DEFINE_CLASS(TPersistent, TObject, PersistentProps)
+
+void TPersistent::Assign(TPersistent *source)
+{
+    if (source) {
+        source->AssignTo(this);
+        return;
+    }
+    AssignError(nullptr);
+}
+
+void TPersistent::AssignTo(TPersistent *dest)
+{
+    dest->AssignError(this);
+}
+
+void TPersistent::AssignError(TPersistent *source)
+{
+    const QString sourceName = source ? source->ClassName() : QStringLiteral("nil");
+    throw EConvertError(
+        FormatMessage(QStringLiteral("Cannot assign a %s to a %s"), {sourceName, ClassName()}));
+}
+
+static TPropTable ComponentProps()
+{
+    return {
+        Prop<TComponent>("Name", TypeInfoString(), &TComponent::Name, &TComponent::SetName),
+        Prop<TComponent>("Tag", TypeInfoInteger(), &TComponent::Tag, &TComponent::SetTag, 0),
+    };
+}
+Z_DEFINE_CLASS(TComponent, TPersistent, ComponentProps)
+
+TComponent::TComponent(TComponent *owner)
+{
+    if (owner)
+        owner->InsertComponent(this);
+}
+
+TComponent::~TComponent()
+{
+    Destroying();
+    // Tell everyone who refers to this component, so that no reference dangles.
+    while (!m_freeNotifies.empty()) {
+        TComponent *other = m_freeNotifies.back();
+        m_freeNotifies.pop_back();
+        auto &theirs = other->m_freeNotifies;
+        theirs.erase(std::remove(theirs.begin(), theirs.end(), this), theirs.end());
+        other->Notification(this, opRemove);
+    }
+    DestroyComponents();
+    if (m_owner)
+        m_owner->RemoveComponent(this);
+}
+
+int TComponent::ComponentIndex() const
+{
+    if (!m_owner)
+        return -1;
+    const auto &list = m_owner->m_components;
+    const auto it = std::find(list.begin(), list.end(), this);
+    return it == list.end() ? -1 : int(it - list.begin());
+}
+
+TComponent *TComponent::FindComponent(const QString &name) const
+{
+    if (name.isEmpty())
+        return nullptr;
+    for (TComponent *c : m_components) {
+        if (c->m_name.compare(name, Qt::CaseInsensitive) == 0)
+            return c;
+    }
+    return nullptr;
+}
+
+void TComponent::InsertComponent(TComponent *component)
+{
+    if (component->m_owner == this)
+        return;
+    ValidateInsert(component);
+    ValidateRename(component, QString(), component->m_name);
+    if (component->m_owner)
+        component->m_owner->RemoveComponent(component);
+    m_components.push_back(component);
+    component->SetOwnerField(this);
+    if (Designing())
+        component->SetDesigning(true);
+    Notification(component, opInsert);
+}
+
+void TComponent::RemoveComponent(TComponent *component)
+{
+    const auto it = std::find(m_components.begin(), m_components.end(), component);
+    if (it == m_components.end())
+        return;
+    Notification(component, opRemove);
+    // Notification may have run code that changed the list; look the component up again.
+    m_components.erase(std::remove(m_components.begin(), m_components.end(), component),
+                       m_components.end());
+    component->SetOwnerField(nullptr);
+}
+
+void TComponent::DestroyComponents()
+{
+    while (!m_components.empty()) {
+        TComponent *last = m_components.back();
+        RemoveComponent(last);
+        delete last;
+    }
+}
+
+void TComponent::SetDesigning(bool designing, bool setChildren)
+{
+    if (designing)
+        m_state |= csDesigning;
+    else
+        m_state &= ~quint32(csDesigning);
+    if (setChildren) {
+        for (TComponent *c : m_components)
+            c->SetDesigning(designing, true);
+    }
+}
+
+void TComponent::FreeNotification(TComponent *component)
+{
+    if (!component || component == this)
+        return;
+    if (std::find(m_freeNotifies.begin(), m_freeNotifies.end(), component) == m_freeNotifies.end())
+        m_freeNotifies.push_back(component);
+    auto &theirs = component->m_freeNotifies;
+    if (std::find(theirs.begin(), theirs.end(), this) == theirs.end())
+        theirs.push_back(this);
+}
+
+void TComponent::RemoveFreeNotification(TComponent *component)
+{
+    if (!component)
+        return;
+    m_freeNotifies.erase(std::remove(m_freeNotifies.begin(), m_freeNotifies.end(), component),
+                         m_freeNotifies.end());
+    auto &theirs = component->m_freeNotifies;
+    theirs.erase(std::remove(theirs.begin(), theirs.end(), this), theirs.end());
+}
+
+void TComponent::Notification(TComponent *component, TOperation operation)
+{
+    if (operation == opRemove && component)
+        RemoveFreeNotification(component);
+    // Copy: a notified component may free or move others.
+    const std::vector<TComponent *> owned = m_components;
+    for (TComponent *c : owned) {
+        if (std::find(m_components.begin(), m_components.end(), c) != m_components.end())
+            c->Notification(component, operation);
+    }
+}
+
+void TComponent::SetName(const QString &name)
+{
+    if (name == m_name)
+        return;
+    if (!name.isEmpty() && !IsValidIdent(name))
+        throw EComponentError(
+            FormatMessage(QStringLiteral("'%s' is not a valid component name"), {name}));
+    if (m_owner)
+        m_owner->ValidateRename(this, m_name, name);
+    else
+        ValidateRename(nullptr, m_name, name);
+    m_name = name;
+}
+
+void TComponent::ValidateRename(TComponent *component, const QString &currentName,
+                                const QString &newName)
+{
+    if (component && currentName.compare(newName, Qt::CaseInsensitive) != 0) {
+        TComponent *other = FindComponent(newName);
+        if (other && other != component)
+            throw EComponentError(FormatMessage(
+                QStringLiteral("A component named %s already exists"), {newName}));
+    }
+}
+
+bool IsValidIdent(const QString &name)
+{
+    if (name.isEmpty())
+        return false;
+    auto isAlpha = [](QChar c) {
+        return (c >= QLatin1Char('A') && c <= QLatin1Char('Z'))
+               || (c >= QLatin1Char('a') && c <= QLatin1Char('z')) || c == QLatin1Char('_');
+    };
+    if (!isAlpha(name.at(0)))
+        return false;
+    for (QChar c : name) {
+        if (!isAlpha(c) && !(c >= QLatin1Char('0') && c <= QLatin1Char('9')))
+            return false;
+    }
+    return true;
+}
+
+namespace {
+std::vector<TClass> &ClassRegistry()
+{
+    static std::vector<TClass> registry;
+    return registry;
+}
+} // namespace
+
+void RegisterClass(TClass cls)
+{
+    if (!cls || GetClass(cls->ClassName()))
+        return;
+    ClassRegistry().push_back(cls);
+}
+
+void RegisterClasses(std::initializer_list<TClass> classes)
+{
+    for (TClass c : classes)
+        RegisterClass(c);
+}
+
+void UnRegisterClass(TClass cls)
+{
+    auto &r = ClassRegistry();
+    r.erase(std::remove(r.begin(), r.end(), cls), r.end());
+}
+
+TClass GetClass(const QString &name)
+{
+    for (TClass c : ClassRegistry()) {
+        if (c->ClassName().compare(name, Qt::CaseInsensitive) == 0)
+            return c;
+    }
+    return nullptr;
+}
+
+TClass FindClass(const QString &name)
+{
+    TClass cls = GetClass(name);
+    if (!cls)
+        throw EClassNotFound(FormatMessage(QStringLiteral("Class %s not found"), {name}));
+    return cls;
+}

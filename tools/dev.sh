@@ -1,0 +1,51 @@
+#!/usr/bin/env bash
+# Sets up a Debian 12 machine for the designer, builds it, then starts it ("run") or runs the
+# whole test suite under AddressSanitizer and UndefinedBehaviorSanitizer ("test").
+# Idempotent: installed packages and up-to-date builds are left as they are.
+set -euo pipefail
+
+mode=${1:-run}
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+
+packages=(g++ cmake ninja-build qt6-base-dev libqscintilla2-qt6-dev
+          fonts-dejavu-core fonts-liberation xvfb xauth xdotool imagemagick)
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+    if [ "$(id -u)" -eq 0 ]; then
+        export DEBIAN_FRONTEND=noninteractive
+        apt-get update -qq
+        apt-get install -y -qq --no-install-recommends "${missing[@]}"
+    else
+        echo "Missing packages. Install them first with:"
+        echo "sudo apt-get install -y --no-install-recommends ${missing[*]}"
+        exit 1
+    fi
+fi
+
+configure_and_build() { # build-dir, cmake options...
+    local dir=$1; shift
+    if [ ! -f "$dir/build.ninja" ]; then
+        cmake -S "$root" -B "$dir" -G Ninja "$@"
+    fi
+    cmake --build "$dir"
+}
+
+case "$mode" in
+run)
+    configure_and_build "$root/build/release" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF
+    exec "$root/build/release/shell/quorvel-designer"
+    ;;
+test)
+    configure_and_build "$root/build/test" -DCMAKE_BUILD_TYPE=Debug -DQZ_SANITIZE=ON \
+        -DCMAKE_CXX_FLAGS_DEBUG="-g -O1"
+    cd "$root/build/test"
+    exec ctest --output-on-failure
+    ;;
+*)
+    echo "usage: tools/dev.sh run|test" >&2
+    exit 2
+    ;;
+esac
