@@ -114,7 +114,7 @@ void TComponent::DestroyComponents()
     while (!m_components.empty()) {
         TComponent *last = m_components.back();
         RemoveComponent(last);
-        delete last;
+        Free(last);
     }
 }
 

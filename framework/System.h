@@ -85,6 +85,8 @@ public:
     TObject(const TObject &) = delete;
     TObject &operator=(const TObject &) = delete;
     virtual ~TObject() = default;
+    // Runs just before the object is freed, while all of it still exists.
+    virtual void BeforeDestruction() {}
 
     static TClass StaticClass();
     virtual TClass ClassType() const;
@@ -102,6 +104,15 @@ public:
         return static_cast<T *>(this);
     }
 };
+
+// Frees obj after its last words (BeforeDestruction). Use instead of delete for framework objects.
+inline void Free(TObject *obj)
+{
+    if (obj) {
+        obj->BeforeDestruction();
+        delete obj;
+    }
+}
 
 // Casts to T when obj is an instance of T, else nullptr.
 template<class T> T *ObjectCast(TObject *obj)

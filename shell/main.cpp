@@ -1,4 +1,18 @@
-int main()
+// The program: the host window "Form1" runs until it is closed.
+
+#include "Application.h"
+#include "Unit1.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
 {
+    QApplication qtApp(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Quorvel Designer 6"));
+    TApplication app(nullptr);
+    app.Initialize();
+    TForm1 *form1 = nullptr;
+    app.CreateForm(form1);
+    app.Run();
     return 0;
 }

@@ -1,0 +1,247 @@
+#include "Application.h"
+
+#include "Controls.h"
+#include "Forms.h"
+#include "SafeCall.h"
+#include "VirtualKeys.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QTimer>
+#include <QWindow>
+
+TApplication *Application = nullptr;
+
+void ShowExceptionMessage(const Exception &error)
+{
+    if (Application)
+        Application->ShowException(error);
+    else
+        qWarning("%s", error.what());
+}
+
+// Turns the window system's input into messages and gives them to the application-wide filter,
+// once each: only events on their way into a top-level window are looked at, not again as
+// Qt hands them from widget to widget. Events the framework sends itself never pass here.
+class TApplication::Filter : public QObject
+{
+public:
+    explicit Filter(TApplication *app) : m_app(app) {}
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (!watched->isWindowType() || !m_app->m_onMessage.Assigned())
+            return false;
+        const QEvent::Type type = event->type();
+        TMsg msg;
+        if (auto *me = dynamic_cast<QMouseEvent *>(event)) {
+            if (!FillMouse(static_cast<QWindow *>(watched), me, msg))
+                return false;
+        } else if (type == QEvent::KeyPress || type == QEvent::KeyRelease) {
+            auto *ke = static_cast<QKeyEvent *>(event);
+            msg.hwnd = QApplication::focusWidget();
+            if (!msg.hwnd)
+                msg.hwnd = TopLevelOf(static_cast<QWindow *>(watched));
+            const bool alt = ke->modifiers() & Qt::AltModifier;
+            msg.message = type == QEvent::KeyPress ? (alt ? WM_SYSKEYDOWN : WM_KEYDOWN)
+                                                   : (alt ? WM_SYSKEYUP : WM_KEYUP);
+            msg.wParam = quint64(VirtualKeyOf(ke));
+            msg.pt = QCursor::pos();
+        } else {
+            return false;
+        }
+        bool handled = false;
+        SafeCall([&] { m_app->m_onMessage(msg, handled); });
+        return handled;
+    }
+
+private:
+    static QWidget *TopLevelOf(QWindow *window)
+    {
+        for (QWidget *w : QApplication::topLevelWidgets()) {
+            if (w->windowHandle() == window)
+                return w;
+        }
+        return nullptr;
+    }
+
+    bool FillMouse(QWindow *window, QMouseEvent *me, TMsg &msg)
+    {
+        QWidget *top = TopLevelOf(window);
+        if (!top)
+            return false;
+        const QPoint inTop = me->position().toPoint();
+        QWidget *target = QWidget::mouseGrabber();
+        const QEvent::Type type = me->type();
+        if (!target && m_pressed && me->buttons() != Qt::NoButton && type != QEvent::MouseButtonPress)
+            target = m_pressed;
+        if (!target && type == QEvent::MouseButtonRelease && m_pressed)
+            target = m_pressed; // the release goes where the press went
+        if (!target) {
+            target = top->childAt(inTop);
+            if (!target)
+                target = top;
+        }
+        if (type == QEvent::MouseButtonPress)
+            m_pressed = target;
+        else if (type == QEvent::MouseButtonRelease && me->buttons() == Qt::NoButton)
+            m_pressed = nullptr;
+
+        msg.hwnd = target;
+        msg.pt = me->globalPosition().toPoint();
+        const QPoint local = target->mapFromGlobal(msg.pt);
+        msg.lParam = MakeLParam(local.x(), local.y());
+        msg.wParam = KeyStateWordOf(me->modifiers(), me->buttons());
+        const Qt::MouseButton b = me->button();
+        const int kind = b == Qt::RightButton ? 1 : b == Qt::MiddleButton ? 2 : 0;
+        switch (type) {
+        case QEvent::MouseButtonPress:
+            msg.message = WM_LBUTTONDOWN + quint32(kind * 3);
+            break;
+        case QEvent::MouseButtonRelease:
+            msg.message = WM_LBUTTONUP + quint32(kind * 3);
+            break;
+        case QEvent::MouseButtonDblClick:
+            msg.message = WM_LBUTTONDBLCLK + quint32(kind * 3);
+            break;
+        case QEvent::MouseMove:
+            msg.message = WM_MOUSEMOVE;
+            break;
+        default:
+            return false;
+        }
+        return true;
+    }
+
+    TApplication *m_app; // not owned
+    QPointer<QWidget> m_pressed;
+};
+
+Z_DEFINE_CLASS(TApplication, TComponent, NoPublishedProps)
+
+TApplication::TApplication(TComponent *owner) : TComponent(owner), m_filter(new Filter(this))
+{
+    m_title = QCoreApplication::applicationName();
+    if (qApp)
+        qApp->installEventFilter(m_filter);
+    if (!Application)
+        Application = this;
+}
+
+TApplication::~TApplication()
+{
+    Destroying();
+    DestroyComponents();
+    if (qApp)
+        qApp->removeEventFilter(m_filter);
+    delete m_filter;
+    if (Application == this)
+        Application = nullptr;
+}
+
+void TApplication::Initialize()
+{
+    m_terminated = false;
+}
+
+void TApplication::Run()
+{
+    if (!m_mainForm)
+        return;
+    m_mainForm->Show();
+    if (!m_terminated)
+        QApplication::exec();
+}
+
+void TApplication::Terminate()
+{
+    m_terminated = true;
+    QCoreApplication::exit(0);
+}
+
+void TApplication::ProcessMessages()
+{
+    QCoreApplication::processEvents();
+}
+
+void TApplication::ReleaseForm(TCustomForm *form)
+{
+    // Freed once the handler that asked for it has returned.
+    QPointer<QObject> guard(m_filter);
+    QTimer::singleShot(0, m_filter, [form, this] {
+        for (int i = 0; i < ComponentCount(); ++i) {
+            if (Components(i) == form) {
+                Free(form);
+                return;
+            }
+        }
+        if (form->Owner())
+            Free(form);
+    });
+}
+
+TMessageEvent TApplication::SetOnMessage(const TMessageEvent &filter)
+{
+    TMessageEvent previous = m_onMessage;
+    m_onMessage = filter;
+    return previous;
+}
+
+int TApplication::MessageBox(const QString &text, const QString &caption, int flags)
+{
+    if (MessageBoxSeam)
+        return MessageBoxSeam(TMessageBoxRequest{text, caption, flags});
+    QMessageBox box;
+    box.setWindowTitle(caption);
+    box.setText(text);
+    switch (flags & 0xF0) {
+    case MB_ICONERROR: box.setIcon(QMessageBox::Critical); break;
+    case MB_ICONQUESTION: box.setIcon(QMessageBox::Question); break;
+    case MB_ICONWARNING: box.setIcon(QMessageBox::Warning); break;
+    case MB_ICONINFORMATION: box.setIcon(QMessageBox::Information); break;
+    default: break;
+    }
+    switch (flags & 0xF) {
+    case MB_YESNO:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        break;
+    case MB_YESNOCANCEL:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        break;
+    case MB_OKCANCEL:
+        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+        break;
+    default:
+        box.setStandardButtons(QMessageBox::Ok);
+        break;
+    }
+    switch (box.exec()) {
+    case QMessageBox::Yes: return IDYES;
+    case QMessageBox::No: return IDNO;
+    case QMessageBox::Cancel: return IDCANCEL;
+    default: return IDOK;
+    }
+}
+
+void TApplication::ShowException(const Exception &error)
+{
+    QString text = error.Message();
+    if (!text.isEmpty() && !text.endsWith(QLatin1Char('.')))
+        text += QLatin1Char('.');
+    MessageBox(text, m_title, MB_OK | MB_ICONSTOP);
+}
+
+void TApplication::Notification(TComponent *component, TOperation operation)
+{
+    TComponent::Notification(component, operation);
+    if (operation == opRemove && component == m_mainForm)
+        m_mainForm = nullptr;
+}
+
+bool ConfirmYesNo(const QString &text)
+{
+    return Application->MessageBox(text, Application->Title(), MB_YESNO | MB_ICONQUESTION) == IDYES;
+}

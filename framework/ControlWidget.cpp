@@ -1,0 +1,205 @@
+#include "ControlWidget.h"
+
+#include "Controls.h"
+#include "Forms.h"
+#include "SafeCall.h"
+
+#include <QEvent>
+#include <QHash>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace {
+
+QHash<const QWidget *, TControl *> &Registry()
+{
+    static QHash<const QWidget *, TControl *> registry;
+    return registry;
+}
+
+TMouseButton ButtonOf(Qt::MouseButton b)
+{
+    switch (b) {
+    case Qt::RightButton:
+        return mbRight;
+    case Qt::MiddleButton:
+        return mbMiddle;
+    default:
+        return mbLeft;
+    }
+}
+
+bool IsInputEvent(QEvent::Type t)
+{
+    switch (t) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+    case QEvent::Wheel:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::ContextMenu:
+    case QEvent::Shortcut:
+    case QEvent::ShortcutOverride:
+        return true;
+    default:
+        return false;
+    }
+}
+
+TMsg MessageOf(QWidget *widget, QEvent *event)
+{
+    TMsg msg;
+    msg.hwnd = widget;
+    if (auto *me = dynamic_cast<QMouseEvent *>(event)) {
+        const QPoint local = me->position().toPoint();
+        msg.pt = me->globalPosition().toPoint();
+        msg.lParam = MakeLParam(local.x(), local.y());
+        msg.wParam = KeyStateWordOf(me->modifiers(), me->buttons() | me->button());
+        const bool left = me->button() == Qt::LeftButton;
+        const bool right = me->button() == Qt::RightButton;
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+            msg.message = left ? WM_LBUTTONDOWN : right ? WM_RBUTTONDOWN : WM_MBUTTONDOWN;
+            break;
+        case QEvent::MouseButtonRelease:
+            msg.message = left ? WM_LBUTTONUP : right ? WM_RBUTTONUP : WM_MBUTTONUP;
+            break;
+        case QEvent::MouseButtonDblClick:
+            msg.message = left ? WM_LBUTTONDBLCLK : right ? WM_RBUTTONDBLCLK : WM_MBUTTONDBLCLK;
+            break;
+        default:
+            msg.message = WM_MOUSEMOVE;
+            break;
+        }
+    } else if (auto *ke = dynamic_cast<QKeyEvent *>(event)) {
+        msg.message = event->type() == QEvent::KeyRelease ? WM_KEYUP : WM_KEYDOWN;
+        msg.wParam = quint64(VirtualKeyOf(ke));
+    }
+    return msg;
+}
+
+// Sees the events of every control's widget.
+class Bridge : public QObject
+{
+public:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        auto *widget = static_cast<QWidget *>(watched);
+        TControl *control = Registry().value(widget);
+        if (!control)
+            return false;
+        bool handled = false;
+        SafeCall([&] { handled = Dispatch(widget, control, event); });
+        return handled;
+    }
+
+private:
+    static bool Dispatch(QWidget *widget, TControl *control, QEvent *event)
+    {
+        const QEvent::Type type = event->type();
+        if (control->Designing() && IsInputEvent(type) && !control->Is<TCustomForm>()
+            && !(control->ControlStyle() & csDesignInteractive)) {
+            // Inert at design time: the designer may look at the message, nobody else gets it.
+            if (TCustomForm *form = control->ParentForm()) {
+                if (TDesigner *designer = form->Designer()) {
+                    TMsg msg = MessageOf(widget, event);
+                    designer->FilterDesignMessage(control, msg);
+                }
+            }
+            return true;
+        }
+        switch (type) {
+        case QEvent::MouseButtonPress: {
+            auto *me = static_cast<QMouseEvent *>(event);
+            const QPoint p = me->position().toPoint();
+            control->MouseDown(ButtonOf(me->button()), ShiftStateOf(me->modifiers(), me->buttons()),
+                               p.x(), p.y());
+            return false;
+        }
+        case QEvent::MouseButtonRelease: {
+            auto *me = static_cast<QMouseEvent *>(event);
+            const QPoint p = me->position().toPoint();
+            control->MouseUp(ButtonOf(me->button()),
+                             ShiftStateOf(me->modifiers(), me->buttons() | me->button()), p.x(),
+                             p.y());
+            return false;
+        }
+        case QEvent::MouseButtonDblClick:
+            if (control->ControlStyle() & csDoubleClicks)
+                control->DblClick();
+            return false;
+        case QEvent::MouseMove: {
+            auto *me = static_cast<QMouseEvent *>(event);
+            const QPoint p = me->position().toPoint();
+            control->MouseMove(ShiftStateOf(me->modifiers(), me->buttons()), p.x(), p.y());
+            return false;
+        }
+        case QEvent::Move:
+        case QEvent::Resize:
+            if (widget->isWindow())
+                control->WidgetMoved(widget->frameGeometry());
+            return false;
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease: {
+            auto *win = dynamic_cast<TWinControl *>(control);
+            if (!win)
+                return false;
+            auto *ke = static_cast<QKeyEvent *>(event);
+            quint16 key = quint16(VirtualKeyOf(ke));
+            const TShiftState shift = ShiftStateOf(ke->modifiers(), Qt::NoButton);
+            bool consumed = type == QEvent::KeyPress ? win->KeyDown(key, shift)
+                                                     : win->KeyUp(key, shift);
+            if (!consumed && type == QEvent::KeyPress && !ke->text().isEmpty()) {
+                QChar ch = ke->text().at(0);
+                consumed = win->KeyPress(ch);
+            }
+            return consumed;
+        }
+        default:
+            return false;
+        }
+    }
+};
+
+Bridge &TheBridge()
+{
+    static Bridge bridge;
+    return bridge;
+}
+
+} // namespace
+
+TControlWidget::TControlWidget(TControl *control, QWidget *parent)
+    : QWidget(parent), m_control(control)
+{
+}
+
+void TControlWidget::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    SafeCall([&] { m_control->PaintWidget(painter); });
+}
+
+namespace WidgetBridge {
+
+void Attach(QWidget *widget, TControl *control)
+{
+    Registry().insert(widget, control);
+    widget->installEventFilter(&TheBridge());
+}
+
+void Detach(QWidget *widget)
+{
+    widget->removeEventFilter(&TheBridge());
+    Registry().remove(widget);
+}
+
+TControl *ControlOf(const QWidget *widget)
+{
+    return Registry().value(widget);
+}
+
+} // namespace WidgetBridge

@@ -1,0 +1,804 @@
+#include "Controls.h"
+
+#include "ControlWidget.h"
+#include "Forms.h"
+#include "Menus.h"
+
+#include <QApplication>
+#include <QPainter>
+#include <QWidget>
+
+#include <algorithm>
+
+PTypeInfo TypeInfoTAlign()
+{
+    static const TTypeInfo *t = NewEnumType(
+        QStringLiteral("TAlign"), {QStringLiteral("alNone"), QStringLiteral("alTop"),
+                                   QStringLiteral("alBottom"), QStringLiteral("alLeft"),
+                                   QStringLiteral("alRight"), QStringLiteral("alClient")});
+    return t;
+}
+
+PTypeInfo TypeInfoTBevelCut()
+{
+    static const TTypeInfo *t = NewEnumType(
+        QStringLiteral("TBevelCut"), {QStringLiteral("bvNone"), QStringLiteral("bvLowered"),
+                                      QStringLiteral("bvRaised"), QStringLiteral("bvSpace")});
+    return t;
+}
+
+PTypeInfo TypeInfoTBorderStyle()
+{
+    static const TTypeInfo *t = NewEnumType(QStringLiteral("TBorderStyle"),
+                                            {QStringLiteral("bsNone"), QStringLiteral("bsSingle")});
+    return t;
+}
+
+PTypeInfo TypeInfoTMouseEvent()
+{
+    static const TTypeInfo *t = NewMethodType(
+        QStringLiteral("TMouseEvent"),
+        QStringLiteral("Sender: TObject; Button: TMouseButton; Shift: TShiftState; X, Y: Integer"));
+    return t;
+}
+
+PTypeInfo TypeInfoTMouseMoveEvent()
+{
+    static const TTypeInfo *t =
+        NewMethodType(QStringLiteral("TMouseMoveEvent"),
+                      QStringLiteral("Sender: TObject; Shift: TShiftState; X, Y: Integer"));
+    return t;
+}
+
+PTypeInfo TypeInfoTKeyEvent()
+{
+    static const TTypeInfo *t = NewMethodType(
+        QStringLiteral("TKeyEvent"),
+        QStringLiteral("Sender: TObject; var Key: Word; Shift: TShiftState"));
+    return t;
+}
+
+PTypeInfo TypeInfoTKeyPressEvent()
+{
+    static const TTypeInfo *t = NewMethodType(QStringLiteral("TKeyPressEvent"),
+                                              QStringLiteral("Sender: TObject; var Key: Char"));
+    return t;
+}
+
+Qt::CursorShape CursorToShape(TCursor cursor)
+{
+    switch (cursor) {
+    case crCross: return Qt::CrossCursor;
+    case crIBeam: return Qt::IBeamCursor;
+    case crSizeNESW: return Qt::SizeBDiagCursor;
+    case crSizeNS: return Qt::SizeVerCursor;
+    case crSizeNWSE: return Qt::SizeFDiagCursor;
+    case crSizeWE: return Qt::SizeHorCursor;
+    case crUpArrow: return Qt::UpArrowCursor;
+    case crHourGlass: case crSQLWait: return Qt::WaitCursor;
+    case crDrag: case crMultiDrag: return Qt::DragCopyCursor;
+    case crNoDrop: case crNo: return Qt::ForbiddenCursor;
+    case crHSplit: return Qt::SplitHCursor;
+    case crVSplit: return Qt::SplitVCursor;
+    case crAppStart: return Qt::BusyCursor;
+    case crHelp: return Qt::WhatsThisCursor;
+    case crHandPoint: return Qt::PointingHandCursor;
+    default: return Qt::ArrowCursor;
+    }
+}
+
+static TPropTable ControlProps()
+{
+    return {};
+}
+Z_DEFINE_CLASS(TControl, TComponent, ControlProps)
+
+TControl::TControl(TComponent *owner) : TComponent(owner), m_font(new TFont)
+{
+    m_font->OnChange = TNotifyEvent::Of<&TControl::FontObjectChanged>(this);
+}
+
+TControl::~TControl()
+{
+    Destroying();
+    if (m_popupMenu)
+        m_popupMenu->RemoveFreeNotification(this);
+    if (m_parent)
+        m_parent->RemoveControl(this);
+    DestroyWidget();
+    delete m_font;
+}
+
+void TControl::SetParent(TWinControl *parent)
+{
+    if (parent == m_parent)
+        return;
+    if (parent == this)
+        throw EInvalidOperation(QStringLiteral("A control cannot have itself as its parent"));
+    for (TWinControl *p = parent; p; p = p->Parent()) {
+        if (p == this)
+            throw EInvalidOperation(QStringLiteral("A control cannot have itself as its parent"));
+    }
+    if (m_parent)
+        m_parent->RemoveControl(this);
+    if (parent)
+        parent->InsertControl(this);
+}
+
+void TControl::SetBounds(int left, int top, int width, int height)
+{
+    if (width < 0)
+        width = 0;
+    if (height < 0)
+        height = 0;
+    const bool changed = left != m_left || top != m_top || width != m_width || height != m_height;
+    if (!changed)
+        return;
+    m_left = left;
+    m_top = top;
+    m_width = width;
+    m_height = height;
+    ApplyWidgetGeometry();
+    if (m_align != alNone)
+        RequestAlign();
+    Resize();
+}
+
+void TControl::WidgetMoved(const QRect &bounds)
+{
+    if (bounds == BoundsRect())
+        return;
+    m_left = bounds.left();
+    m_top = bounds.top();
+    m_width = bounds.width();
+    m_height = bounds.height();
+    Resize();
+}
+
+QPoint TControl::ClientOrigin() const
+{
+    if (m_parent)
+        return m_parent->ClientOrigin() + QPoint(m_left, m_top);
+    return QPoint(m_left, m_top);
+}
+
+void TControl::SetAlign(TAlign align)
+{
+    if (align == m_align)
+        return;
+    m_align = align;
+    RequestAlign();
+}
+
+void TControl::RequestAlign()
+{
+    if (m_parent)
+        m_parent->Realign(this);
+}
+
+void TControl::SetVisible(bool visible)
+{
+    if (visible == m_visible)
+        return;
+    m_visible = visible;
+    ApplyWidgetVisibility();
+    if (m_align != alNone)
+        RequestAlign();
+}
+
+bool TControl::Showing() const
+{
+    if (!(m_visible || Designing()))
+        return false;
+    return m_parent ? m_parent->Showing() : (m_widget && m_widget->isVisible());
+}
+
+void TControl::SetEnabled(bool enabled)
+{
+    if (enabled == m_enabled)
+        return;
+    m_enabled = enabled;
+    EnabledChanged();
+}
+
+void TControl::EnabledChanged()
+{
+    if (m_widget)
+        m_widget->setEnabled(m_enabled);
+}
+
+void TControl::SetColor(TColor color)
+{
+    m_parentColor = false;
+    if (color == m_color)
+        return;
+    m_color = color;
+    ColorChanged();
+}
+
+void TControl::SetParentColor(bool v)
+{
+    m_parentColor = v;
+    if (v && m_parent && m_parent->Color() != m_color) {
+        m_color = m_parent->Color();
+        ColorChanged();
+    }
+}
+
+void TControl::ParentColorChanged()
+{
+    if (m_parentColor && m_parent && m_parent->Color() != m_color) {
+        m_color = m_parent->Color();
+        ColorChanged();
+    }
+}
+
+void TControl::ColorChanged()
+{
+    Invalidate();
+}
+
+void TControl::SetParentFont(bool v)
+{
+    m_parentFont = v;
+    if (v)
+        ParentFontChanged();
+}
+
+void TControl::ParentFontChanged()
+{
+    if (!m_parentFont || !m_parent)
+        return;
+    m_applyingParentFont = true;
+    m_font->Assign(m_parent->Font());
+    m_applyingParentFont = false;
+    FontChanged();
+}
+
+void TControl::FontObjectChanged(TObject *)
+{
+    if (!m_applyingParentFont) {
+        m_parentFont = false;
+        FontChanged();
+    }
+}
+
+void TControl::FontChanged()
+{
+    if (m_widget)
+        m_widget->setFont(m_font->ToQFont());
+}
+
+void TControl::SetCursor(TCursor cursor)
+{
+    m_cursor = cursor;
+    if (m_widget)
+        m_widget->setCursor(CursorToShape(cursor));
+}
+
+void TControl::SetHint(const QString &hint)
+{
+    m_hint = hint;
+    if (m_widget)
+        m_widget->setToolTip(m_showHint ? hint : QString());
+}
+
+void TControl::SetShowHint(bool v)
+{
+    m_showHint = v;
+    m_parentShowHint = false;
+    SetHint(m_hint);
+}
+
+void TControl::SetPopupMenu(TPopupMenu *menu)
+{
+    if (menu == m_popupMenu)
+        return;
+    if (m_popupMenu)
+        m_popupMenu->RemoveFreeNotification(this);
+    m_popupMenu = menu;
+    if (menu)
+        menu->FreeNotification(this);
+}
+
+void TControl::Notification(TComponent *component, TOperation operation)
+{
+    TComponent::Notification(component, operation);
+    if (operation == opRemove && component == m_popupMenu)
+        m_popupMenu = nullptr;
+}
+
+void TControl::SetText(const QString &text)
+{
+    if (text == GetText())
+        return;
+    m_text = text;
+    TextChanged();
+}
+
+void TControl::BringToFront()
+{
+    if (!m_parent)
+        return;
+    auto &list = m_parent->m_controls;
+    list.erase(std::remove(list.begin(), list.end(), this), list.end());
+    list.push_back(this);
+    if (m_widget)
+        m_widget->raise();
+}
+
+void TControl::SendToBack()
+{
+    if (!m_parent)
+        return;
+    auto &list = m_parent->m_controls;
+    list.erase(std::remove(list.begin(), list.end(), this), list.end());
+    list.insert(list.begin(), this);
+    if (m_widget)
+        m_widget->lower();
+}
+
+void TControl::Invalidate()
+{
+    if (m_widget)
+        m_widget->update();
+}
+
+void TControl::Repaint()
+{
+    if (m_widget)
+        m_widget->repaint();
+}
+
+TCustomForm *TControl::ParentForm() const
+{
+    const TControl *c = this;
+    while (c->m_parent)
+        c = c->m_parent;
+    return ObjectCast<TCustomForm>(const_cast<TControl *>(c));
+}
+
+QWidget *TControl::Handle()
+{
+    if (!m_widget) {
+        QWidget *parentWidget = m_parent ? m_parent->ClientWidget() : nullptr;
+        m_widget = CreateWidget(parentWidget);
+        WidgetBridge::Attach(m_widget, this);
+        InitWidget();
+    }
+    return m_widget;
+}
+
+QWidget *TControl::CreateWidget(QWidget *parentWidget)
+{
+    return new TControlWidget(this, parentWidget);
+}
+
+void TControl::InitWidget()
+{
+    m_widget->setFont(m_font->ToQFont());
+    m_widget->setEnabled(m_enabled);
+    m_widget->setCursor(CursorToShape(m_cursor));
+    m_widget->setToolTip(m_showHint ? m_hint : QString());
+    ApplyWidgetGeometry();
+    ApplyDesignState();
+    ApplyWidgetVisibility();
+}
+
+void TControl::ApplyWidgetGeometry()
+{
+    if (m_widget && !m_widget->isWindow())
+        m_widget->setGeometry(WidgetGeometry());
+}
+
+void TControl::ApplyWidgetVisibility()
+{
+    if (m_widget && !m_widget->isWindow())
+        m_widget->setVisible(m_visible || Designing());
+}
+
+void TControl::ApplyDesignState()
+{
+    if (!m_widget)
+        return;
+    // Inert at design time: no focus, and the widget's own parts (a combo box's edit, a tab
+    // bar) let the mouse through to the control's widget, where the bridge stops it.
+    const bool inert = Designing() && !(m_controlStyle & csDesignInteractive);
+    if (inert)
+        m_widget->setFocusPolicy(Qt::NoFocus);
+    for (QWidget *part : m_widget->findChildren<QWidget *>()) {
+        if (!ControlOfWidget(part))
+            part->setAttribute(Qt::WA_TransparentForMouseEvents, inert);
+    }
+}
+
+void TControl::SetDesigning(bool designing, bool setChildren)
+{
+    TComponent::SetDesigning(designing, setChildren);
+    ApplyDesignState();
+    ApplyWidgetVisibility();
+}
+
+void TControl::DestroyWidget()
+{
+    if (!m_widget)
+        return;
+    WidgetBridge::Detach(m_widget);
+    QWidget *w = m_widget;
+    m_widget = nullptr;
+    delete w;
+}
+
+void TControl::PaintWidget(QPainter &painter)
+{
+    if (m_color != clNone)
+        painter.fillRect(QRect(0, 0, m_width, m_height), ColorToQColor(m_color));
+}
+
+void TControl::Resize()
+{
+    OnResize(this);
+}
+
+void TControl::MouseDown(TMouseButton button, TShiftState shift, int x, int y)
+{
+    OnMouseDown(this, button, shift, x, y);
+}
+
+void TControl::MouseMove(TShiftState shift, int x, int y)
+{
+    OnMouseMove(this, shift, x, y);
+}
+
+void TControl::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
+{
+    OnMouseUp(this, button, shift, x, y);
+    if (button == mbLeft && (m_controlStyle & csClickEvents) && QRect(0, 0, m_width, m_height)
+                                                                    .contains(x, y))
+        Click();
+}
+
+void TControl::Click()
+{
+    OnClick(this);
+}
+
+void TControl::DblClick()
+{
+    OnDblClick(this);
+}
+
+TControl *ControlOfWidget(const QWidget *widget)
+{
+    return WidgetBridge::ControlOf(widget);
+}
+
+TControl *FindControl(const QWidget *widget)
+{
+    for (const QWidget *w = widget; w; w = w->parentWidget()) {
+        if (TControl *c = WidgetBridge::ControlOf(w))
+            return c;
+    }
+    return nullptr;
+}
+
+// ---------------------------------------------------------------------------------------------
+
+static TPropTable WinControlProps()
+{
+    return {};
+}
+Z_DEFINE_CLASS(TWinControl, TControl, WinControlProps)
+
+TWinControl::TWinControl(TComponent *owner) : TControl(owner) {}
+
+TWinControl::~TWinControl()
+{
+    Destroying();
+    // Children still here belong to other owners; a parent frees its children, as the classic
+    // framework does, and each child unhooks itself from its owner as it goes.
+    while (!m_controls.empty()) {
+        TControl *child = m_controls.back();
+        RemoveControl(child);
+        if (child->Owner())
+            child->Owner()->RemoveComponent(child);
+        Free(child);
+    }
+    DestroyWidget();
+}
+
+void TWinControl::InsertControl(TControl *control)
+{
+    if (ContainsControl(control))
+        return;
+    m_controls.push_back(control);
+    control->m_parent = this;
+    if (control->ParentFont())
+        control->ParentFontChanged();
+    if (control->ParentColor())
+        control->ParentColorChanged();
+    if (m_widget) {
+        if (control->m_widget) {
+            control->m_widget->setParent(ClientWidget());
+            control->ApplyWidgetGeometry();
+            control->ApplyWidgetVisibility();
+        } else {
+            control->Handle();
+        }
+    }
+    if (control->Align() != alNone)
+        Realign(control);
+}
+
+void TWinControl::RemoveControl(TControl *control)
+{
+    const auto it = std::find(m_controls.begin(), m_controls.end(), control);
+    if (it == m_controls.end())
+        return;
+    m_controls.erase(it);
+    control->m_parent = nullptr;
+    if (control->m_widget) {
+        control->m_widget->hide();
+        control->m_widget->setParent(nullptr);
+    }
+    if (control->Align() != alNone && !IsDestroying())
+        Realign();
+}
+
+bool TWinControl::ContainsControl(const TControl *control) const
+{
+    return std::find(m_controls.begin(), m_controls.end(), control) != m_controls.end();
+}
+
+TControl *TWinControl::ControlAtPos(const QPoint &pos, bool allowDisabled) const
+{
+    for (auto it = m_controls.rbegin(); it != m_controls.rend(); ++it) {
+        TControl *c = *it;
+        if ((c->Visible() || c->Designing()) && (allowDisabled || c->Enabled())
+            && c->BoundsRect().contains(pos))
+            return c;
+    }
+    return nullptr;
+}
+
+void TWinControl::EnableAlign()
+{
+    if (m_alignDisabled > 0 && --m_alignDisabled == 0)
+        Realign();
+}
+
+void TWinControl::Realign(TControl *changed)
+{
+    if (m_alignDisabled > 0 || m_aligning || IsDestroying())
+        return;
+    m_aligning = true;
+    try {
+        AlignControls(changed);
+    } catch (...) {
+        m_aligning = false;
+        throw;
+    }
+    m_aligning = false;
+}
+
+void TWinControl::AlignControls(TControl *changed)
+{
+    QRect rect = ClientRect();
+    AdjustClientRect(rect);
+    // Whether a goes before b among children of the same alignment: by their current places.
+    auto before = [](TControl *a, TControl *b, TAlign align) {
+        switch (align) {
+        case alTop: return a->Top() < b->Top();
+        case alBottom: return a->Top() + a->Height() > b->Top() + b->Height();
+        case alLeft: return a->Left() < b->Left();
+        case alRight: return a->Left() + a->Width() > b->Left() + b->Width();
+        default: return false;
+        }
+    };
+    auto placed = [&](TAlign align) {
+        std::vector<TControl *> list;
+        auto counts = [align](TControl *c) {
+            return c->Align() == align && (c->Visible() || c->Designing());
+        };
+        // The changed child goes first; others only go before it when strictly before it.
+        if (changed && ContainsControl(changed) && counts(changed))
+            list.push_back(changed);
+        for (TControl *c : m_controls) {
+            if (c == changed || !counts(c))
+                continue;
+            auto at = list.begin();
+            while (at != list.end() && !before(c, *at, align))
+                ++at;
+            list.insert(at, c);
+        }
+        return list;
+    };
+    for (TControl *c : placed(alTop)) {
+        c->SetBounds(rect.left(), rect.top(), rect.width(), c->Height());
+        rect.setTop(rect.top() + c->Height());
+    }
+    for (TControl *c : placed(alBottom)) {
+        c->SetBounds(rect.left(), rect.bottom() + 1 - c->Height(), rect.width(), c->Height());
+        rect.setBottom(rect.bottom() - c->Height());
+    }
+    for (TControl *c : placed(alLeft)) {
+        c->SetBounds(rect.left(), rect.top(), c->Width(), std::max(0, rect.height()));
+        rect.setLeft(rect.left() + c->Width());
+    }
+    for (TControl *c : placed(alRight)) {
+        c->SetBounds(rect.right() + 1 - c->Width(), rect.top(), c->Width(),
+                     std::max(0, rect.height()));
+        rect.setRight(rect.right() - c->Width());
+    }
+    for (TControl *c : placed(alClient))
+        c->SetBounds(rect.left(), rect.top(), std::max(0, rect.width()),
+                     std::max(0, rect.height()));
+}
+
+void TWinControl::Resize()
+{
+    Realign();
+    TControl::Resize();
+}
+
+void TWinControl::FontChanged()
+{
+    TControl::FontChanged();
+    for (TControl *c : m_controls)
+        c->ParentFontChanged();
+}
+
+void TWinControl::ColorChanged()
+{
+    TControl::ColorChanged();
+    for (TControl *c : m_controls)
+        c->ParentColorChanged();
+}
+
+void TWinControl::SetTabStop(bool v)
+{
+    m_tabStop = v;
+    if (m_widget && !Designing())
+        m_widget->setFocusPolicy(v ? Qt::StrongFocus : Qt::ClickFocus);
+}
+
+bool TWinControl::Focused() const
+{
+    return m_widget && m_widget->hasFocus();
+}
+
+bool TWinControl::CanFocus() const
+{
+    return Showing() && Enabled() && !Designing();
+}
+
+void TWinControl::SetFocus()
+{
+    if (!CanFocus())
+        throw EInvalidOperation(QStringLiteral("Cannot focus a disabled or invisible window"));
+    Handle()->setFocus(Qt::OtherFocusReason);
+}
+
+QWidget *TWinControl::ClientWidget()
+{
+    return Handle();
+}
+
+void TWinControl::InitWidget()
+{
+    TControl::InitWidget();
+    ChildWidgetsNeeded();
+}
+
+void TWinControl::ChildWidgetsNeeded()
+{
+    for (TControl *c : m_controls) {
+        if (!c->HandleAllocated())
+            c->Handle();
+        else if (c->m_widget->parentWidget() != ClientWidget())
+            c->m_widget->setParent(ClientWidget());
+        c->ApplyWidgetGeometry();
+        c->ApplyWidgetVisibility();
+    }
+    // Widgets stack in creation order; restore the z-order of the children.
+    for (TControl *c : m_controls)
+        c->m_widget->raise();
+}
+
+void TWinControl::ParentFontChanged()
+{
+    TControl::ParentFontChanged();
+}
+
+void TWinControl::ParentColorChanged()
+{
+    TControl::ParentColorChanged();
+}
+
+void TWinControl::ApplyDesignState()
+{
+    TControl::ApplyDesignState();
+}
+
+bool TWinControl::KeyDown(quint16 &key, TShiftState shift)
+{
+    TCustomForm *form = ParentForm();
+    if (form && form != this && form->KeyPreview()) {
+        form->OnKeyDown(form, key, shift);
+        if (key == 0)
+            return true;
+    }
+    OnKeyDown(this, key, shift);
+    return key == 0;
+}
+
+bool TWinControl::KeyUp(quint16 &key, TShiftState shift)
+{
+    TCustomForm *form = ParentForm();
+    if (form && form != this && form->KeyPreview()) {
+        form->OnKeyUp(form, key, shift);
+        if (key == 0)
+            return true;
+    }
+    OnKeyUp(this, key, shift);
+    return key == 0;
+}
+
+bool TWinControl::KeyPress(QChar &key)
+{
+    TCustomForm *form = ParentForm();
+    if (form && form != this && form->KeyPreview()) {
+        form->OnKeyPress(form, key);
+        if (key.isNull())
+            return true;
+    }
+    OnKeyPress(this, key);
+    return key.isNull();
+}
+
+// ---------------------------------------------------------------------------------------------
+
+Z_DEFINE_CLASS(TGraphicControl, TControl, NoPublishedProps)
+
+TGraphicControl::TGraphicControl(TComponent *owner) : TControl(owner), m_canvas(new TCanvas) {}
+
+TGraphicControl::~TGraphicControl()
+{
+    delete m_canvas;
+}
+
+void TGraphicControl::PaintWidget(QPainter &painter)
+{
+    m_canvas->SetPainter(&painter);
+    m_canvas->Font()->Assign(Font());
+    try {
+        Paint();
+    } catch (...) {
+        m_canvas->ReleasePainter();
+        throw;
+    }
+    m_canvas->ReleasePainter();
+}
+
+Z_DEFINE_CLASS(TCustomControl, TWinControl, NoPublishedProps)
+
+TCustomControl::TCustomControl(TComponent *owner) : TWinControl(owner), m_canvas(new TCanvas) {}
+
+TCustomControl::~TCustomControl()
+{
+    delete m_canvas;
+}
+
+void TCustomControl::PaintWidget(QPainter &painter)
+{
+    TControl::PaintWidget(painter);
+    m_canvas->SetPainter(&painter);
+    m_canvas->Font()->Assign(Font());
+    try {
+        Paint();
+    } catch (...) {
+        m_canvas->ReleasePainter();
+        throw;
+    }
+    m_canvas->ReleasePainter();
+}

@@ -1,0 +1,322 @@
+#pragma once
+
+// Controls: components that have a place on a parent and are drawn by a Qt widget that the
+// framework creates and owns. Designer code talks to controls, never to their widgets.
+
+#include "Classes.h"
+#include "Graphics.h"
+#include "Messages.h"
+#include "TypInfo.h"
+#include "VirtualKeys.h"
+
+#include <QRect>
+#include <QString>
+
+class QWidget;
+class QPainter;
+class TWinControl;
+class TCustomForm;
+class TPopupMenu;
+
+enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
+enum TMouseButton { mbLeft, mbRight, mbMiddle };
+enum TBevelCut { bvNone, bvLowered, bvRaised, bvSpace };
+// Border styles of forms; windowed controls use the first two (bsNone, bsSingle).
+enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
+
+// Control style flags.
+enum : quint32 {
+    csAcceptsControls = 0x1,
+    csCaptureMouse = 0x2,
+    csDesignInteractive = 0x4,
+    csClickEvents = 0x8,
+    csFramed = 0x10,
+    csSetCaption = 0x20,
+    csOpaque = 0x40,
+    csDoubleClicks = 0x80,
+    csFixedWidth = 0x100,
+    csFixedHeight = 0x200,
+    csNoDesignVisible = 0x400,
+    csReplicatable = 0x800,
+    csNoStdEvents = 0x1000,
+};
+
+using TCursor = int;
+enum : int {
+    crDefault = 0, crArrow = -2, crCross = -3, crIBeam = -4, crSizeNESW = -6, crSizeNS = -7,
+    crSizeNWSE = -8, crSizeWE = -9, crUpArrow = -10, crHourGlass = -11, crDrag = -12,
+    crNoDrop = -13, crHSplit = -14, crVSplit = -15, crMultiDrag = -16, crSQLWait = -17, crNo = -18,
+    crAppStart = -19, crHelp = -20, crHandPoint = -21,
+};
+Qt::CursorShape CursorToShape(TCursor cursor);
+
+using TMouseEvent = TEvent<TObject *, TMouseButton, TShiftState, int, int>;
+using TMouseMoveEvent = TEvent<TObject *, TShiftState, int, int>;
+using TKeyEvent = TEvent<TObject *, quint16 &, TShiftState>;
+using TKeyPressEvent = TEvent<TObject *, QChar &>;
+
+PTypeInfo TypeInfoTAlign();
+PTypeInfo TypeInfoTBevelCut();
+PTypeInfo TypeInfoTBorderStyle(); // bsNone, bsSingle
+PTypeInfo TypeInfoTMouseEvent();
+PTypeInfo TypeInfoTMouseMoveEvent();
+PTypeInfo TypeInfoTKeyEvent();
+PTypeInfo TypeInfoTKeyPressEvent();
+
+class TControl : public TComponent
+{
+    Z_CLASS(TControl)
+public:
+    explicit TControl(TComponent *owner);
+    ~TControl() override;
+
+    TWinControl *Parent() const { return m_parent; } // not owned
+    virtual void SetParent(TWinControl *parent);
+
+    int Left() const { return m_left; }
+    int Top() const { return m_top; }
+    int Width() const { return m_width; }
+    int Height() const { return m_height; }
+    void SetLeft(int v) { SetBounds(v, m_top, m_width, m_height); }
+    void SetTop(int v) { SetBounds(m_left, v, m_width, m_height); }
+    void SetWidth(int v) { SetBounds(m_left, m_top, v, m_height); }
+    void SetHeight(int v) { SetBounds(m_left, m_top, m_width, v); }
+    QRect BoundsRect() const { return QRect(m_left, m_top, m_width, m_height); }
+    void SetBoundsRect(const QRect &r) { SetBounds(r.left(), r.top(), r.width(), r.height()); }
+    // Moves and sizes the control in one step; descendants may adjust the values.
+    virtual void SetBounds(int left, int top, int width, int height);
+
+    // The area inside the control, in its own coordinates.
+    virtual QRect ClientRect() const { return QRect(0, 0, m_width, m_height); }
+    int ClientWidth() const { return ClientRect().width(); }
+    int ClientHeight() const { return ClientRect().height(); }
+    void SetClientWidth(int w) { SetWidth(m_width - ClientWidth() + w); }
+    void SetClientHeight(int h) { SetHeight(m_height - ClientHeight() + h); }
+    // The origin of the client area in screen coordinates.
+    virtual QPoint ClientOrigin() const;
+    QPoint ClientToScreen(const QPoint &p) const { return p + ClientOrigin(); }
+    QPoint ScreenToClient(const QPoint &p) const { return p - ClientOrigin(); }
+
+    TAlign Align() const { return m_align; }
+    void SetAlign(TAlign align);
+    bool Visible() const { return m_visible; }
+    virtual void SetVisible(bool visible);
+    void Show() { SetVisible(true); }
+    void Hide() { SetVisible(false); }
+    // Visible and, up the parent chain, showing; design state shows hidden controls too.
+    bool Showing() const;
+    bool Enabled() const { return m_enabled; }
+    virtual void SetEnabled(bool enabled);
+
+    TColor Color() const { return m_color; }
+    void SetColor(TColor color);
+    bool ParentColor() const { return m_parentColor; }
+    void SetParentColor(bool v);
+    TFont *Font() const { return m_font; } // owned
+    void SetFont(TFont *font) { m_font->Assign(font); }
+    bool ParentFont() const { return m_parentFont; }
+    void SetParentFont(bool v);
+    TCursor Cursor() const { return m_cursor; }
+    void SetCursor(TCursor cursor);
+    QString Hint() const { return m_hint; }
+    void SetHint(const QString &hint);
+    bool ShowHint() const { return m_showHint; }
+    void SetShowHint(bool v);
+    bool ParentShowHint() const { return m_parentShowHint; }
+    void SetParentShowHint(bool v) { m_parentShowHint = v; }
+    TPopupMenu *PopupMenu() const { return m_popupMenu; } // not owned
+    void SetPopupMenu(TPopupMenu *menu);
+
+    QString Caption() const { return GetText(); }
+    void SetCaption(const QString &text) { SetText(text); }
+    QString Text() const { return GetText(); }
+    void SetText(const QString &text);
+
+    quint32 ControlStyle() const { return m_controlStyle; }
+    void SetControlStyle(quint32 style) { m_controlStyle = style; }
+
+    void BringToFront();
+    void SendToBack();
+    void Invalidate();
+    void Repaint();
+    // The form the control sits on, or nullptr.
+    TCustomForm *ParentForm() const;
+
+    // Framework-internal: the widget that draws the control, created on first use.
+    QWidget *Handle();
+    bool HandleAllocated() const { return m_widget != nullptr; }
+    // Called by the widget bridge.
+    virtual void PaintWidget(QPainter &painter);
+    virtual void WidgetMoved(const QRect &bounds);
+
+    void SetDesigning(bool designing, bool setChildren = true) override;
+
+    // Input handling, called with the framework's numbering.
+    virtual void MouseDown(TMouseButton button, TShiftState shift, int x, int y);
+    virtual void MouseMove(TShiftState shift, int x, int y);
+    virtual void MouseUp(TMouseButton button, TShiftState shift, int x, int y);
+    virtual void Click();
+    virtual void DblClick();
+
+    TNotifyEvent OnClick;
+    TNotifyEvent OnDblClick;
+    TNotifyEvent OnResize;
+    TMouseEvent OnMouseDown;
+    TMouseMoveEvent OnMouseMove;
+    TMouseEvent OnMouseUp;
+
+    void Notification(TComponent *component, TOperation operation) override;
+
+protected:
+    // Makes the widget; the default is a plain framework widget that paints through PaintWidget.
+    virtual QWidget *CreateWidget(QWidget *parentWidget);
+    // Pushes every property the widget shows to it; called after creation.
+    virtual void InitWidget();
+    virtual QString GetText() const { return m_text; }
+    virtual void TextChanged() {}
+    virtual void FontChanged();
+    virtual void ColorChanged();
+    virtual void EnabledChanged();
+    // After the bounds changed, by the program or by the user.
+    virtual void Resize();
+    virtual void ParentFontChanged();
+    virtual void ParentColorChanged();
+    // Position of the widget inside its parent's widget.
+    virtual QRect WidgetGeometry() const { return BoundsRect(); }
+    void ApplyWidgetGeometry();
+    void ApplyWidgetVisibility();
+    // Called when the design state changes, to make the widget inert or active again.
+    virtual void ApplyDesignState();
+    void DestroyWidget();
+    void RequestAlign();
+    QWidget *m_widget = nullptr; // owned, never by a Qt parent
+    QString m_text;
+
+private:
+    void FontObjectChanged(TObject *sender);
+
+    TWinControl *m_parent = nullptr;
+    int m_left = 0, m_top = 0, m_width = 0, m_height = 0;
+    TAlign m_align = alNone;
+    bool m_visible = true;
+    bool m_enabled = true;
+    TColor m_color = clWindow;
+    bool m_parentColor = true;
+    TFont *m_font;
+    bool m_parentFont = true;
+    TCursor m_cursor = crDefault;
+    QString m_hint;
+    bool m_showHint = false;
+    bool m_parentShowHint = true;
+    TPopupMenu *m_popupMenu = nullptr;
+    quint32 m_controlStyle = csCaptureMouse | csClickEvents | csSetCaption | csDoubleClicks;
+    bool m_applyingParentFont = false;
+
+    friend class TWinControl;
+};
+
+class TWinControl : public TControl
+{
+    Z_CLASS(TWinControl)
+public:
+    explicit TWinControl(TComponent *owner);
+    ~TWinControl() override;
+
+    int ControlCount() const { return int(m_controls.size()); }
+    // Children in z-order, bottom first.
+    TControl *Controls(int index) const { return m_controls.at(size_t(index)); }
+    void InsertControl(TControl *control);
+    void RemoveControl(TControl *control);
+    bool ContainsControl(const TControl *control) const;
+    // The topmost child whose bounds hold the client point, or nullptr.
+    TControl *ControlAtPos(const QPoint &pos, bool allowDisabled = true) const;
+
+    // Lays the aligned children out: top, bottom, left, right, then client.
+    // changed, if given, is the child whose change asked for it: it wins ties of position.
+    void Realign(TControl *changed = nullptr);
+    void DisableAlign() { ++m_alignDisabled; }
+    void EnableAlign();
+
+    int TabOrder() const { return m_tabOrder; }
+    void SetTabOrder(int order) { m_tabOrder = order; }
+    bool TabStop() const { return m_tabStop; }
+    void SetTabStop(bool v);
+    bool Focused() const;
+    void SetFocus();
+    bool CanFocus() const;
+
+    // The widget children's widgets live in.
+    virtual QWidget *ClientWidget();
+
+    TKeyEvent OnKeyDown;
+    TKeyEvent OnKeyUp;
+    TKeyPressEvent OnKeyPress;
+    TNotifyEvent OnEnter;
+    TNotifyEvent OnExit;
+
+    virtual bool KeyDown(quint16 &key, TShiftState shift);
+    virtual bool KeyUp(quint16 &key, TShiftState shift);
+    virtual bool KeyPress(QChar &key);
+
+protected:
+    // Shrinks the rectangle aligned children may fill (borders, bevels, tabs).
+    virtual void AdjustClientRect(QRect &rect) const { (void)rect; }
+    virtual void AlignControls(TControl *changed);
+    void Resize() override;
+    void FontChanged() override;
+    void ColorChanged() override;
+    void InitWidget() override;
+    void ParentFontChanged() override;
+    void ParentColorChanged() override;
+    void ApplyDesignState() override;
+    void ChildWidgetsNeeded();
+
+private:
+    std::vector<TControl *> m_controls; // not owned: owners free them, we free those left
+    int m_alignDisabled = 0;
+    bool m_aligning = false;
+    int m_tabOrder = -1;
+    bool m_tabStop = false;
+
+    friend class TControl;
+};
+
+// A control without a window of its own in the classic framework; here it still has a widget,
+// drawn through Paint on Canvas.
+class TGraphicControl : public TControl
+{
+    Z_CLASS(TGraphicControl)
+public:
+    explicit TGraphicControl(TComponent *owner);
+    ~TGraphicControl() override;
+    TCanvas *Canvas() const { return m_canvas; } // owned
+    void PaintWidget(QPainter &painter) override;
+
+protected:
+    virtual void Paint() {}
+
+private:
+    TCanvas *m_canvas;
+};
+
+class TCustomControl : public TWinControl
+{
+    Z_CLASS(TCustomControl)
+public:
+    explicit TCustomControl(TComponent *owner);
+    ~TCustomControl() override;
+    TCanvas *Canvas() const { return m_canvas; } // owned
+    void PaintWidget(QPainter &painter) override;
+
+protected:
+    virtual void Paint() {}
+
+private:
+    TCanvas *m_canvas;
+};
+
+// The control a widget belongs to (the widget itself or its nearest ancestor that draws a
+// control), or nullptr.
+TControl *FindControl(const QWidget *widget);
+// The control whose widget is exactly this one, or nullptr.
+TControl *ControlOfWidget(const QWidget *widget);

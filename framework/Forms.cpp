@@ -1,0 +1,616 @@
+#include "Forms.h"
+
+#include "Application.h"
+#include "ControlWidget.h"
+#include "Menus.h"
+#include "SafeCall.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QGuiApplication>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPointer>
+#include <QScreen>
+
+#include <algorithm>
+
+// The largest window the window system holds; the property keeps what the user gave.
+static constexpr int kMaxWindowExtent = 32767;
+
+// The top-level widget of a form: an optional menu bar above the client area, where the
+// children's widgets live.
+class TFormWidget : public QWidget
+{
+public:
+    TFormWidget(TCustomForm *form, Qt::WindowFlags flags)
+        : QWidget(nullptr, flags), m_form(form), m_client(new TControlWidget(form, this))
+    {
+        m_client->setFocusPolicy(Qt::ClickFocus);
+        m_client->setAutoFillBackground(false);
+    }
+
+    QWidget *Client() const { return m_client; }
+    QMenuBar *MenuBar() const { return m_menuBar; }
+    void SetMenuBar(QMenuBar *bar)
+    {
+        delete m_menuBar;
+        m_menuBar = bar;
+        if (bar) {
+            bar->setParent(this);
+            bar->show();
+        }
+        LayOut();
+    }
+    int MenuHeight() const { return m_menuBar ? m_menuBar->sizeHint().height() : 0; }
+    void LayOut()
+    {
+        const int mh = MenuHeight();
+        if (m_menuBar)
+            m_menuBar->setGeometry(0, 0, width(), mh);
+        m_client->setGeometry(0, mh, width(), std::max(0, height() - mh));
+    }
+
+protected:
+    void resizeEvent(QResizeEvent *) override { LayOut(); }
+    void closeEvent(QCloseEvent *event) override
+    {
+        // The form decides: it hides itself, ends its modal loop or ignores the request.
+        event->ignore();
+        SafeCall([&] { m_form->WidgetCloseRequested(); });
+    }
+    void changeEvent(QEvent *event) override
+    {
+        if (event->type() == QEvent::WindowStateChange)
+            SafeCall([&] { m_form->WidgetStateChanged(windowState()); });
+        QWidget::changeEvent(event);
+    }
+    void showEvent(QShowEvent *) override
+    {
+        SafeCall([&] { m_form->WidgetShown(true); });
+    }
+    void hideEvent(QHideEvent *) override
+    {
+        SafeCall([&] { m_form->WidgetShown(false); });
+    }
+
+private:
+    TCustomForm *m_form;    // not owned: the form owns this widget
+    QWidget *m_client;      // child widget
+    QMenuBar *m_menuBar = nullptr; // child widget, made by the main menu
+};
+
+PTypeInfo TypeInfoTFormBorderStyle()
+{
+    static const TTypeInfo *t = NewEnumType(
+        QStringLiteral("TFormBorderStyle"),
+        {QStringLiteral("bsNone"), QStringLiteral("bsSingle"), QStringLiteral("bsSizeable"),
+         QStringLiteral("bsDialog"), QStringLiteral("bsToolWindow"),
+         QStringLiteral("bsSizeToolWin")});
+    return t;
+}
+
+PTypeInfo TypeInfoTPosition()
+{
+    static const TTypeInfo *t = NewEnumType(
+        QStringLiteral("TPosition"),
+        {QStringLiteral("poDesigned"), QStringLiteral("poDefault"),
+         QStringLiteral("poDefaultPosOnly"), QStringLiteral("poDefaultSizeOnly"),
+         QStringLiteral("poScreenCenter"), QStringLiteral("poDesktopCenter"),
+         QStringLiteral("poMainFormCenter"), QStringLiteral("poOwnerFormCenter")});
+    return t;
+}
+
+PTypeInfo TypeInfoTWindowState()
+{
+    static const TTypeInfo *t = NewEnumType(
+        QStringLiteral("TWindowState"), {QStringLiteral("wsNormal"), QStringLiteral("wsMinimized"),
+                                         QStringLiteral("wsMaximized")});
+    return t;
+}
+
+PTypeInfo TypeInfoTFormStyle()
+{
+    static const TTypeInfo *t = NewEnumType(
+        QStringLiteral("TFormStyle"), {QStringLiteral("fsNormal"), QStringLiteral("fsMDIChild"),
+                                       QStringLiteral("fsMDIForm"), QStringLiteral("fsStayOnTop")});
+    return t;
+}
+
+PTypeInfo TypeInfoTCloseEvent()
+{
+    static const TTypeInfo *t =
+        NewMethodType(QStringLiteral("TCloseEvent"),
+                      QStringLiteral("Sender: TObject; var Action: TCloseAction"));
+    return t;
+}
+
+PTypeInfo TypeInfoTCloseQueryEvent()
+{
+    static const TTypeInfo *t = NewMethodType(
+        QStringLiteral("TCloseQueryEvent"), QStringLiteral("Sender: TObject; var CanClose: Boolean"));
+    return t;
+}
+
+Z_DEFINE_CLASS(TDesigner, TObject, NoPublishedProps)
+Z_DEFINE_CLASS(TScrollingWinControl, TWinControl, NoPublishedProps)
+
+TScrollingWinControl::TScrollingWinControl(TComponent *owner) : TWinControl(owner) {}
+
+static TPropTable CustomFormProps()
+{
+    return {};
+}
+Z_DEFINE_CLASS(TCustomForm, TScrollingWinControl, CustomFormProps)
+
+TCustomForm::TCustomForm(TComponent *owner) : TScrollingWinControl(owner), m_canvas(new TCanvas)
+{
+    SetVisible(false);
+    SetParentColor(false);
+    SetColor(clBtnFace);
+    SetParentFont(false);
+    SetControlStyle(csAcceptsControls | csCaptureMouse | csClickEvents | csSetCaption
+                    | csDoubleClicks);
+    TScrollingWinControl::SetBounds(0, 0, 320, 240);
+    m_normalBounds = BoundsRect();
+}
+
+TCustomForm::~TCustomForm()
+{
+    Destroying();
+    if (m_menu)
+        m_menu->RemoveFreeNotification(this);
+    // Owned components go while the form is still a form, so that their notifications reach a
+    // live designer and a live form.
+    DestroyComponents();
+    delete m_canvas;
+}
+
+void TCustomForm::BeforeDestruction()
+{
+    TScrollingWinControl::BeforeDestruction();
+    OnDestroy(this);
+}
+
+TFormWidget *TCustomForm::FormWidget() const
+{
+    return static_cast<TFormWidget *>(m_widget);
+}
+
+QWidget *TCustomForm::CreateWidget(QWidget *)
+{
+    auto *w = new TFormWidget(this, Qt::Window);
+    WidgetBridge::Attach(w->Client(), this);
+    return w;
+}
+
+void TCustomForm::InitWidget()
+{
+    FormWidget()->setWindowTitle(m_text);
+    ApplyWindowFlags();
+    if (m_menu)
+        FormWidget()->SetMenuBar(m_menu->CreateMenuBar());
+    ColorChanged();
+    TScrollingWinControl::InitWidget();
+    ApplyFrameGeometry();
+    Realign();
+}
+
+void TCustomForm::ApplyWindowFlags()
+{
+    if (!m_widget)
+        return;
+    Qt::WindowFlags flags = Qt::Window;
+    switch (m_borderStyle) {
+    case bsNone:
+        flags |= Qt::FramelessWindowHint;
+        break;
+    case bsDialog:
+        flags = Qt::Dialog;
+        break;
+    case bsToolWindow:
+    case bsSizeToolWin:
+        flags = Qt::Tool;
+        break;
+    default:
+        break;
+    }
+    if (m_formStyle == fsStayOnTop)
+        flags |= Qt::WindowStaysOnTopHint;
+    const bool wasVisible = m_widget->isVisible();
+    m_widget->setWindowFlags(flags);
+    if (wasVisible)
+        m_widget->show();
+}
+
+void TCustomForm::SetBorderStyle(TFormBorderStyle style)
+{
+    if (style == m_borderStyle)
+        return;
+    m_borderStyle = style;
+    ApplyWindowFlags();
+    ApplyFrameGeometry();
+}
+
+void TCustomForm::ApplyFrameGeometry()
+{
+    if (!m_widget || m_windowState != wsNormal)
+        return;
+    const bool fixed = m_borderStyle != bsSizeable && m_borderStyle != bsSizeToolWin;
+    // Outer bounds include what the window system draws around the client area.
+    const QSize extra = m_widget->frameGeometry().size() - m_widget->geometry().size();
+    const int w = std::clamp(Width() - extra.width(), 1, kMaxWindowExtent);
+    const int h = std::clamp(Height() - extra.height(), 1, kMaxWindowExtent);
+    m_applyingState = true;
+    if (fixed)
+        m_widget->setFixedSize(w, h);
+    else {
+        m_widget->setMinimumSize(0, 0);
+        m_widget->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        m_widget->resize(w, h);
+    }
+    m_widget->move(Left(), Top());
+    FormWidget()->LayOut();
+    m_applyingState = false;
+}
+
+void TCustomForm::SetBounds(int left, int top, int width, int height)
+{
+    TScrollingWinControl::SetBounds(left, top, width, height);
+    if (m_windowState == wsNormal)
+        m_normalBounds = BoundsRect();
+    if (!m_applyingState && m_widget) {
+        ApplyFrameGeometry();
+        Realign(); // the client area has its new size only now
+    }
+}
+
+void TCustomForm::WidgetMoved(const QRect &bounds)
+{
+    if (m_applyingState)
+        return;
+    TScrollingWinControl::WidgetMoved(bounds);
+    if (m_windowState == wsNormal)
+        m_normalBounds = BoundsRect();
+}
+
+QRect TCustomForm::ClientRect() const
+{
+    if (m_widget)
+        return QRect(QPoint(0, 0), FormWidget()->Client()->size());
+    const int menu = m_menu ? 20 : 0;
+    return QRect(0, 0, Width(), std::max(0, Height() - menu));
+}
+
+QPoint TCustomForm::ClientOrigin() const
+{
+    if (m_widget)
+        return FormWidget()->Client()->mapToGlobal(QPoint(0, 0));
+    return QPoint(Left(), Top());
+}
+
+QWidget *TCustomForm::ClientWidget()
+{
+    return static_cast<TFormWidget *>(Handle())->Client();
+}
+
+void TCustomForm::SetWindowState(TWindowState state)
+{
+    if (state == m_windowState)
+        return;
+    m_windowState = state;
+    ApplyWindowState();
+}
+
+void TCustomForm::ApplyWindowState()
+{
+    if (!m_widget || !m_widget->isVisible())
+        return;
+    m_applyingState = true;
+    switch (m_windowState) {
+    case wsMinimized:
+        m_widget->showMinimized();
+        break;
+    case wsMaximized:
+        m_widget->showMaximized();
+        break;
+    default:
+        m_widget->showNormal();
+        break;
+    }
+    m_applyingState = false;
+    if (m_windowState == wsNormal)
+        ApplyFrameGeometry();
+}
+
+void TCustomForm::WidgetStateChanged(Qt::WindowStates states)
+{
+    if (m_applyingState)
+        return;
+    TWindowState state = wsNormal;
+    int sizeType = SIZE_RESTORED;
+    if (states & Qt::WindowMinimized) {
+        state = wsMinimized;
+        sizeType = SIZE_MINIMIZED;
+    } else if (states & Qt::WindowMaximized) {
+        state = wsMaximized;
+        sizeType = SIZE_MAXIMIZED;
+    }
+    if (state == m_windowState)
+        return;
+    m_windowState = state;
+    WMSize(sizeType);
+}
+
+void TCustomForm::WMSize(int) {}
+
+void TCustomForm::WidgetShown(bool shown)
+{
+    if (m_applyingState)
+        return;
+    if (!shown && TControl::Visible() && m_widget && !m_widget->isMinimized()
+        && m_windowState != wsMinimized) {
+        // Hidden behind the framework's back (e.g. by the window system): follow it.
+        TControl::SetVisible(false);
+    }
+}
+
+void TCustomForm::SetMenu(TMainMenu *menu)
+{
+    if (menu == m_menu)
+        return;
+    if (m_menu)
+        m_menu->RemoveFreeNotification(this);
+    m_menu = menu;
+    if (menu)
+        menu->FreeNotification(this);
+    if (m_widget)
+        FormWidget()->SetMenuBar(menu ? menu->CreateMenuBar() : nullptr);
+    Realign();
+}
+
+void TCustomForm::Notification(TComponent *component, TOperation operation)
+{
+    TScrollingWinControl::Notification(component, operation);
+    if (operation == opRemove) {
+        if (component == m_menu) {
+            m_menu = nullptr;
+            if (m_widget && !IsDestroying())
+                FormWidget()->SetMenuBar(nullptr);
+        }
+        if (component == m_activeControl)
+            m_activeControl = nullptr;
+    }
+    if (m_designer && !IsDestroying())
+        m_designer->NotifyComponent(component, operation);
+}
+
+void TCustomForm::SetActiveControl(TWinControl *control)
+{
+    m_activeControl = control;
+    if (control && control->CanFocus())
+        control->SetFocus();
+}
+
+void TCustomForm::SetDesigner(TDesigner *designer)
+{
+    m_designer = designer;
+    Invalidate();
+}
+
+void TCustomForm::SetDesigning(bool designing, bool setChildren)
+{
+    TScrollingWinControl::SetDesigning(designing, setChildren);
+    if (m_widget)
+        FormWidget()->Client()->setFocusPolicy(Qt::ClickFocus);
+}
+
+void TCustomForm::ValidateRename(TComponent *component, const QString &currentName,
+                                 const QString &newName)
+{
+    TScrollingWinControl::ValidateRename(component, currentName, newName);
+    if (m_designer)
+        m_designer->CheckRename(component, currentName, newName);
+}
+
+void TCustomForm::TextChanged()
+{
+    if (m_widget)
+        m_widget->setWindowTitle(m_text);
+}
+
+void TCustomForm::ColorChanged()
+{
+    TScrollingWinControl::ColorChanged();
+    if (m_widget)
+        FormWidget()->Client()->update();
+}
+
+void TCustomForm::PaintWidget(QPainter &painter)
+{
+    m_canvas->SetPainter(&painter);
+    m_canvas->Font()->Assign(Font());
+    try {
+        if (m_designer) {
+            m_designer->PaintDesignGrid();
+        } else {
+            painter.fillRect(ClientRect(), ColorToQColor(Color()));
+            Paint();
+        }
+    } catch (...) {
+        m_canvas->ReleasePainter();
+        throw;
+    }
+    m_canvas->ReleasePainter();
+}
+
+void TCustomForm::Paint()
+{
+    OnPaint(this);
+}
+
+bool TCustomForm::Active() const
+{
+    return m_widget && m_widget->isActiveWindow();
+}
+
+void TCustomForm::SetVisible(bool visible)
+{
+    if (visible == TControl::Visible() && (!m_widget || m_widget->isVisible() == visible))
+        return;
+    TControl::SetVisible(visible);
+    if (visible) {
+        QWidget *w = Handle();
+        ApplyFrameGeometry();
+        m_applyingState = true;
+        switch (m_windowState) {
+        case wsMinimized: w->showMinimized(); break;
+        case wsMaximized: w->showMaximized(); break;
+        default: w->show(); break;
+        }
+        m_applyingState = false;
+        if (m_windowState == wsNormal)
+            ApplyFrameGeometry(); // the frame is known once shown
+        DoShow();
+    } else if (m_widget) {
+        m_applyingState = true;
+        m_widget->hide();
+        m_applyingState = false;
+        DoHide();
+    }
+}
+
+void TCustomForm::Show()
+{
+    SetVisible(true);
+    BringToFront();
+}
+
+void TCustomForm::Hide()
+{
+    SetVisible(false);
+}
+
+void TCustomForm::BringToFront()
+{
+    if (m_widget && m_widget->isVisible()) {
+        m_widget->raise();
+        m_widget->activateWindow();
+    }
+}
+
+bool TCustomForm::CloseQuery()
+{
+    bool canClose = true;
+    OnCloseQuery(this, canClose);
+    return canClose;
+}
+
+void TCustomForm::DoClose(TCloseAction &action)
+{
+    OnClose(this, action);
+}
+
+void TCustomForm::WidgetCloseRequested()
+{
+    Close();
+}
+
+void TCustomForm::Close()
+{
+    if (m_modal) {
+        SetModalResult(mrCancel);
+        return;
+    }
+    if (!CloseQuery())
+        return;
+    TCloseAction action = caHide;
+    DoClose(action);
+    if (action == caNone)
+        return;
+    if (Application && Application->MainForm() == this) {
+        Application->Terminate();
+        return;
+    }
+    switch (action) {
+    case caHide:
+        Hide();
+        break;
+    case caMinimize:
+        SetWindowState(wsMinimized);
+        break;
+    case caFree:
+        Hide();
+        Application->ReleaseForm(this);
+        break;
+    default:
+        break;
+    }
+}
+
+void TCustomForm::SetModalResult(TModalResult result)
+{
+    m_modalResult = result;
+    if (result != mrNone && m_modalLoop)
+        m_modalLoop->quit();
+}
+
+void TCustomForm::CloseModal()
+{
+    TCloseAction action = caNone;
+    if (CloseQuery()) {
+        action = caHide;
+        DoClose(action);
+    }
+    if (action == caNone)
+        m_modalResult = mrNone;
+}
+
+TModalResult TCustomForm::ShowModal()
+{
+    if (TControl::Visible() || m_modal)
+        throw EInvalidOperation(QStringLiteral("Cannot make a visible window modal"));
+    // The classic kind of modality: every other window is disabled for the duration, and
+    // windows opened meanwhile (such as tool windows of this one) stay usable.
+    std::vector<QPointer<QWidget>> disabled;
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (w != m_widget && w->isVisible() && w->isEnabled()) {
+            w->setEnabled(false);
+            disabled.emplace_back(w);
+        }
+    }
+    m_modal = true;
+    m_modalResult = mrNone;
+    QEventLoop loop;
+    m_modalLoop = &loop;
+    auto restore = [&] {
+        m_modalLoop = nullptr;
+        m_modal = false;
+        for (const QPointer<QWidget> &w : disabled) {
+            if (w)
+                w->setEnabled(true);
+        }
+    };
+    try {
+        Show();
+        do {
+            if (m_modalResult == mrNone && !(Application && Application->Terminated()))
+                loop.exec();
+            if (Application && Application->Terminated())
+                m_modalResult = mrCancel;
+            if (m_modalResult != mrNone)
+                SafeCall([&] { CloseModal(); });
+        } while (m_modalResult == mrNone);
+        Hide();
+    } catch (...) {
+        restore();
+        throw;
+    }
+    restore();
+    return m_modalResult;
+}
+
+Z_DEFINE_CLASS(TForm, TCustomForm, NoPublishedProps)
+
+TForm::TForm(TComponent *owner) : TCustomForm(owner) {}

@@ -1,0 +1,183 @@
+#pragma once
+
+// Forms, the per-form designer interface and the scrolling window control they build on.
+
+#include "Controls.h"
+
+class TMainMenu;
+class QEventLoop;
+class TFormWidget;
+
+enum TPosition {
+    poDesigned, poDefault, poDefaultPosOnly, poDefaultSizeOnly, poScreenCenter,
+    poDesktopCenter, poMainFormCenter, poOwnerFormCenter
+};
+enum TWindowState { wsNormal, wsMinimized, wsMaximized };
+enum TCloseAction { caNone, caHide, caFree, caMinimize };
+enum TFormStyle { fsNormal, fsMDIChild, fsMDIForm, fsStayOnTop };
+
+using TModalResult = int;
+enum : int {
+    mrNone = 0, mrOk = 1, mrCancel = 2, mrAbort = 3, mrRetry = 4, mrIgnore = 5, mrYes = 6,
+    mrNo = 7, mrAll = 8, mrNoToAll = 9, mrYesToAll = 10
+};
+
+using TCloseEvent = TEvent<TObject *, TCloseAction &>;
+using TCloseQueryEvent = TEvent<TObject *, bool &>;
+
+PTypeInfo TypeInfoTFormBorderStyle();
+PTypeInfo TypeInfoTPosition();
+PTypeInfo TypeInfoTWindowState();
+PTypeInfo TypeInfoTFormStyle();
+PTypeInfo TypeInfoTCloseEvent();
+PTypeInfo TypeInfoTCloseQueryEvent();
+
+// What a form asks of the designer attached to it: a designer gets the form's painting and the
+// messages of its design-state controls, and is told of inserts, removes and renames.
+class TDesigner : public TObject
+{
+    Z_CLASS(TDesigner)
+public:
+    TCustomForm *Form = nullptr; // not owned
+
+    // A true answer takes the message away from the control.
+    virtual bool FilterDesignMessage(TControl *control, TMsg &message) = 0;
+    virtual void NotifyModified() = 0;
+    virtual void NotifyComponent(TComponent *component, TOperation operation) = 0;
+    // Paints the form instead of its own painting; the form's canvas is bound meanwhile.
+    virtual void PaintDesignGrid() = 0;
+    // Called after the framework's own rename check accepted the name; may raise.
+    virtual void CheckRename(TComponent *component, const QString &currentName,
+                             const QString &newName) = 0;
+};
+
+class TScrollingWinControl : public TWinControl
+{
+    Z_CLASS(TScrollingWinControl)
+public:
+    explicit TScrollingWinControl(TComponent *owner);
+    bool AutoScroll() const { return m_autoScroll; }
+    void SetAutoScroll(bool v) { m_autoScroll = v; }
+
+private:
+    bool m_autoScroll = true;
+};
+
+class TCustomForm : public TScrollingWinControl
+{
+    Z_CLASS(TCustomForm)
+public:
+    explicit TCustomForm(TComponent *owner);
+    ~TCustomForm() override;
+    void BeforeDestruction() override;
+
+    TFormBorderStyle BorderStyle() const { return m_borderStyle; }
+    void SetBorderStyle(TFormBorderStyle style);
+    TPosition Position() const { return m_position; }
+    void SetPosition(TPosition position) { m_position = position; }
+    TWindowState WindowState() const { return m_windowState; }
+    void SetWindowState(TWindowState state);
+    // The place the window has when neither minimized nor maximized.
+    QRect NormalBoundsRect() const { return m_normalBounds; }
+    bool KeyPreview() const { return m_keyPreview; }
+    void SetKeyPreview(bool v) { m_keyPreview = v; }
+    TFormStyle FormStyle() const { return m_formStyle; }
+    void SetFormStyle(TFormStyle style) { m_formStyle = style; }
+    TMainMenu *Menu() const { return m_menu; } // not owned
+    void SetMenu(TMainMenu *menu);
+    TModalResult ModalResult() const { return m_modalResult; }
+    void SetModalResult(TModalResult result);
+    bool Modal() const { return m_modal; }
+    bool DoubleBuffered() const { return m_doubleBuffered; }
+    void SetDoubleBuffered(bool v) { m_doubleBuffered = v; }
+    int PixelsPerInch() const { return 96; }
+    bool Active() const;
+    TWinControl *ActiveControl() const { return m_activeControl; }
+    void SetActiveControl(TWinControl *control);
+
+    // The designer attached to this form, which then paints it and sees its controls' messages.
+    TDesigner *Designer() const { return m_designer; } // not owned
+    void SetDesigner(TDesigner *designer);
+
+    void SetBounds(int left, int top, int width, int height) override;
+    QRect ClientRect() const override;
+    QPoint ClientOrigin() const override;
+    QWidget *ClientWidget() override;
+    void SetVisible(bool visible) override;
+    void SetDesigning(bool designing, bool setChildren = true) override;
+    void WidgetMoved(const QRect &bounds) override;
+
+    // Shows the form; with modal showing the call returns when ModalResult is set.
+    void Show();
+    void Hide();
+    void Close();
+    virtual bool CloseQuery();
+    TModalResult ShowModal();
+    void BringToFront();
+
+    TNotifyEvent OnCreate;
+    TNotifyEvent OnDestroy;
+    TNotifyEvent OnShow;
+    TNotifyEvent OnHide;
+    TNotifyEvent OnActivate;
+    TNotifyEvent OnDeactivate;
+    TNotifyEvent OnPaint;
+    TCloseEvent OnClose;
+    TCloseQueryEvent OnCloseQuery;
+
+    void PaintWidget(QPainter &painter) override;
+    TCanvas *Canvas() const { return m_canvas; } // owned
+    void Notification(TComponent *component, TOperation operation) override;
+
+    // Framework-internal, from the form's widget.
+    void WidgetCloseRequested();
+    void WidgetStateChanged(Qt::WindowStates states);
+    void WidgetShown(bool shown);
+
+protected:
+    // Called when the window is minimized, maximized or restored (SIZE_MINIMIZED, ...).
+    virtual void WMSize(int sizeType);
+    virtual void DoCreate() { OnCreate(this); }
+    virtual void DoShow() { OnShow(this); }
+    virtual void DoHide() { OnHide(this); }
+    virtual void DoClose(TCloseAction &action);
+    void Paint();
+    QWidget *CreateWidget(QWidget *parentWidget) override;
+    void InitWidget() override;
+    void ColorChanged() override;
+    QString GetText() const override { return m_text; }
+    void TextChanged() override;
+    void ValidateRename(TComponent *component, const QString &currentName,
+                        const QString &newName) override;
+
+private:
+    void ApplyWindowFlags();
+    void ApplyFrameGeometry();
+    void ApplyWindowState();
+    void CloseModal();
+    TFormWidget *FormWidget() const;
+
+    TFormBorderStyle m_borderStyle = bsSizeable;
+    TPosition m_position = poDesigned;
+    TWindowState m_windowState = wsNormal;
+    QRect m_normalBounds;
+    bool m_keyPreview = false;
+    TFormStyle m_formStyle = fsNormal;
+    TMainMenu *m_menu = nullptr;
+    TModalResult m_modalResult = mrNone;
+    bool m_modal = false;
+    QEventLoop *m_modalLoop = nullptr; // not owned
+    bool m_doubleBuffered = false;
+    TDesigner *m_designer = nullptr;
+    TWinControl *m_activeControl = nullptr;
+    TCanvas *m_canvas;
+    bool m_applyingState = false;
+};
+
+class TForm : public TCustomForm
+{
+    Z_CLASS(TForm)
+public:
+    explicit TForm(TComponent *owner);
+};
+

@@ -1,0 +1,292 @@
+#include "Menus.h"
+
+#include "SafeCall.h"
+#include "ShortCuts.h"
+#include "VirtualKeys.h"
+
+#include <QAction>
+#include <QKeySequence>
+#include <QMenu>
+#include <QMenuBar>
+
+#include <algorithm>
+
+static TPropTable MenuItemProps()
+{
+    return {
+        Prop<TMenuItem>("Caption", TypeInfoString(), &TMenuItem::Caption, &TMenuItem::SetCaption),
+        Prop<TMenuItem>("Checked", TypeInfoBoolean(), &TMenuItem::Checked, &TMenuItem::SetChecked,
+                        0),
+        Prop<TMenuItem>("Enabled", TypeInfoBoolean(), &TMenuItem::Enabled, &TMenuItem::SetEnabled,
+                        1),
+        Prop<TMenuItem>("GroupIndex", TypeInfoByte(), &TMenuItem::GroupIndex,
+                        &TMenuItem::SetGroupIndex, 0),
+        Prop<TMenuItem>("Hint", TypeInfoString(), &TMenuItem::Hint, &TMenuItem::SetHint),
+        Prop<TMenuItem>("RadioItem", TypeInfoBoolean(), &TMenuItem::RadioItem,
+                        &TMenuItem::SetRadioItem, 0),
+        Prop<TMenuItem>("ShortCut", TypeInfoTShortCut(), &TMenuItem::ShortCut,
+                        &TMenuItem::SetShortCut, 0),
+        Prop<TMenuItem>("Visible", TypeInfoBoolean(), &TMenuItem::Visible, &TMenuItem::SetVisible,
+                        1),
+        EventProp<TMenuItem>("OnClick", TypeInfoTNotifyEvent(), &TMenuItem::OnClick),
+    };
+}
+Z_DEFINE_CLASS(TMenuItem, TComponent, MenuItemProps)
+
+TMenuItem::TMenuItem(TComponent *owner) : TComponent(owner) {}
+
+TMenuItem::~TMenuItem()
+{
+    Destroying();
+    while (!m_items.empty()) {
+        TMenuItem *last = m_items.back();
+        Remove(last);
+        if (last->Owner())
+            last->Owner()->RemoveComponent(last);
+        Free(last);
+    }
+    if (m_parent)
+        m_parent->Remove(this);
+    delete m_menu;
+    delete m_action;
+}
+
+TMenuItem *TMenuItem::Items(int index) const
+{
+    if (index < 0 || index >= Count())
+        throw EMenuError(QStringLiteral("Menu index out of range"));
+    return m_items[size_t(index)];
+}
+
+void TMenuItem::Add(TMenuItem *item)
+{
+    Insert(Count(), item);
+}
+
+void TMenuItem::Insert(int index, TMenuItem *item)
+{
+    if (item->m_parent)
+        throw EMenuError(QStringLiteral("Menu inserted twice"));
+    if (index < 0 || index > Count())
+        throw EMenuError(QStringLiteral("Menu index out of range"));
+    m_items.insert(m_items.begin() + index, item);
+    item->m_parent = this;
+    Rebuild();
+}
+
+void TMenuItem::Remove(TMenuItem *item)
+{
+    const auto it = std::find(m_items.begin(), m_items.end(), item);
+    if (it == m_items.end())
+        throw EMenuError(QStringLiteral("Sub-menu is not in menu"));
+    m_items.erase(it);
+    item->m_parent = nullptr;
+    if (m_menu && item->m_action)
+        m_menu->removeAction(item->m_action);
+    if (!IsDestroying())
+        Rebuild();
+}
+
+void TMenuItem::Delete(int index)
+{
+    TMenuItem *item = Items(index);
+    Remove(item);
+    Free(item);
+}
+
+void TMenuItem::Clear()
+{
+    while (Count() > 0)
+        Delete(Count() - 1);
+}
+
+int TMenuItem::IndexOf(const TMenuItem *item) const
+{
+    const auto it = std::find(m_items.begin(), m_items.end(), item);
+    return it == m_items.end() ? -1 : int(it - m_items.begin());
+}
+
+TMenuItem *TMenuItem::Find(const QString &caption) const
+{
+    const QString wanted = QString(caption).remove(QLatin1Char('&'));
+    for (TMenuItem *item : m_items) {
+        if (QString(item->m_caption).remove(QLatin1Char('&')).compare(wanted, Qt::CaseInsensitive)
+            == 0)
+            return item;
+    }
+    return nullptr;
+}
+
+void TMenuItem::SetCaption(const QString &caption)
+{
+    if (caption == m_caption)
+        return;
+    const bool wasLine = IsLine();
+    m_caption = caption;
+    SyncAction();
+    if (wasLine != IsLine() && m_parent)
+        m_parent->Rebuild();
+}
+
+void TMenuItem::SetShortCut(TShortCut shortCut)
+{
+    m_shortCut = shortCut;
+    SyncAction();
+}
+
+void TMenuItem::SetChecked(bool checked)
+{
+    m_checked = checked;
+    SyncAction();
+}
+
+void TMenuItem::SetEnabled(bool enabled)
+{
+    m_enabled = enabled;
+    SyncAction();
+}
+
+void TMenuItem::SetVisible(bool visible)
+{
+    m_visible = visible;
+    SyncAction();
+}
+
+void TMenuItem::Click()
+{
+    OnClick(this);
+}
+
+QAction *TMenuItem::Action()
+{
+    if (!m_action) {
+        m_action = new QAction();
+        QObject::connect(m_action, &QAction::triggered, [this] { SafeCall([this] { Click(); }); });
+        SyncAction();
+        Rebuild();
+    }
+    return m_action;
+}
+
+void TMenuItem::SyncAction()
+{
+    if (!m_action)
+        return;
+    m_action->setSeparator(IsLine());
+    m_action->setText(m_caption);
+    m_action->setShortcut(ShortCutToKeySequence(m_shortCut));
+    m_action->setCheckable(m_checked || m_action->isCheckable());
+    m_action->setChecked(m_checked);
+    m_action->setEnabled(m_enabled);
+    m_action->setVisible(m_visible);
+    if (m_shortCut)
+        m_action->setShortcutContext(Qt::WindowShortcut);
+}
+
+// Keeps the Qt menu of this item in step with its subitems.
+void TMenuItem::Rebuild()
+{
+    if (!m_action)
+        return;
+    if (m_items.empty()) {
+        m_action->setMenu(nullptr);
+        delete m_menu;
+        m_menu = nullptr;
+        return;
+    }
+    if (!m_menu) {
+        m_menu = new QMenu();
+        m_action->setMenu(m_menu);
+    }
+    m_menu->clear();
+    for (TMenuItem *item : m_items)
+        m_menu->addAction(item->Action());
+}
+
+Z_DEFINE_CLASS(TMenu, TComponent, NoPublishedProps)
+
+TMenu::TMenu(TComponent *owner) : TComponent(owner), m_items(new TMenuItem(nullptr)) {}
+
+TMenu::~TMenu()
+{
+    Destroying();
+    Free(m_items);
+}
+
+Z_DEFINE_CLASS(TMainMenu, TMenu, NoPublishedProps)
+
+TMainMenu::TMainMenu(TComponent *owner) : TMenu(owner) {}
+
+QMenuBar *TMainMenu::CreateMenuBar()
+{
+    auto *bar = new QMenuBar();
+    bar->setNativeMenuBar(false);
+    for (int i = 0; i < Items()->Count(); ++i)
+        bar->addAction(Items()->Items(i)->Action());
+    return bar;
+}
+
+static TPropTable PopupMenuProps()
+{
+    return {
+        Prop<TPopupMenu>("AutoPopup", TypeInfoBoolean(), &TPopupMenu::AutoPopup,
+                         &TPopupMenu::SetAutoPopup, 1),
+        EventProp<TPopupMenu>("OnPopup", TypeInfoTNotifyEvent(), &TPopupMenu::OnPopup),
+    };
+}
+Z_DEFINE_CLASS(TPopupMenu, TMenu, PopupMenuProps)
+
+TPopupMenu::TPopupMenu(TComponent *owner) : TMenu(owner) {}
+
+void TPopupMenu::Popup(int x, int y)
+{
+    OnPopup(this);
+    QMenu menu;
+    for (int i = 0; i < Items()->Count(); ++i)
+        menu.addAction(Items()->Items(i)->Action());
+    menu.exec(QPoint(x, y));
+}
+
+// The Qt key of a virtual key code, for the keys menus use as shortcuts; 0 for others.
+static int QtKeyOfVirtualKey(int vk)
+{
+    if ((vk >= '0' && vk <= '9') || (vk >= 'A' && vk <= 'Z'))
+        return vk;
+    if (vk >= 0x70 && vk <= 0x7B)
+        return Qt::Key_F1 + (vk - 0x70);
+    switch (vk) {
+    case 8: return Qt::Key_Backspace;
+    case 9: return Qt::Key_Tab;
+    case 13: return Qt::Key_Return;
+    case 27: return Qt::Key_Escape;
+    case 32: return Qt::Key_Space;
+    case 33: return Qt::Key_PageUp;
+    case 34: return Qt::Key_PageDown;
+    case 35: return Qt::Key_End;
+    case 36: return Qt::Key_Home;
+    case 37: return Qt::Key_Left;
+    case 38: return Qt::Key_Up;
+    case 39: return Qt::Key_Right;
+    case 40: return Qt::Key_Down;
+    case 45: return Qt::Key_Insert;
+    case 46: return Qt::Key_Delete;
+    default: return 0;
+    }
+}
+
+QKeySequence ShortCutToKeySequence(TShortCut shortCut)
+{
+    if (!shortCut)
+        return QKeySequence();
+    const int key = QtKeyOfVirtualKey(shortCut & 0xFF);
+    if (!key)
+        return QKeySequence();
+    int mods = 0;
+    if (shortCut & scShift)
+        mods |= Qt::SHIFT;
+    if (shortCut & scCtrl)
+        mods |= Qt::CTRL;
+    if (shortCut & scAlt)
+        mods |= Qt::ALT;
+    return QKeySequence(key | mods);
+}

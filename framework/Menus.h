@@ -1,0 +1,123 @@
+#pragma once
+
+// Menus: items with captions, shortcuts, check marks and submenus; the main menu shown as a
+// form's menu bar and the popup menu shown at a point.
+
+#include "Classes.h"
+#include "TypInfo.h"
+
+#include <QString>
+
+#include <vector>
+
+class QAction;
+class QMenu;
+class QMenuBar;
+class QKeySequence;
+
+using TShortCut = quint16;
+
+class TMenuItem : public TComponent
+{
+    Z_CLASS(TMenuItem)
+public:
+    explicit TMenuItem(TComponent *owner);
+    ~TMenuItem() override;
+
+    QString Caption() const { return m_caption; }
+    void SetCaption(const QString &caption);
+    bool IsLine() const { return m_caption == QLatin1String("-"); }
+    TShortCut ShortCut() const { return m_shortCut; }
+    void SetShortCut(TShortCut shortCut);
+    bool Checked() const { return m_checked; }
+    void SetChecked(bool checked);
+    bool Enabled() const { return m_enabled; }
+    void SetEnabled(bool enabled);
+    bool Visible() const { return m_visible; }
+    void SetVisible(bool visible);
+    bool RadioItem() const { return m_radioItem; }
+    void SetRadioItem(bool v) { m_radioItem = v; }
+    int GroupIndex() const { return m_groupIndex; }
+    void SetGroupIndex(int v) { m_groupIndex = v; }
+    QString Hint() const { return m_hint; }
+    void SetHint(const QString &hint) { m_hint = hint; }
+
+    // Subitems, in menu order; an item frees its subitems.
+    int Count() const { return int(m_items.size()); }
+    TMenuItem *Items(int index) const;
+    TMenuItem *Parent() const { return m_parent; } // not owned
+    void Add(TMenuItem *item);
+    void Insert(int index, TMenuItem *item);
+    void Remove(TMenuItem *item);
+    // Removes and frees the subitem at index.
+    void Delete(int index);
+    void Clear();
+    int IndexOf(const TMenuItem *item) const;
+    // The subitem with that caption (ignoring case and "&"), or nullptr.
+    TMenuItem *Find(const QString &caption) const;
+
+    virtual void Click();
+    TNotifyEvent OnClick;
+
+    // Framework-internal: the action that shows this item in Qt menus.
+    QAction *Action();
+
+private:
+    void Rebuild();
+    void SyncAction();
+
+    QString m_caption;
+    TShortCut m_shortCut = 0;
+    bool m_checked = false;
+    bool m_enabled = true;
+    bool m_visible = true;
+    bool m_radioItem = false;
+    int m_groupIndex = 0;
+    QString m_hint;
+    TMenuItem *m_parent = nullptr;
+    std::vector<TMenuItem *> m_items;
+    QAction *m_action = nullptr; // owned
+    QMenu *m_menu = nullptr;     // owned; made when the item has subitems
+};
+
+class TMenu : public TComponent
+{
+    Z_CLASS(TMenu)
+public:
+    explicit TMenu(TComponent *owner);
+    ~TMenu() override;
+    // The root item, whose subitems are the menu's items.
+    TMenuItem *Items() const { return m_items; } // owned
+
+private:
+    TMenuItem *m_items;
+};
+
+class TMainMenu : public TMenu
+{
+    Z_CLASS(TMainMenu)
+public:
+    explicit TMainMenu(TComponent *owner);
+    // A new menu bar showing the items; the caller owns it.
+    QMenuBar *CreateMenuBar();
+};
+
+class TPopupMenu : public TMenu
+{
+    Z_CLASS(TPopupMenu)
+public:
+    explicit TPopupMenu(TComponent *owner);
+    bool AutoPopup() const { return m_autoPopup; }
+    void SetAutoPopup(bool v) { m_autoPopup = v; }
+    TComponent *PopupComponent() const { return m_popupComponent; }
+    void SetPopupComponent(TComponent *c) { m_popupComponent = c; }
+    // Shows the menu at a screen point and returns when it closes.
+    virtual void Popup(int x, int y);
+    TNotifyEvent OnPopup;
+
+private:
+    bool m_autoPopup = true;
+    TComponent *m_popupComponent = nullptr;
+};
+
+QKeySequence ShortCutToKeySequence(TShortCut shortCut);

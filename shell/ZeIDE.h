@@ -1,0 +1,77 @@
+#pragma once
+
+// The designer's main window: a low, wide strip with the main menu, the tool bar, the component
+// palette and the status bar. It owns the design form, the form designer, the object inspector
+// and the code editor, which later wiring connects through it.
+
+#include "Forms.h"
+
+#include <array>
+
+class TPanel;
+class TSplitter;
+class TSpeedButton;
+class TTabControl;
+class TStatusBar;
+class TMainMenu;
+class TPopupMenu;
+class TMenuItem;
+class TZeFormDesigner;
+class TfZeDesignForm;
+class TfObjectInspector;
+class TCodeEditor;
+
+class TZeIDEForm : public TForm
+{
+    Z_CLASS(TZeIDEForm)
+public:
+    explicit TZeIDEForm(TComponent *owner);
+    ~TZeIDEForm() override;
+
+    // The height the window keeps whatever the user drags; the width is free.
+    static constexpr int FixedHeight = 127;
+
+    TPanel *Panel1;
+    TPanel *Panel2;
+    std::array<TSpeedButton *, 19> ToolButtons; // SpeedButton4 to SpeedButton22
+    TSplitter *Splitter1;
+    TPanel *Panel3;
+    TTabControl *tcPalette;
+    TPanel *Panel4;
+    TSpeedButton *sbCursor;
+    TSpeedButton *SpeedButton3;
+    TPanel *Panel5;
+    TSpeedButton *SpeedButton1;
+    TPanel *pPaletteParent;
+    TPanel *pPalette;
+    TStatusBar *sbIDE;
+    TMainMenu *MainMenu1;
+    TMenuItem *miObjectInspector;
+    TMenuItem *miCodeEditor;
+    TPopupMenu *pmHandle;
+
+    TZeFormDesigner *Designer = nullptr;     // owned
+    TfZeDesignForm *DesignForm = nullptr;    // created without owner, freed explicitly
+    TfObjectInspector *Inspector = nullptr;  // owned
+    TCodeEditor *CodeEditorWindow = nullptr; // owned
+    bool CodeEditorWasVisible = false;
+    bool InspectorWasVisible = false;
+    TClass ChosenClass = nullptr; // the palette's choice; none means the arrow
+    bool StickyChoice = false;
+
+    void FormCreate(TObject *sender);
+    void FormDestroy(TObject *sender);
+    void FormShow(TObject *sender);
+
+protected:
+    void Resize() override;
+
+private:
+    void CreateToolBar();
+    void CreatePalette();
+    void CreateStatusBar();
+    void CreateMenus();
+};
+
+// The designer main window being created or last created; not owned.
+extern TZeIDEForm *CurrentIDEForm;

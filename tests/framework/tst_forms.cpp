@@ -1,0 +1,324 @@
+// Forms, the control tree and the application object: message filter, modal showing, closing,
+// alignment, design state and the standard error display.
+
+#define QTEST_QPA_MOUSE_HANDLING
+#include "Application.h"
+#include "Controls.h"
+#include "Forms.h"
+
+#include <QtTest>
+
+namespace {
+
+// A control that counts what reaches it.
+class TProbe : public TCustomControl
+{
+    Z_CLASS(TProbe)
+public:
+    using TCustomControl::TCustomControl;
+    void MouseDown(TMouseButton b, TShiftState s, int x, int y) override
+    {
+        ++downs;
+        TCustomControl::MouseDown(b, s, x, y);
+    }
+    void MouseUp(TMouseButton b, TShiftState s, int x, int y) override
+    {
+        ++ups;
+        TCustomControl::MouseUp(b, s, x, y);
+    }
+    int downs = 0;
+    int ups = 0;
+};
+Z_DEFINE_CLASS(TProbe, TCustomControl, NoPublishedProps)
+
+struct FilterLog
+{
+    void Filter(TMsg &msg, bool &handled)
+    {
+        if (msg.message == WM_MOUSEMOVE)
+            return;
+        messages.append(msg.message);
+        targets.append(msg.hwnd);
+        keyStates.append(msg.wParam);
+        handled = swallowPresses && msg.message == WM_LBUTTONDOWN;
+    }
+    void Throwing(TMsg &, bool &) { throw EInvalidOperation(QStringLiteral("filter broke")); }
+    QList<quint32> messages;
+    QList<QWidget *> targets;
+    QList<quint64> keyStates;
+    bool swallowPresses = false;
+};
+
+struct CloseLog
+{
+    void OnClose(TObject *, TCloseAction &action)
+    {
+        ++closes;
+        action = nextAction;
+    }
+    void OnCloseQuery(TObject *, bool &canClose) { canClose = allow; }
+    void Broken(TObject *) { throw EConvertError(QStringLiteral("'x' is not a valid integer value")); }
+    int closes = 0;
+    TCloseAction nextAction = caHide;
+    bool allow = true;
+};
+
+TProbe *Probe(TComponent *owner, TWinControl *parent, const QRect &bounds, TAlign align = alNone)
+{
+    auto *p = new TProbe(owner);
+    p->SetBoundsRect(bounds);
+    p->SetAlign(align);
+    p->SetParent(parent);
+    return p;
+}
+
+} // namespace
+
+class FormsTest : public QObject
+{
+    Q_OBJECT
+private:
+    std::unique_ptr<TApplication> m_app;
+    QList<TMessageBoxRequest> m_boxes;
+
+private slots:
+    void init()
+    {
+        m_app = std::make_unique<TApplication>(nullptr);
+        m_boxes.clear();
+        m_app->MessageBoxSeam = [this](const TMessageBoxRequest &r) {
+            m_boxes.append(r);
+            return IDOK;
+        };
+    }
+    void cleanup() { m_app.reset(); }
+
+    void filterSeesEachPressAndReleaseOnce()
+    {
+        TForm form(nullptr);
+        form.SetBounds(10, 10, 300, 200);
+        TProbe *left = Probe(&form, &form, QRect(10, 10, 100, 100));
+        TProbe *right = Probe(&form, &form, QRect(150, 10, 100, 100));
+        form.Show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.Handle()));
+        FilterLog log;
+        const TMessageEvent previous = m_app->SetOnMessage(TMessageEvent::Of<&FilterLog::Filter>(&log));
+        QVERIFY(!previous.Assigned());
+
+        QTest::mouseClick(right->Handle(), Qt::LeftButton, Qt::ShiftModifier, QPoint(5, 6));
+        QCOMPARE(log.messages, (QList<quint32>{WM_LBUTTONDOWN, WM_LBUTTONUP}));
+        QCOMPARE(log.targets.first(), right->Handle());
+        QCOMPARE(log.keyStates.first() & 0x5, quint64(0x5)); // left button and Shift
+        QCOMPARE(right->downs, 1);
+        QCOMPARE(right->ups, 1);
+
+        log.messages.clear();
+        log.swallowPresses = true;
+        QTest::mouseClick(left->Handle(), Qt::LeftButton, {}, QPoint(5, 5));
+        QCOMPARE(log.messages, (QList<quint32>{WM_LBUTTONDOWN, WM_LBUTTONUP}));
+        QCOMPARE(left->downs, 0); // the handled press never reached the control
+
+        // Installing another filter hands back the one it replaces.
+        const TMessageEvent mine = m_app->SetOnMessage(TMessageEvent());
+        QVERIFY(mine == TMessageEvent::Of<&FilterLog::Filter>(&log));
+    }
+
+    void errorInFilterIsShownAndProgramGoesOn()
+    {
+        TForm form(nullptr);
+        TProbe *probe = Probe(&form, &form, QRect(0, 0, 50, 50));
+        form.Show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.Handle()));
+        FilterLog log;
+        m_app->SetOnMessage(TMessageEvent::Of<&FilterLog::Throwing>(&log));
+        QTest::mouseClick(probe->Handle(), Qt::LeftButton, {}, QPoint(5, 5));
+        QVERIFY(m_boxes.size() >= 1);
+        QCOMPARE(m_boxes.first().Text, QStringLiteral("filter broke."));
+        QCOMPARE(m_boxes.first().Flags & MB_ICONSTOP, int(MB_ICONSTOP));
+        m_app->SetOnMessage(TMessageEvent());
+    }
+
+    void errorInHandlerIsShown()
+    {
+        TForm form(nullptr);
+        TProbe *probe = Probe(&form, &form, QRect(0, 0, 50, 50));
+        CloseLog log;
+        probe->OnClick = TNotifyEvent::Of<&CloseLog::Broken>(&log);
+        form.Show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.Handle()));
+        QTest::mouseClick(probe->Handle(), Qt::LeftButton, {}, QPoint(5, 5));
+        QCOMPARE(m_boxes.size(), 1);
+        QCOMPARE(m_boxes.first().Text, QStringLiteral("'x' is not a valid integer value."));
+    }
+
+    void showModalReturnsResultAndDisablesOthers()
+    {
+        TForm other(nullptr);
+        other.Show();
+        TForm dialog(nullptr);
+        bool otherWasDisabled = false;
+        QTimer::singleShot(0, [&] {
+            otherWasDisabled = !other.Handle()->isEnabled();
+            QVERIFY(dialog.Modal());
+            dialog.SetModalResult(mrOk);
+        });
+        QCOMPARE(dialog.ShowModal(), mrOk);
+        QVERIFY(otherWasDisabled);
+        QVERIFY(other.Handle()->isEnabled());
+        QVERIFY(!dialog.Visible());
+        QVERIFY_THROWS_EXCEPTION(EInvalidOperation, other.ShowModal());
+    }
+
+    void closingAModalFormCallsOnCloseAndCanBeRefused()
+    {
+        TForm dialog(nullptr);
+        CloseLog log;
+        dialog.OnClose = TCloseEvent::Of<&CloseLog::OnClose>(&log);
+        log.nextAction = caNone;
+        int attempts = 0;
+        std::function<void()> closeLater = [&] {
+            ++attempts;
+            if (attempts == 2)
+                log.nextAction = caHide;
+            dialog.Handle()->close(); // as the window's close box does
+            if (attempts < 2)
+                QTimer::singleShot(0, closeLater);
+        };
+        QTimer::singleShot(0, closeLater);
+        QCOMPARE(dialog.ShowModal(), mrCancel);
+        QCOMPARE(log.closes, 2); // the first close was refused with caNone
+    }
+
+    void closeHidesAndRespectsCloseQuery()
+    {
+        TForm form(nullptr);
+        CloseLog log;
+        form.OnClose = TCloseEvent::Of<&CloseLog::OnClose>(&log);
+        form.OnCloseQuery = TCloseQueryEvent::Of<&CloseLog::OnCloseQuery>(&log);
+        form.Show();
+        log.allow = false;
+        form.Close();
+        QVERIFY(form.Visible());
+        QCOMPARE(log.closes, 0);
+        log.allow = true;
+        form.Close();
+        QVERIFY(!form.Visible());
+        QVERIFY(!form.Handle()->isVisible());
+    }
+
+    void alignmentLaysChildrenOutInClassicOrder()
+    {
+        TForm form(nullptr);
+        form.SetBorderStyle(bsNone);
+        form.SetBounds(0, 0, 400, 300);
+        TProbe *client = Probe(&form, &form, QRect(0, 0, 10, 10), alClient);
+        TProbe *bottom = Probe(&form, &form, QRect(0, 0, 10, 19), alBottom);
+        TProbe *top2 = Probe(&form, &form, QRect(0, 50, 10, 20), alTop);
+        TProbe *top1 = Probe(&form, &form, QRect(0, 0, 10, 30), alTop);
+        TProbe *left = Probe(&form, &form, QRect(0, 0, 40, 10), alLeft);
+        TProbe *right = Probe(&form, &form, QRect(0, 0, 60, 10), alRight);
+        form.Show();
+        QCOMPARE(top1->BoundsRect(), QRect(0, 0, 400, 30));
+        QCOMPARE(top2->BoundsRect(), QRect(0, 30, 400, 20));
+        QCOMPARE(bottom->BoundsRect(), QRect(0, 281, 400, 19));
+        QCOMPARE(left->BoundsRect(), QRect(0, 50, 40, 231));
+        QCOMPARE(right->BoundsRect(), QRect(340, 50, 60, 231));
+        QCOMPARE(client->BoundsRect(), QRect(40, 50, 300, 231));
+        // Redone when the parent resizes.
+        form.SetWidth(500);
+        QCOMPARE(client->BoundsRect(), QRect(40, 50, 400, 231));
+        QCOMPARE(client->Handle()->geometry(), QRect(40, 50, 400, 231));
+        // A hidden aligned child gives its room away.
+        top2->Hide();
+        QCOMPARE(client->Top(), 30);
+    }
+
+    void controlTreeOrderAndHitTest()
+    {
+        TForm form(nullptr);
+        TProbe *a = Probe(&form, &form, QRect(0, 0, 100, 100));
+        TProbe *b = Probe(&form, &form, QRect(50, 50, 100, 100));
+        QCOMPARE(form.ControlCount(), 2);
+        QCOMPARE(form.Controls(0), a);
+        QCOMPARE(form.ControlAtPos(QPoint(60, 60)), b);
+        a->BringToFront();
+        QCOMPARE(form.Controls(1), a);
+        QCOMPARE(form.ControlAtPos(QPoint(60, 60)), a);
+        QCOMPARE(form.ControlAtPos(QPoint(99, 99)), a); // inside is inclusive of the last pixel
+        QCOMPARE(form.ControlAtPos(QPoint(200, 200)), nullptr);
+        TProbe *inner = Probe(&form, b, QRect(10, 10, 20, 20));
+        form.Show();
+        QCOMPARE(inner->ClientToScreen(QPoint(1, 2)),
+                 form.ClientToScreen(QPoint(50 + 10 + 1, 50 + 10 + 2)));
+        QCOMPARE(inner->ScreenToClient(inner->ClientToScreen(QPoint(3, 4))), QPoint(3, 4));
+        QVERIFY_THROWS_EXCEPTION(EInvalidOperation, b->SetParent(static_cast<TWinControl *>(inner)));
+        // A parent frees the children it still holds, whoever owns them.
+        TComponent otherOwner(nullptr);
+        TProbe *foreign = Probe(&otherOwner, b, QRect(0, 0, 5, 5));
+        Q_UNUSED(foreign);
+        Free(b);
+        QCOMPARE(otherOwner.ComponentCount(), 0);
+        QCOMPARE(form.ControlCount(), 1);
+    }
+
+    void designStateMakesControlsInert()
+    {
+        TForm form(nullptr);
+        TProbe *probe = Probe(&form, &form, QRect(10, 10, 50, 50));
+        form.Show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.Handle()));
+        form.SetDesigning(true);
+        QVERIFY(probe->Designing());
+        QTest::mouseClick(probe->Handle(), Qt::LeftButton, {}, QPoint(5, 5));
+        QCOMPARE(probe->downs, 0);
+        QCOMPARE(probe->Handle()->focusPolicy(), Qt::NoFocus);
+        // Hidden controls still show at design time.
+        probe->Hide();
+        QVERIFY(probe->Handle()->isVisible());
+        form.SetDesigning(false);
+        QVERIFY(!probe->Handle()->isVisible());
+    }
+
+    void fontAndColorFollowTheParent()
+    {
+        TForm form(nullptr);
+        TProbe *child = Probe(&form, &form, QRect(0, 0, 10, 10));
+        form.Font()->SetHeight(-15);
+        QCOMPARE(child->Font()->Height(), -15);
+        child->Font()->SetHeight(-9);
+        QVERIFY(!child->ParentFont());
+        form.Font()->SetHeight(-20);
+        QCOMPARE(child->Font()->Height(), -9);
+        form.SetColor(clWhite);
+        QCOMPARE(child->Color(), clWhite);
+    }
+
+    void windowStateKeepsNormalBounds()
+    {
+        TForm form(nullptr);
+        form.SetBounds(100, 80, 300, 200);
+        form.Show();
+        form.SetWindowState(wsMaximized);
+        QCOMPARE(form.WindowState(), wsMaximized);
+        QCOMPARE(form.NormalBoundsRect(), QRect(100, 80, 300, 200));
+        form.SetWindowState(wsNormal);
+        QCOMPARE(form.BoundsRect(), QRect(100, 80, 300, 200));
+    }
+
+    void freeingAFormRunsOnDestroyWhileItIsWhole()
+    {
+        auto *form = new TForm(nullptr);
+        struct Watcher
+        {
+            void Destroyed(TObject *sender) { name = static_cast<TForm *>(sender)->Caption(); }
+            QString name;
+        } watcher;
+        form->SetCaption(QStringLiteral("Going"));
+        form->OnDestroy = TNotifyEvent::Of<&Watcher::Destroyed>(&watcher);
+        Free(form);
+        QCOMPARE(watcher.name, QStringLiteral("Going"));
+    }
+};
+
+QTEST_MAIN(FormsTest)
+#include "tst_forms.moc"
