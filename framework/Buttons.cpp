@@ -35,6 +35,7 @@ protected:
     }
     void mouseDoubleClickEvent(QMouseEvent *event) override
     {
+        event->accept();
         if (m_button->Designing())
             return;
         const QPoint p = event->position().toPoint();

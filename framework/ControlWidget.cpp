@@ -183,6 +183,26 @@ void TControlWidget::paintEvent(QPaintEvent *)
     SafeCall([&] { m_control->PaintWidget(painter); });
 }
 
+void TControlWidget::mousePressEvent(QMouseEvent *event)
+{
+    event->accept();
+}
+
+void TControlWidget::mouseReleaseEvent(QMouseEvent *event)
+{
+    event->accept();
+}
+
+void TControlWidget::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    event->accept();
+}
+
+void TControlWidget::mouseMoveEvent(QMouseEvent *event)
+{
+    event->accept();
+}
+
 namespace WidgetBridge {
 
 void Attach(QWidget *widget, TControl *control)

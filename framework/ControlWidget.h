@@ -16,6 +16,12 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    // The control has had the mouse input (through the bridge): it goes no further, so the
+    // parent control never takes a click on its child for its own.
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
 
 private:
     TControl *m_control; // not owned: the control owns this widget

@@ -144,7 +144,8 @@ static TPropTable CustomFormProps()
 }
 Z_DEFINE_CLASS(TCustomForm, TScrollingWinControl, CustomFormProps)
 
-TCustomForm::TCustomForm(TComponent *owner) : TScrollingWinControl(owner), m_canvas(new TCanvas)
+TCustomForm::TCustomForm(TComponent *owner)
+    : TScrollingWinControl(owner), m_canvas(new TCanvas), m_icon(new TIcon)
 {
     SetVisible(false);
     SetParentColor(false);
@@ -165,6 +166,7 @@ TCustomForm::~TCustomForm()
     // live designer and a live form.
     DestroyComponents();
     delete m_canvas;
+    delete m_icon;
 }
 
 void TCustomForm::BeforeDestruction()
@@ -472,6 +474,7 @@ void TCustomForm::SetVisible(bool visible)
         m_applyingState = false;
         if (m_windowState == wsNormal)
             ApplyFrameGeometry(); // the frame is known once shown
+        Realign(); // and with it the client area the children fill
         DoShow();
     } else if (m_widget) {
         m_applyingState = true;
@@ -611,6 +614,87 @@ TModalResult TCustomForm::ShowModal()
     return m_modalResult;
 }
 
-Z_DEFINE_CLASS(TForm, TCustomForm, NoPublishedProps)
+PTypeInfo TypeInfoTBorderIcons()
+{
+    static const TTypeInfo *element = NewEnumType(
+        QStringLiteral("TBorderIcon"), {QStringLiteral("biSystemMenu"),
+                                        QStringLiteral("biMinimize"), QStringLiteral("biMaximize"),
+                                        QStringLiteral("biHelp")});
+    static const TTypeInfo *t = NewSetType(QStringLiteral("TBorderIcons"), element);
+    return t;
+}
+
+PTypeInfo TypeInfoTPrintScale()
+{
+    static const TTypeInfo *t = NewEnumType(
+        QStringLiteral("TPrintScale"), {QStringLiteral("poNone"), QStringLiteral("poProportional"),
+                                        QStringLiteral("poPrintToFit")});
+    return t;
+}
+
+// The properties and events a form shows in the inspector.
+static TPropTable FormProps()
+{
+    using F = TForm;
+    const PTypeInfo notify = TypeInfoTNotifyEvent();
+    return {
+        Prop<F>("ActiveControl", TWinControl::StaticClass()->ClassTypeInfo(), &F::ActiveControl,
+                &F::SetActiveControl),
+        Prop<F>("AutoScroll", TypeInfoBoolean(), &F::AutoScroll, &F::SetAutoScroll, 1),
+        Prop<F>("BorderIcons", TypeInfoTBorderIcons(), &F::BorderIcons, &F::SetBorderIcons, 7),
+        Prop<F>("BorderStyle", TypeInfoTFormBorderStyle(), &F::BorderStyle, &F::SetBorderStyle,
+                bsSizeable),
+        Prop<F>("Caption", TypeInfoTCaption(), &F::Caption, &F::SetCaption),
+        Prop<F>("ClientHeight", TypeInfoInteger(), &F::ClientHeight, &F::SetClientHeight),
+        Prop<F>("ClientWidth", TypeInfoInteger(), &F::ClientWidth, &F::SetClientWidth),
+        Prop<F>("Color", TypeInfoTColor(), &F::Color, &F::SetColor, clBtnFace),
+        Prop<F>("Ctl3D", TypeInfoBoolean(), &F::Ctl3D, &F::SetCtl3D, 1),
+        Prop<F>("Cursor", TypeInfoTCursor(), &F::Cursor, &F::SetCursor, crDefault),
+        Prop<F>("Enabled", TypeInfoBoolean(), &F::Enabled, &F::SetEnabled, 1),
+        Prop<F>("Font", TFont::StaticClass()->ClassTypeInfo(), &F::Font, &F::SetFont),
+        Prop<F>("FormStyle", TypeInfoTFormStyle(), &F::FormStyle, &F::SetFormStyle, fsNormal),
+        Prop<F>("Height", TypeInfoInteger(), &F::Height, &F::SetHeight),
+        Prop<F>("HelpFile", TypeInfoString(), &F::HelpFile, &F::SetHelpFile),
+        Prop<F>("Hint", TypeInfoString(), &F::Hint, &F::SetHint),
+        Prop<F>("Icon", TIcon::StaticClass()->ClassTypeInfo(), &F::Icon, &F::SetIcon),
+        Prop<F>("KeyPreview", TypeInfoBoolean(), &F::KeyPreview, &F::SetKeyPreview, 0),
+        Prop<F>("Left", TypeInfoInteger(), &F::Left, &F::SetLeft),
+        Prop<F>("Menu", TMainMenu::StaticClass()->ClassTypeInfo(), &F::Menu, &F::SetMenu),
+        Prop<F>("OldCreateOrder", TypeInfoBoolean(), &F::OldCreateOrder, &F::SetOldCreateOrder),
+        Prop<F>("ParentFont", TypeInfoBoolean(), &F::ParentFont, &F::SetParentFont, 0),
+        Prop<F>("PixelsPerInch", TypeInfoInteger(), &F::PixelsPerInch, &F::SetPixelsPerInch),
+        Prop<F>("PopupMenu", TPopupMenu::StaticClass()->ClassTypeInfo(), &F::PopupMenu,
+                &F::SetPopupMenu),
+        Prop<F>("Position", TypeInfoTPosition(), &F::Position, &F::SetPosition, poDesigned),
+        Prop<F>("PrintScale", TypeInfoTPrintScale(), &F::PrintScale, &F::SetPrintScale,
+                poProportional),
+        Prop<F>("Scaled", TypeInfoBoolean(), &F::Scaled, &F::SetScaled, 1),
+        Prop<F>("ShowHint", TypeInfoBoolean(), &F::ShowHint, &F::SetShowHint),
+        Prop<F>("Top", TypeInfoInteger(), &F::Top, &F::SetTop),
+        Prop<F>("Visible", TypeInfoBoolean(), &F::Visible, &F::SetVisible, 0),
+        Prop<F>("Width", TypeInfoInteger(), &F::Width, &F::SetWidth),
+        Prop<F>("WindowState", TypeInfoTWindowState(), &F::WindowState, &F::SetWindowState,
+                wsNormal),
+        EventProp<F>("OnActivate", notify, &F::OnActivate),
+        EventProp<F>("OnClick", notify, &F::OnClick),
+        EventProp<F>("OnClose", TypeInfoTCloseEvent(), &F::OnClose),
+        EventProp<F>("OnCloseQuery", TypeInfoTCloseQueryEvent(), &F::OnCloseQuery),
+        EventProp<F>("OnCreate", notify, &F::OnCreate),
+        EventProp<F>("OnDblClick", notify, &F::OnDblClick),
+        EventProp<F>("OnDeactivate", notify, &F::OnDeactivate),
+        EventProp<F>("OnDestroy", notify, &F::OnDestroy),
+        EventProp<F>("OnHide", notify, &F::OnHide),
+        EventProp<F>("OnKeyDown", TypeInfoTKeyEvent(), &F::OnKeyDown),
+        EventProp<F>("OnKeyPress", TypeInfoTKeyPressEvent(), &F::OnKeyPress),
+        EventProp<F>("OnKeyUp", TypeInfoTKeyEvent(), &F::OnKeyUp),
+        EventProp<F>("OnMouseDown", TypeInfoTMouseEvent(), &F::OnMouseDown),
+        EventProp<F>("OnMouseMove", TypeInfoTMouseMoveEvent(), &F::OnMouseMove),
+        EventProp<F>("OnMouseUp", TypeInfoTMouseEvent(), &F::OnMouseUp),
+        EventProp<F>("OnPaint", notify, &F::OnPaint),
+        EventProp<F>("OnResize", notify, &F::OnResize),
+        EventProp<F>("OnShow", notify, &F::OnShow),
+    };
+}
+Z_DEFINE_CLASS(TForm, TCustomForm, FormProps)
 
 TForm::TForm(TComponent *owner) : TCustomForm(owner) {}

@@ -15,6 +15,9 @@ enum TPosition {
 enum TWindowState { wsNormal, wsMinimized, wsMaximized };
 enum TCloseAction { caNone, caHide, caFree, caMinimize };
 enum TFormStyle { fsNormal, fsMDIChild, fsMDIForm, fsStayOnTop };
+enum TBorderIcon { biSystemMenu, biMinimize, biMaximize, biHelp };
+using TBorderIcons = quint32; // bit n = TBorderIcon n
+enum TPrintScale { poNone, poProportional, poPrintToFit };
 
 using TModalResult = int;
 enum : int {
@@ -29,6 +32,8 @@ PTypeInfo TypeInfoTFormBorderStyle();
 PTypeInfo TypeInfoTPosition();
 PTypeInfo TypeInfoTWindowState();
 PTypeInfo TypeInfoTFormStyle();
+PTypeInfo TypeInfoTBorderIcons();
+PTypeInfo TypeInfoTPrintScale();
 PTypeInfo TypeInfoTCloseEvent();
 PTypeInfo TypeInfoTCloseQueryEvent();
 
@@ -91,6 +96,21 @@ public:
     bool DoubleBuffered() const { return m_doubleBuffered; }
     void SetDoubleBuffered(bool v) { m_doubleBuffered = v; }
     int PixelsPerInch() const { return 96; }
+    void SetPixelsPerInch(int) {} // screens here are taken as 96 pixels per inch
+    TBorderIcons BorderIcons() const { return m_borderIcons; }
+    void SetBorderIcons(TBorderIcons icons) { m_borderIcons = icons; }
+    bool Ctl3D() const { return m_ctl3D; }
+    void SetCtl3D(bool v) { m_ctl3D = v; }
+    QString HelpFile() const { return m_helpFile; }
+    void SetHelpFile(const QString &file) { m_helpFile = file; }
+    bool Scaled() const { return m_scaled; }
+    void SetScaled(bool v) { m_scaled = v; }
+    TPrintScale PrintScale() const { return m_printScale; }
+    void SetPrintScale(TPrintScale v) { m_printScale = v; }
+    bool OldCreateOrder() const { return m_oldCreateOrder; }
+    void SetOldCreateOrder(bool v) { m_oldCreateOrder = v; }
+    TIcon *Icon() const { return m_icon; } // owned
+    void SetIcon(TIcon *icon) { m_icon->Assign(icon); }
     bool Active() const;
     TWinControl *ActiveControl() const { return m_activeControl; }
     void SetActiveControl(TWinControl *control);
@@ -171,7 +191,14 @@ private:
     TDesigner *m_designer = nullptr;
     TWinControl *m_activeControl = nullptr;
     TCanvas *m_canvas;
+    TIcon *m_icon;
     bool m_applyingState = false;
+    TBorderIcons m_borderIcons = (1u << biSystemMenu) | (1u << biMinimize) | (1u << biMaximize);
+    bool m_ctl3D = true;
+    QString m_helpFile;
+    bool m_scaled = true;
+    TPrintScale m_printScale = poProportional;
+    bool m_oldCreateOrder = false;
 };
 
 class TForm : public TCustomForm

@@ -75,7 +75,7 @@ constexpr TIdentMapEntry kCharsets[] = {
 // fits neither.
 bool NormalizeColor(qint64 value, qint64 &normalized)
 {
-    if (value < qint64(std::numeric_limits<qint32>::min()) || value > qint64(std::numeric_limits<quint32>::max()))
+    if (value < std::numeric_limits<qint32>::min() || value > std::numeric_limits<quint32>::max())
         return false;
     normalized = qint32(quint32(value));
     return true;

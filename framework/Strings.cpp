@@ -356,13 +356,6 @@ void TStrings::Error(const QString &format, int index) const
 
 Z_DEFINE_CLASS(TStringList, TStrings, NoPublishedProps)
 
-TStringList::~TStringList()
-{
-    // The list is going away: nobody is told about the items leaving.
-    OnChange = {};
-    OnChanging = {};
-}
-
 int TStringList::AddObject(const QString &s, TObject *object)
 {
     int index = Count();

@@ -89,7 +89,6 @@ class TStringList : public TStrings
     Z_CLASS(TStringList)
 public:
     TStringList() = default;
-    ~TStringList() override;
 
     int Count() const override { return int(m_items.size()); }
     // In a sorted list the string goes to its place; duplicates follow Duplicates.

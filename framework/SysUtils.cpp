@@ -390,8 +390,8 @@ QString IntToStr(qint64 value)
 
 QString IntToHex(qint64 value, int digits)
 {
-    const quint64 bits = value < 0 && value >= std::numeric_limits<qint32>::min() ? quint64(quint32(value))
-                                                         : quint64(value);
+    const bool int32Negative = value < 0 && value >= std::numeric_limits<qint32>::min();
+    const quint64 bits = int32Negative ? quint64(quint32(value)) : quint64(value);
     return QString::number(bits, 16).toUpper().rightJustified(digits, QLatin1Char('0'));
 }
 

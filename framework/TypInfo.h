@@ -219,9 +219,9 @@ TPropInfo Prop(const char *name, PTypeInfo type, G getter, S setter = nullptr,
     return p;
 }
 
-// A published event backed by a public TEvent field of C.
-template<class C, class... A>
-TPropInfo EventProp(const char *name, PTypeInfo type, TEvent<A...> C::*field)
+// A published event backed by a public TEvent field of C (declared in C or an ancestor B).
+template<class C, class B, class... A>
+TPropInfo EventProp(const char *name, PTypeInfo type, TEvent<A...> B::*field)
 {
     TPropInfo p;
     p.Name = QString::fromLatin1(name);

@@ -59,7 +59,12 @@ TZeIDEForm::TZeIDEForm(TComponent *owner) : TForm(owner)
     DoCreate();
 }
 
-TZeIDEForm::~TZeIDEForm() = default;
+TZeIDEForm::~TZeIDEForm()
+{
+    // The global never points at a freed window.
+    if (CurrentIDEForm == this)
+        CurrentIDEForm = nullptr;
+}
 
 void TZeIDEForm::CreateToolBar()
 {

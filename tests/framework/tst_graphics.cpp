@@ -19,9 +19,11 @@ struct ChangeCounter
     TObject *last = nullptr;
 };
 
+// The pixel's colour, opaque, to compare with qRgb values.
 QRgb Px(TBitmap &bmp, int x, int y)
 {
-    return bmp.Image().pixel(x, y) & RGB_MASK;
+    const QRgb p = bmp.Image().pixel(x, y);
+    return qRgb(qRed(p), qGreen(p), qBlue(p));
 }
 
 QString MessageOf(const std::function<void()> &f)
@@ -278,21 +280,33 @@ private slots:
         QCOMPARE(Px(bmp, 2, 12), qRgb(255, 255, 255)); // inside left alone
     }
 
+    void canvasLineToLeavesTheEndPointOut_data()
+    {
+        QTest::addColumn<QPoint>("from");
+        QTest::addColumn<QPoint>("to");
+        QTest::addColumn<QPoint>("beforeEnd");
+        QTest::newRow("right") << QPoint(1, 1) << QPoint(6, 1) << QPoint(5, 1);
+        QTest::newRow("left") << QPoint(6, 1) << QPoint(1, 1) << QPoint(2, 1);
+        QTest::newRow("down") << QPoint(6, 1) << QPoint(6, 5) << QPoint(6, 4);
+        QTest::newRow("up") << QPoint(2, 8) << QPoint(2, 3) << QPoint(2, 4);
+        QTest::newRow("diagonal") << QPoint(1, 1) << QPoint(6, 6) << QPoint(5, 5);
+        QTest::newRow("back diagonal") << QPoint(8, 1) << QPoint(3, 6) << QPoint(4, 5);
+    }
+
     void canvasLineToLeavesTheEndPointOut()
     {
+        QFETCH(QPoint, from);
+        QFETCH(QPoint, to);
+        QFETCH(QPoint, beforeEnd);
         TBitmap bmp(10, 10);
         TCanvas *c = bmp.Canvas();
         c->Pen()->SetColor(clRed);
-        c->MoveTo(1, 1);
-        c->LineTo(6, 1);
-        QCOMPARE(c->PenPos(), QPoint(6, 1));
-        QCOMPARE(Px(bmp, 1, 1), qRgb(255, 0, 0));
-        QCOMPARE(Px(bmp, 5, 1), qRgb(255, 0, 0));
-        QCOMPARE(Px(bmp, 6, 1), qRgb(255, 255, 255));
-        c->LineTo(6, 5);
-        QCOMPARE(Px(bmp, 6, 1), qRgb(255, 0, 0));
-        QCOMPARE(Px(bmp, 6, 4), qRgb(255, 0, 0));
-        QCOMPARE(Px(bmp, 6, 5), qRgb(255, 255, 255));
+        c->MoveTo(from.x(), from.y());
+        c->LineTo(to.x(), to.y());
+        QCOMPARE(c->PenPos(), to);
+        QCOMPARE(Px(bmp, from.x(), from.y()), qRgb(255, 0, 0));
+        QCOMPARE(Px(bmp, beforeEnd.x(), beforeEnd.y()), qRgb(255, 0, 0));
+        QCOMPARE(Px(bmp, to.x(), to.y()), qRgb(255, 255, 255));
     }
 
     void canvasPixelsAndNotification()
@@ -356,7 +370,7 @@ private slots:
         QCOMPARE(painter.pen().color(), QColor(Qt::green));
         QVERIFY(!canvas.HandleAllocated());
         painter.end();
-        QCOMPARE(image.pixel(0, 0) & RGB_MASK, qRgb(255, 0, 0));
+        QCOMPARE(image.pixel(0, 0), qRgb(255, 0, 0));
     }
 
     void bitmapResizeKeepsPixelsAndEndsThePainter()

@@ -66,10 +66,10 @@ private slots:
         QTest::newRow("blanks separate") << "  a b\t,c " << QStringList{"a", "b", "c"};
         QTest::newRow("empty item") << "a,,b" << QStringList{"a", "", "b"};
         QTest::newRow("trailing comma") << "a," << QStringList{"a"};
-        QTest::newRow("quoted") << R"("a b","c,d","say ""hi""")"
-                                << QStringList{"a b", "c,d", R"(say "hi")"};
-        QTest::newRow("quoted empty") << R"("")" << QStringList{""};
-        QTest::newRow("unterminated quote") << R"("abc)" << QStringList{"abc"};
+        QTest::newRow("quoted") << "\"a b\",\"c,d\",\"say \"\"hi\"\"\""
+                                << QStringList{"a b", "c,d", "say \"hi\""};
+        QTest::newRow("quoted empty") << "\"\"" << QStringList{""};
+        QTest::newRow("unterminated quote") << "\"abc" << QStringList{"abc"};
         QTest::newRow("nothing") << "   " << QStringList{};
     }
 
@@ -87,10 +87,10 @@ private slots:
         QTest::addColumn<QStringList>("items");
         QTest::addColumn<QString>("text");
         QTest::newRow("plain") << QStringList{"a", "b"} << "a,b";
-        QTest::newRow("needs quotes") << QStringList{"a b", "x,y", R"(q")"}
-                                      << R"("a b","x,y","q""")";
+        QTest::newRow("needs quotes") << QStringList{"a b", "x,y", "q\""}
+                                      << "\"a b\",\"x,y\",\"q\"\"\"";
         QTest::newRow("empty middle") << QStringList{"a", "", "b"} << "a,,b";
-        QTest::newRow("single empty") << QStringList{""} << R"("")";
+        QTest::newRow("single empty") << QStringList{""} << "\"\"";
         QTest::newRow("none") << QStringList{} << "";
     }
 
@@ -129,7 +129,8 @@ private slots:
     {
         TStringList list;
         list.Add("a");
-        QCOMPARE(MessageOf([&] { list.Strings(1); }), QStringLiteral("List index out of bounds (1)"));
+        QCOMPARE(MessageOf([&] { list.Strings(1); }),
+                 QStringLiteral("List index out of bounds (1)"));
         QCOMPARE(MessageOf([&] { list.Objects(-1); }),
                  QStringLiteral("List index out of bounds (-1)"));
         QVERIFY_THROWS_EXCEPTION(EStringListError, list.Delete(1));
@@ -168,7 +169,7 @@ private slots:
         QTest::addColumn<QStringList>("expected");
         QTest::addColumn<QString>("error");
         QTest::newRow("ignore") << int(dupIgnore) << QStringList{"a", "B", "c"} << "";
-        QTest::newRow("accept") << int(dupAccept) << QStringList{"a", "B", "b", "c"} << "";
+        QTest::newRow("accept") << int(dupAccept) << QStringList{"a", "b", "B", "c"} << "";
         QTest::newRow("error") << int(dupError) << QStringList{"a", "B", "c"}
                                << "String list does not allow duplicates";
     }

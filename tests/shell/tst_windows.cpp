@@ -1,0 +1,250 @@
+// The host window and the designer's main window frame: captions, layout, menus, the fixed
+// height, modal opening from "Design" and the placement kept between openings.
+
+#define QTEST_QPA_MOUSE_HANDLING
+#include "Application.h"
+#include "Buttons.h"
+#include "ComCtrls.h"
+#include "ExtCtrls.h"
+#include "Menus.h"
+#include "Registry.h"
+#include "StdCtrls.h"
+#include "Unit1.h"
+#include "ZeIDE.h"
+
+#include <QMenu>
+#include <QMenuBar>
+#include <QtTest>
+
+namespace {
+
+QStringList CaptionsOf(TMenuItem *item)
+{
+    QStringList captions;
+    for (int i = 0; i < item->Count(); ++i)
+        captions << item->Items(i)->Caption();
+    return captions;
+}
+
+// Runs check on the designer's main window once "Design" has opened it, then closes it.
+void WithDesigner(TForm1 *host, const std::function<void(TZeIDEForm *)> &check)
+{
+    bool ran = false;
+    QTimer::singleShot(0, [&] {
+        TZeIDEForm *ide = CurrentIDEForm;
+        QVERIFY(ide && ide->Modal());
+        check(ide);
+        ran = true;
+        ide->Handle()->close(); // as the window's close box does
+    });
+    QTest::mouseClick(host->Button3->Handle(), Qt::LeftButton, {}, QPoint(10, 10));
+    QVERIFY(ran);
+}
+
+} // namespace
+
+class WindowsTest : public QObject
+{
+    Q_OBJECT
+private:
+    std::unique_ptr<TApplication> m_app;
+    QTemporaryDir m_dir;
+    QStringList m_messages;
+    TForm1 *m_host = nullptr;
+
+private slots:
+    void init()
+    {
+        SetSettingsRootForTesting(m_dir.path() + QStringLiteral("/") + QTest::currentTestFunction());
+        m_app = std::make_unique<TApplication>(nullptr);
+        m_app->MessageBoxSeam = [this](const TMessageBoxRequest &r) {
+            m_messages << r.Text;
+            return IDOK;
+        };
+        m_app->CreateForm(m_host);
+        m_host->Show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_host->Handle()));
+    }
+
+    void cleanup()
+    {
+        m_app.reset();
+        SetSettingsRootForTesting(QString());
+        QVERIFY2(m_messages.isEmpty(), qPrintable(m_messages.join('\n')));
+    }
+
+    void hostWindow()
+    {
+        QCOMPARE(m_host->Caption(), QStringLiteral("Form1"));
+        QCOMPARE(m_host->BoundsRect(), QRect(472, 124, 483, 483));
+        QVERIFY(m_host->KeyPreview());
+        QCOMPARE(m_host->Button3->Caption(), QStringLiteral("Design"));
+        QCOMPARE(m_host->Button3->BoundsRect(), QRect(36, 28, 75, 25));
+        QCOMPARE(m_host->Button3->TabOrder(), 0);
+        QCOMPARE(m_host->Handle()->windowTitle(), QStringLiteral("Form1"));
+    }
+
+    void designOpensTheMainWindowModallyAndFreesIt()
+    {
+        for (int opening = 0; opening < 2; ++opening) {
+            const int owned = m_host->ComponentCount();
+            WithDesigner(m_host, [&](TZeIDEForm *ide) {
+                QCOMPARE(ide->Owner(), static_cast<TComponent *>(m_host));
+                QCOMPARE(ide->Caption(), QStringLiteral("Quorvel Designer 6"));
+                QCOMPARE(ide->BoundsRect(), QRect(361, 89, 785, 127));
+                QVERIFY(!m_host->Handle()->isEnabled()); // the host waits behind it
+            });
+            QCOMPARE(m_host->ComponentCount(), owned); // freed on close
+            QVERIFY(m_host->Handle()->isEnabled());
+            QCOMPARE(CurrentIDEForm, nullptr);
+        }
+    }
+
+    void mainWindowLayout()
+    {
+        WithDesigner(m_host, [](TZeIDEForm *ide) {
+            QCOMPARE(ide->Font()->Height(), -11);
+            QCOMPARE(ide->Panel1->Align(), alTop);
+            QCOMPARE(ide->Panel1->Height(), 61);
+            QCOMPARE(ide->Panel1->BevelOuter(), bvNone);
+            QCOMPARE(ide->Panel2->Align(), alLeft);
+            QCOMPARE(ide->Panel2->Width(), 293);
+            QCOMPARE(ide->Splitter1->Width(), 2);
+            QCOMPARE(ide->Splitter1->Left(), 293);
+            QCOMPARE(ide->Panel3->BorderWidth(), 2);
+            QCOMPARE(ide->Panel3->Left(), 295);
+            QCOMPARE(ide->Panel3->Width(), ide->ClientWidth() - 295);
+            // 19 flat tool buttons, 25 by 25, in two rows.
+            QSet<int> tops;
+            for (int i = 0; i < 19; ++i) {
+                TSpeedButton *b = ide->ToolButtons[size_t(i)];
+                QCOMPARE(b->Name(), QStringLiteral("SpeedButton%1").arg(i + 4));
+                QVERIFY(b->Flat());
+                QCOMPARE(b->Width(), 25);
+                QCOMPARE(b->Height(), 25);
+                QVERIFY(!b->Glyph()->Empty());
+                QVERIFY(b->Left() + b->Width() <= 293);
+                tops << b->Top();
+            }
+            QCOMPARE(tops, (QSet<int>{2, 30}));
+            QCOMPARE(ide->tcPalette->Tabs()->Count(), 1);
+            QCOMPARE(ide->tcPalette->Tabs()->Strings(0), QStringLiteral("Standard"));
+            QCOMPARE(ide->tcPalette->TabIndex(), 0);
+            QVERIFY(!ide->tcPalette->TabStop());
+            QCOMPARE(ide->Panel4->Width(), 43);
+            QCOMPARE(ide->sbCursor->BoundsRect(), QRect(0, 0, 28, 28));
+            QVERIFY(ide->sbCursor->Down());
+            QCOMPARE(ide->sbCursor->GroupIndex(), 1);
+            QCOMPARE(ide->SpeedButton3->BoundsRect(), QRect(32, 0, 10, 28));
+            QCOMPARE(ide->Panel5->Width(), 11);
+            QCOMPARE(ide->Panel5->Align(), alRight);
+            QCOMPARE(ide->SpeedButton1->BoundsRect(), QRect(0, 0, 10, 28));
+            QCOMPARE(ide->pPaletteParent->Align(), alClient);
+            QCOMPARE(ide->pPalette->Parent(), static_cast<TWinControl *>(ide->pPaletteParent));
+            QCOMPARE(ide->pPalette->Height(), 29);
+            // The status bar and its five panels.
+            QCOMPARE(ide->sbIDE->Align(), alBottom);
+            QCOMPARE(ide->sbIDE->Height(), 19);
+            QCOMPARE(ide->sbIDE->Top() + ide->sbIDE->Height(), ide->ClientHeight());
+            const QStringList texts = {"X :", "", "Y :", "", ""};
+            const QList<int> widths = {30, 100, 40, 100, 50};
+            QCOMPARE(ide->sbIDE->Panels()->Count(), 5);
+            for (int i = 0; i < 5; ++i) {
+                QCOMPARE(ide->sbIDE->Panels()->Items(i)->Text(), texts[i]);
+                QCOMPARE(ide->sbIDE->Panels()->Items(i)->Width(), widths[i]);
+            }
+            QCOMPARE(ide->sbIDE->Panels()->Items(4)->Alignment(), taLeftJustify);
+            QCOMPARE(ide->sbIDE->Panels()->Items(0)->Bevel(), pbNone);
+            QCOMPARE(ide->sbIDE->Panels()->Items(1)->Bevel(), pbLowered);
+        });
+    }
+
+    void menus()
+    {
+        WithDesigner(m_host, [](TZeIDEForm *ide) {
+            QCOMPARE(ide->Menu(), ide->MainMenu1);
+            TMenuItem *root = ide->MainMenu1->Items();
+            QCOMPARE(CaptionsOf(root), (QStringList{"File", "Edit", "Search", "View", "Project",
+                                                    "Tools", "Help"}));
+            QCOMPARE(CaptionsOf(root->Items(0)),
+                     (QStringList{"Open", "Save", "-", "Print", "Print Setup", "-", "Use Unit",
+                                  "Close", "Close All", "-", "Exit"}));
+            TMenuItem *edit = root->Items(1);
+            QCOMPARE(CaptionsOf(edit), (QStringList{"Undo", "Redo", "-", "Cut", "Copy", "Paste",
+                                                    "Select All", "-", "Delete", "-",
+                                                    "Align to Grid", "Align"}));
+            QCOMPARE(CaptionsOf(edit->Items(11)),
+                     (QStringList{"Left side", "Top", "Down", "Right Side", "-",
+                                  "Center by Horizontal", "Equal spase by Vertical",
+                                  "Center by Vertical", "Equal space by Horizontal", "-",
+                                  "Center Form by Horizontal", "Center Form by Vertical"}));
+            TMenuItem *search = root->Items(2);
+            QCOMPARE(CaptionsOf(search), (QStringList{"Find", "Find in Files", "-", "Set Bookmark",
+                                                      "Go to Bookmark"}));
+            const QStringList bookmarks = {"Bookmark1", "Bookmark2", "Bookmark3", "Bookmark4",
+                                           "Bookmark5"};
+            QCOMPARE(CaptionsOf(search->Items(3)), bookmarks);
+            QCOMPARE(CaptionsOf(search->Items(4)), bookmarks);
+            QCOMPARE(CaptionsOf(root->Items(3)), (QStringList{"Object Inspector", "Code Editor"}));
+            QCOMPARE(ide->miObjectInspector->ShortCut(), TShortCut(0x7A));
+            QCOMPARE(ide->miCodeEditor->ShortCut(), TShortCut(0x7B));
+            QCOMPARE(ide->FindComponent("miCodeEditor"), ide->miCodeEditor);
+            QCOMPARE(root->Items(4)->Count(), 0);
+            QCOMPARE(root->Items(5)->Count(), 0);
+            QCOMPARE(CaptionsOf(root->Items(6)), (QStringList{"Contents", "About"}));
+            QCOMPARE(CaptionsOf(ide->pmHandle->Items()),
+                     (QStringList{"Align to grid", "Send to back", "Bring to front"}));
+            // The menu bar shows the same captions.
+            auto *bar = ide->Handle()->findChild<QMenuBar *>();
+            QVERIFY(bar);
+            QCOMPARE(bar->actions().size(), 7);
+            QCOMPARE(bar->actions().at(3)->menu()->actions().at(0)->shortcut(),
+                     QKeySequence(Qt::Key_F11));
+        });
+    }
+
+    void heightStaysFixedWhateverTheUserDrags()
+    {
+        WithDesigner(m_host, [](TZeIDEForm *ide) {
+            ide->Handle()->resize(900, 300); // as a drag of the lower edge would
+            QCOMPARE(ide->Height(), 127);
+            // The width is free: the outer width follows the new client width.
+            QCOMPARE(ide->Width(), ide->Handle()->frameGeometry().width());
+            QVERIFY(ide->Width() >= 900);
+            QCOMPARE(ide->Handle()->frameGeometry().height(), 127);
+            ide->SetHeight(40);
+            QCOMPARE(ide->Height(), 127);
+        });
+    }
+
+    void placementIsSavedOnCloseAndRestoredOnShow()
+    {
+        WithDesigner(m_host, [](TZeIDEForm *ide) {
+            ide->SetBounds(100, 50, 900, 127);
+        });
+        QFile file(MachineSettingsFile());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(file.readAll());
+        QVERIFY2(text.contains("[IDE]\nHeight=127\nWidth=900\nLeft=100\nTop=50\nIsMaxForm=0\n"),
+                 qPrintable(text));
+        WithDesigner(m_host, [](TZeIDEForm *ide) {
+            QCOMPARE(ide->BoundsRect(), QRect(100, 50, 900, 127));
+        });
+    }
+
+    void storedHeightCannotBreakTheStrip()
+    {
+        TSettingsStore store;
+        QVERIFY(store.Open(MachineSettingsFile(), true));
+        store.WriteString("IDE", "Height", "300");
+        store.WriteString("IDE", "Left", "0x20");
+        store.WriteString("IDE", "Top", "junk");
+        QVERIFY(store.Close());
+        WithDesigner(m_host, [](TZeIDEForm *ide) {
+            QCOMPARE(ide->BoundsRect(), QRect(32, 89, 785, 127));
+        });
+    }
+};
+
+QTEST_MAIN(WindowsTest)
+#include "tst_windows.moc"

@@ -1,0 +1,60 @@
+#!/usr/bin/env bash
+# Starts the real program under Xvfb, presses "Design" and checks that the designer's main window
+# appears at its first-run place (on an empty store). Skipped (exit 77) where Xvfb or xdotool is missing. A settings
+# store that exists beforehand is saved first and put back afterwards, whatever happens.
+set -uo pipefail
+
+program=$1
+store=/etc/xdg/Dremholt/Vormelline/V6.ini
+
+if ! command -v xvfb-run >/dev/null || ! command -v xdotool >/dev/null; then
+    echo "SKIP: xvfb-run or xdotool is not installed"
+    exit 77
+fi
+
+backup=$(mktemp)
+had_store=0
+if [ -f "$store" ]; then
+    cp -p "$store" "$backup"
+    had_store=1
+fi
+restore() {
+    if [ "$had_store" = 1 ]; then cp -p "$backup" "$store"; else rm -f "$store"; fi
+    rm -f "$backup"
+}
+trap restore EXIT
+rm -f "$store"
+
+inner=$(mktemp)
+cat >"$inner" <<'INNER'
+set -u
+program=$1
+"$program" &
+pid=$!
+fail() { echo "FAIL: $*"; kill "$pid" 2>/dev/null; exit 1; }
+wait_window() { # name -> window id
+    for _ in $(seq 1 100); do
+        id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1)
+        [ -n "$id" ] && { echo "$id"; return 0; }
+        sleep 0.1
+    done
+    return 1
+}
+geometry() { # id -> "x y w h"
+    xdotool getwindowgeometry --shell "$1" | awk -F= '
+        /^X=/{x=$2} /^Y=/{y=$2} /^WIDTH=/{w=$2} /^HEIGHT=/{h=$2} END{print x, y, w, h}'
+}
+host=$(wait_window "Form1") || fail "the host window Form1 did not appear"
+[ "$(geometry "$host")" = "472 124 483 483" ] || fail "Form1 is at $(geometry "$host")"
+# The "Design" button sits at (36, 28), 75 by 25, in the host's client area.
+xdotool mousemove --window "$host" 70 40 click 1
+ide=$(wait_window "Quorvel Designer 6") || fail "the designer's main window did not appear"
+[ "$(geometry "$ide")" = "361 89 785 127" ] || fail "the main window is at $(geometry "$ide")"
+kill "$pid" 2>/dev/null
+wait "$pid" 2>/dev/null
+echo "PASS: Form1 and the designer's main window appeared at their places"
+INNER
+xvfb-run -a -s "-screen 0 1280x1024x24" bash "$inner" "$program"
+status=$?
+rm -f "$inner"
+exit $status
