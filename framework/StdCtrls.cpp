@@ -10,9 +10,10 @@
 
 PTypeInfo TypeInfoTAlignment()
 {
-    static const TTypeInfo *t = NewEnumType(
-        QStringLiteral("TAlignment"), {QStringLiteral("taLeftJustify"),
-                                       QStringLiteral("taRightJustify"), QStringLiteral("taCenter")});
+    static const TTypeInfo *t =
+        NewEnumType(QStringLiteral("TAlignment"),
+                    {QStringLiteral("taLeftJustify"), QStringLiteral("taRightJustify"),
+                     QStringLiteral("taCenter")});
     return t;
 }
 

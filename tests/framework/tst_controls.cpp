@@ -435,16 +435,16 @@ private slots:
             int width;
             TAlignment alignment;
             TStatusPanelBevel bevel;
-        } specs[] = {{"X :", 30, taCenter, pbNone},
+        } rows[] = {{"X :", 30, taCenter, pbNone},
                      {"", 100, taCenter, pbLowered},
                      {"Y :", 40, taCenter, pbNone},
                      {"", 100, taLeftJustify, pbRaised}};
-        for (const auto &spec : specs) {
+        for (const auto &row : rows) {
             TStatusPanel *panel = bar->Panels()->Add();
-            panel->SetText(QString::fromLatin1(spec.text));
-            panel->SetWidth(spec.width);
-            panel->SetAlignment(spec.alignment);
-            panel->SetBevel(spec.bevel);
+            panel->SetText(QString::fromLatin1(row.text));
+            panel->SetWidth(row.width);
+            panel->SetAlignment(row.alignment);
+            panel->SetBevel(row.bevel);
         }
         ShowForm(form);
 
