@@ -65,6 +65,90 @@ PTypeInfo TypeInfoTKeyPressEvent()
     return t;
 }
 
+PTypeInfo TypeInfoTAnchors()
+{
+    static const TTypeInfo *element = NewEnumType(
+        QStringLiteral("TAnchorKind"), {QStringLiteral("akLeft"), QStringLiteral("akTop"),
+                                        QStringLiteral("akRight"), QStringLiteral("akBottom")});
+    static const TTypeInfo *t = NewSetType(QStringLiteral("TAnchors"), element);
+    return t;
+}
+
+PTypeInfo TypeInfoTDragMode()
+{
+    static const TTypeInfo *t = NewEnumType(
+        QStringLiteral("TDragMode"), {QStringLiteral("dmManual"), QStringLiteral("dmAutomatic")});
+    return t;
+}
+
+PTypeInfo TypeInfoTDragKind()
+{
+    static const TTypeInfo *t = NewEnumType(QStringLiteral("TDragKind"),
+                                            {QStringLiteral("dkDrag"), QStringLiteral("dkDock")});
+    return t;
+}
+
+PTypeInfo TypeInfoTBiDiMode()
+{
+    static const TTypeInfo *t = NewEnumType(
+        QStringLiteral("TBiDiMode"),
+        {QStringLiteral("bdLeftToRight"), QStringLiteral("bdRightToLeft"),
+         QStringLiteral("bdRightToLeftNoAlign"), QStringLiteral("bdRightToLeftReadingOnly")});
+    return t;
+}
+
+#define Z_METHOD_TYPE(Fn, Name, Signature) \
+    PTypeInfo Fn() \
+    { \
+        static const TTypeInfo *t = NewMethodType(QStringLiteral(Name), QStringLiteral(Signature)); \
+        return t; \
+    }
+
+Z_METHOD_TYPE(TypeInfoTDragDropEvent, "TDragDropEvent",
+              "Sender, Source: TObject; X, Y: Integer")
+Z_METHOD_TYPE(TypeInfoTDragOverEvent, "TDragOverEvent",
+              "Sender, Source: TObject; X, Y: Integer; State: TDragState; var Accept: Boolean")
+Z_METHOD_TYPE(TypeInfoTEndDragEvent, "TEndDragEvent", "Sender, Target: TObject; X, Y: Integer")
+Z_METHOD_TYPE(TypeInfoTStartDragEvent, "TStartDragEvent",
+              "Sender: TObject; var DragObject: TDragObject")
+Z_METHOD_TYPE(TypeInfoTStartDockEvent, "TStartDockEvent",
+              "Sender: TObject; var DragObject: TDragDockObject")
+Z_METHOD_TYPE(TypeInfoTContextPopupEvent, "TContextPopupEvent",
+              "Sender: TObject; MousePos: TPoint; var Handled: Boolean")
+
+static TPropTable SizeConstraintsProps()
+{
+    using C = TSizeConstraints;
+    return {
+        Prop<C>("MaxHeight", TypeInfoInteger(), &C::MaxHeight, &C::SetMaxHeight, 0),
+        Prop<C>("MaxWidth", TypeInfoInteger(), &C::MaxWidth, &C::SetMaxWidth, 0),
+        Prop<C>("MinHeight", TypeInfoInteger(), &C::MinHeight, &C::SetMinHeight, 0),
+        Prop<C>("MinWidth", TypeInfoInteger(), &C::MinWidth, &C::SetMinWidth, 0),
+    };
+}
+Z_DEFINE_CLASS(TSizeConstraints, TPersistent, SizeConstraintsProps)
+
+void TSizeConstraints::Assign(TPersistent *source)
+{
+    if (auto *other = ObjectCast<TSizeConstraints>(source)) {
+        m_maxHeight = other->m_maxHeight;
+        m_maxWidth = other->m_maxWidth;
+        m_minHeight = other->m_minHeight;
+        m_minWidth = other->m_minWidth;
+        return;
+    }
+    TPersistent::Assign(source);
+}
+
+QSize TSizeConstraints::Constrain(int width, int height) const
+{
+    if (m_maxWidth > 0)
+        width = std::min(width, m_maxWidth);
+    if (m_maxHeight > 0)
+        height = std::min(height, m_maxHeight);
+    return QSize(std::max(width, m_minWidth), std::max(height, m_minHeight));
+}
+
 Qt::CursorShape CursorToShape(TCursor cursor)
 {
     switch (cursor) {
@@ -93,7 +177,8 @@ static TPropTable ControlProps()
 }
 Z_DEFINE_CLASS(TControl, TComponent, ControlProps)
 
-TControl::TControl(TComponent *owner) : TComponent(owner), m_font(new TFont)
+TControl::TControl(TComponent *owner)
+    : TComponent(owner), m_font(new TFont), m_constraints(new TSizeConstraints)
 {
     m_font->OnChange = TNotifyEvent::Of<&TControl::FontObjectChanged>(this);
 }
@@ -107,6 +192,7 @@ TControl::~TControl()
         m_parent->RemoveControl(this);
     DestroyWidget();
     delete m_font;
+    delete m_constraints;
 }
 
 void TControl::SetParent(TWinControl *parent)
@@ -127,10 +213,9 @@ void TControl::SetParent(TWinControl *parent)
 
 void TControl::SetBounds(int left, int top, int width, int height)
 {
-    if (width < 0)
-        width = 0;
-    if (height < 0)
-        height = 0;
+    const QSize size = m_constraints->Constrain(std::max(0, width), std::max(0, height));
+    width = size.width();
+    height = size.height();
     const bool changed = left != m_left || top != m_top || width != m_width || height != m_height;
     if (!changed)
         return;
@@ -138,10 +223,27 @@ void TControl::SetBounds(int left, int top, int width, int height)
     m_top = top;
     m_width = width;
     m_height = height;
+    UpdateAnchorRules();
     ApplyWidgetGeometry();
     if (m_align != alNone)
         RequestAlign();
     Resize();
+}
+
+void TControl::SetAnchors(TAnchors anchors)
+{
+    m_anchors = anchors;
+    UpdateAnchorRules();
+}
+
+void TControl::UpdateAnchorRules()
+{
+    m_anchorsKnown = m_parent != nullptr;
+    if (!m_parent)
+        return;
+    const QRect client = m_parent->ClientRect();
+    m_anchorRight = client.width() - (m_left + m_width);
+    m_anchorBottom = client.height() - (m_top + m_height);
 }
 
 void TControl::WidgetMoved(const QRect &bounds)
@@ -513,6 +615,7 @@ void TWinControl::InsertControl(TControl *control)
         return;
     m_controls.push_back(control);
     control->m_parent = this;
+    control->UpdateAnchorRules();
     if (control->ParentFont())
         control->ParentFontChanged();
     if (control->ParentColor())
@@ -633,6 +736,44 @@ void TWinControl::AlignControls(TControl *changed)
     for (TControl *c : placed(alClient))
         c->SetBounds(rect.left(), rect.top(), std::max(0, rect.width()),
                      std::max(0, rect.height()));
+    AnchorControls();
+}
+
+void TWinControl::AnchorControls()
+{
+    // Children that are not aligned keep their distance to the edges they are anchored to
+    // when the parent changes size; without the left (top) anchor they keep their size and move.
+    const QRect client = ClientRect();
+    for (TControl *c : m_controls) {
+        if (c->Align() != alNone)
+            continue;
+        if (!c->m_anchorsKnown) {
+            c->UpdateAnchorRules();
+            continue;
+        }
+        const TAnchors a = c->Anchors();
+        int left = c->Left(), top = c->Top(), width = c->Width(), height = c->Height();
+        if (a & (1u << akRight)) {
+            const int right = client.width() - c->m_anchorRight;
+            if (a & (1u << akLeft))
+                width = std::max(0, right - left);
+            else
+                left = right - width;
+        }
+        if (a & (1u << akBottom)) {
+            const int bottom = client.height() - c->m_anchorBottom;
+            if (a & (1u << akTop))
+                height = std::max(0, bottom - top);
+            else
+                top = bottom - height;
+        }
+        if (QRect(left, top, width, height) != c->BoundsRect()) {
+            const int keepRight = c->m_anchorRight, keepBottom = c->m_anchorBottom;
+            c->SetBounds(left, top, width, height);
+            c->m_anchorRight = keepRight; // the rule stays, whatever the new bounds say
+            c->m_anchorBottom = keepBottom;
+        }
+    }
 }
 
 void TWinControl::Resize()

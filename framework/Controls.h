@@ -10,16 +10,26 @@
 #include "VirtualKeys.h"
 
 #include <QRect>
+#include <QSize>
+
+#include <algorithm>
 #include <QString>
 
 class QWidget;
 class QPainter;
 class TWinControl;
 class TCustomForm;
+using THelpContext = int;
 class TPopupMenu;
 
 enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
 enum TMouseButton { mbLeft, mbRight, mbMiddle };
+enum TAnchorKind { akLeft, akTop, akRight, akBottom };
+using TAnchors = quint32; // bit n = TAnchorKind n
+constexpr TAnchors DefaultAnchors = (1u << akLeft) | (1u << akTop);
+enum TDragMode { dmManual, dmAutomatic };
+enum TDragKind { dkDrag, dkDock };
+enum TBiDiMode { bdLeftToRight, bdRightToLeft, bdRightToLeftNoAlign, bdRightToLeftReadingOnly };
 enum TBevelCut { bvNone, bvLowered, bvRaised, bvSpace };
 // Border styles of forms; windowed controls use the first two (bsNone, bsSingle).
 enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
@@ -54,6 +64,13 @@ using TMouseEvent = TEvent<TObject *, TMouseButton, TShiftState, int, int>;
 using TMouseMoveEvent = TEvent<TObject *, TShiftState, int, int>;
 using TKeyEvent = TEvent<TObject *, quint16 &, TShiftState>;
 using TKeyPressEvent = TEvent<TObject *, QChar &>;
+// Drag-and-drop and docking events: published like the classic controls' and kept, but the
+// designer starts no drag of its own.
+using TDragDropEvent = TEvent<TObject *, TObject *, int, int>;
+using TDragOverEvent = TEvent<TObject *, TObject *, int, int, int, bool &>;
+using TEndDragEvent = TEvent<TObject *, TObject *, int, int>;
+using TStartDragEvent = TEvent<TObject *, TObject *&>;
+using TContextPopupEvent = TEvent<TObject *, QPoint, bool &>;
 
 PTypeInfo TypeInfoTAlign();
 PTypeInfo TypeInfoTBevelCut();
@@ -62,6 +79,37 @@ PTypeInfo TypeInfoTMouseEvent();
 PTypeInfo TypeInfoTMouseMoveEvent();
 PTypeInfo TypeInfoTKeyEvent();
 PTypeInfo TypeInfoTKeyPressEvent();
+PTypeInfo TypeInfoTAnchors();
+PTypeInfo TypeInfoTDragMode();
+PTypeInfo TypeInfoTDragKind();
+PTypeInfo TypeInfoTBiDiMode();
+PTypeInfo TypeInfoTDragDropEvent();
+PTypeInfo TypeInfoTDragOverEvent();
+PTypeInfo TypeInfoTEndDragEvent();
+PTypeInfo TypeInfoTStartDragEvent();
+PTypeInfo TypeInfoTStartDockEvent();
+PTypeInfo TypeInfoTContextPopupEvent();
+
+// The size limits of a control; 0 means no limit.
+class TSizeConstraints : public TPersistent
+{
+    Z_CLASS(TSizeConstraints)
+public:
+    int MaxHeight() const { return m_maxHeight; }
+    void SetMaxHeight(int v) { m_maxHeight = std::max(0, v); }
+    int MaxWidth() const { return m_maxWidth; }
+    void SetMaxWidth(int v) { m_maxWidth = std::max(0, v); }
+    int MinHeight() const { return m_minHeight; }
+    void SetMinHeight(int v) { m_minHeight = std::max(0, v); }
+    int MinWidth() const { return m_minWidth; }
+    void SetMinWidth(int v) { m_minWidth = std::max(0, v); }
+    void Assign(TPersistent *source) override;
+    // Width and height brought within the limits.
+    QSize Constrain(int width, int height) const;
+
+private:
+    int m_maxHeight = 0, m_maxWidth = 0, m_minHeight = 0, m_minWidth = 0;
+};
 
 class TControl : public TComponent
 {
@@ -132,6 +180,21 @@ public:
     QString Text() const { return GetText(); }
     void SetText(const QString &text);
 
+    TAnchors Anchors() const { return m_anchors; }
+    void SetAnchors(TAnchors anchors);
+    TSizeConstraints *Constraints() const { return m_constraints; } // owned
+    void SetConstraints(TSizeConstraints *c) { m_constraints->Assign(c); }
+    TCursor DragCursor() const { return m_dragCursor; }
+    void SetDragCursor(TCursor cursor) { m_dragCursor = cursor; }
+    TDragKind DragKind() const { return m_dragKind; }
+    void SetDragKind(TDragKind kind) { m_dragKind = kind; }
+    TDragMode DragMode() const { return m_dragMode; }
+    void SetDragMode(TDragMode mode) { m_dragMode = mode; }
+    TBiDiMode BiDiMode() const { return m_biDiMode; }
+    void SetBiDiMode(TBiDiMode mode) { m_biDiMode = mode; m_parentBiDiMode = false; }
+    bool ParentBiDiMode() const { return m_parentBiDiMode; }
+    void SetParentBiDiMode(bool v) { m_parentBiDiMode = v; }
+
     quint32 ControlStyle() const { return m_controlStyle; }
     void SetControlStyle(quint32 style) { m_controlStyle = style; }
 
@@ -164,6 +227,13 @@ public:
     TMouseEvent OnMouseDown;
     TMouseMoveEvent OnMouseMove;
     TMouseEvent OnMouseUp;
+    TDragDropEvent OnDragDrop;
+    TDragOverEvent OnDragOver;
+    TEndDragEvent OnEndDrag;
+    TEndDragEvent OnEndDock;
+    TStartDragEvent OnStartDrag;
+    TStartDragEvent OnStartDock;
+    TContextPopupEvent OnContextPopup;
 
     void Notification(TComponent *component, TOperation operation) override;
 
@@ -189,6 +259,8 @@ protected:
     virtual void ApplyDesignState();
     void DestroyWidget();
     void RequestAlign();
+    // Remembers the distances to the parent's right and bottom edges for the anchors.
+    void UpdateAnchorRules();
     QWidget *m_widget = nullptr; // owned, never by a Qt parent
     QString m_text;
 
@@ -211,6 +283,16 @@ private:
     TPopupMenu *m_popupMenu = nullptr;
     quint32 m_controlStyle = csCaptureMouse | csClickEvents | csSetCaption | csDoubleClicks;
     bool m_applyingParentFont = false;
+    TAnchors m_anchors = DefaultAnchors;
+    TSizeConstraints *m_constraints; // owned
+    TCursor m_dragCursor = crDrag;
+    TDragKind m_dragKind = dkDrag;
+    TDragMode m_dragMode = dmManual;
+    TBiDiMode m_biDiMode = bdLeftToRight;
+    bool m_parentBiDiMode = true;
+    // The distances to the parent's right and bottom edges that anchors keep.
+    int m_anchorRight = 0, m_anchorBottom = 0;
+    bool m_anchorsKnown = false;
 
     friend class TWinControl;
 };
@@ -241,6 +323,12 @@ public:
     void SetTabOrder(int order) { m_tabOrder = order; }
     bool TabStop() const { return m_tabStop; }
     void SetTabStop(bool v);
+    THelpContext HelpContext() const { return m_helpContext; }
+    void SetHelpContext(THelpContext v) { m_helpContext = v; }
+    bool Ctl3D() const { return m_ctl3D; }
+    void SetCtl3D(bool v) { m_ctl3D = v; m_parentCtl3D = false; }
+    bool ParentCtl3D() const { return m_parentCtl3D; }
+    void SetParentCtl3D(bool v) { m_parentCtl3D = v; }
     bool Focused() const;
     void SetFocus();
     bool CanFocus() const;
@@ -262,6 +350,7 @@ protected:
     // Shrinks the rectangle aligned children may fill (borders, bevels, tabs).
     virtual void AdjustClientRect(QRect &rect) const { (void)rect; }
     virtual void AlignControls(TControl *changed);
+    void AnchorControls();
     void Resize() override;
     void FontChanged() override;
     void ColorChanged() override;
@@ -277,6 +366,9 @@ private:
     bool m_aligning = false;
     int m_tabOrder = -1;
     bool m_tabStop = false;
+    THelpContext m_helpContext = 0;
+    bool m_ctl3D = true;
+    bool m_parentCtl3D = true;
 
     friend class TControl;
 };

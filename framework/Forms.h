@@ -99,8 +99,6 @@ public:
     void SetPixelsPerInch(int) {} // screens here are taken as 96 pixels per inch
     TBorderIcons BorderIcons() const { return m_borderIcons; }
     void SetBorderIcons(TBorderIcons icons) { m_borderIcons = icons; }
-    bool Ctl3D() const { return m_ctl3D; }
-    void SetCtl3D(bool v) { m_ctl3D = v; }
     QString HelpFile() const { return m_helpFile; }
     void SetHelpFile(const QString &file) { m_helpFile = file; }
     bool Scaled() const { return m_scaled; }
@@ -194,7 +192,6 @@ private:
     TIcon *m_icon;
     bool m_applyingState = false;
     TBorderIcons m_borderIcons = (1u << biSystemMenu) | (1u << biMinimize) | (1u << biMaximize);
-    bool m_ctl3D = true;
     QString m_helpFile;
     bool m_scaled = true;
     TPrintScale m_printScale = poProportional;
