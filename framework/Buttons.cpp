@@ -1,6 +1,7 @@
 #include "Buttons.h"
 
 #include "ClassicDraw.h"
+#include "ControlProps.h"
 #include "ControlWidget.h"
 #include "SafeCall.h"
 
@@ -100,36 +101,25 @@ PTypeInfo TypeInfoTNumGlyphs()
 static TPropTable SpeedButtonProps()
 {
     using B = TSpeedButton;
-    return {
+    TPropTable t = ControlProps(
+        {"Anchors", "BiDiMode", "Caption", "Constraints", "Cursor", "Enabled", "Font", "Height",
+         "Hint", "Left", "ParentBiDiMode", "ParentFont", "ParentShowHint", "PopupMenu",
+         "ShowHint", "Top", "Visible", "Width", "OnClick", "OnDblClick", "OnMouseDown",
+         "OnMouseMove", "OnMouseUp"});
+    const TPropTable own = {
         Prop<B>("AllowAllUp", TypeInfoBoolean(), &B::AllowAllUp, &B::SetAllowAllUp, 0),
-        Prop<B>("Caption", TypeInfoTCaption(), &TControl::Caption, &TControl::SetCaption),
-        Prop<B>("Cursor", TypeInfoTCursor(), &TControl::Cursor, &TControl::SetCursor, crDefault),
         Prop<B>("Down", TypeInfoBoolean(), &B::Down, &B::SetDown, 0),
-        Prop<B>("Enabled", TypeInfoBoolean(), &TControl::Enabled, &TControl::SetEnabled, 1),
         Prop<B>("Flat", TypeInfoBoolean(), &B::Flat, &B::SetFlat, 0),
-        Prop<B>("Font", TFont::StaticClass()->ClassTypeInfo(), &TControl::Font,
-                &TControl::SetFont),
         Prop<B>("Glyph", TBitmap::StaticClass()->ClassTypeInfo(), &B::Glyph, &B::SetGlyph),
         Prop<B>("GroupIndex", TypeInfoInteger(), &B::GroupIndex, &B::SetGroupIndex, 0),
-        Prop<B>("Height", TypeInfoInteger(), &TControl::Height, &TControl::SetHeight),
-        Prop<B>("Hint", TypeInfoString(), &TControl::Hint, &TControl::SetHint),
         Prop<B>("Layout", TypeInfoTButtonLayout(), &B::Layout, &B::SetLayout, blGlyphLeft),
-        Prop<B>("Left", TypeInfoInteger(), &TControl::Left, &TControl::SetLeft),
         Prop<B>("Margin", TypeInfoInteger(), &B::Margin, &B::SetMargin, -1),
         Prop<B>("NumGlyphs", TypeInfoTNumGlyphs(), &B::NumGlyphs, &B::SetNumGlyphs, 1),
-        Prop<B>("ParentFont", TypeInfoBoolean(), &TControl::ParentFont, &TControl::SetParentFont,
-                1),
-        Prop<B>("ShowHint", TypeInfoBoolean(), &TControl::ShowHint, &TControl::SetShowHint),
         Prop<B>("Spacing", TypeInfoInteger(), &B::Spacing, &B::SetSpacing, 4),
-        Prop<B>("Top", TypeInfoInteger(), &TControl::Top, &TControl::SetTop),
-        Prop<B>("Visible", TypeInfoBoolean(), &TControl::Visible, &TControl::SetVisible, 1),
-        Prop<B>("Width", TypeInfoInteger(), &TControl::Width, &TControl::SetWidth),
-        EventProp<B>("OnClick", TypeInfoTNotifyEvent(), &TControl::OnClick),
-        EventProp<B>("OnDblClick", TypeInfoTNotifyEvent(), &TControl::OnDblClick),
-        EventProp<B>("OnMouseDown", TypeInfoTMouseEvent(), &TControl::OnMouseDown),
-        EventProp<B>("OnMouseMove", TypeInfoTMouseMoveEvent(), &TControl::OnMouseMove),
-        EventProp<B>("OnMouseUp", TypeInfoTMouseEvent(), &TControl::OnMouseUp),
+        Prop<B>("Transparent", TypeInfoBoolean(), &B::Transparent, &B::SetTransparent, 1),
     };
+    t.insert(t.end(), own.begin(), own.end());
+    return t;
 }
 Z_DEFINE_CLASS(TSpeedButton, TGraphicControl, SpeedButtonProps)
 
@@ -226,6 +216,12 @@ void TSpeedButton::SetNumGlyphs(int count)
 void TSpeedButton::SetSpacing(int spacing)
 {
     m_spacing = std::max(-1, spacing);
+    Invalidate();
+}
+
+void TSpeedButton::SetTransparent(bool v)
+{
+    m_transparent = v;
     Invalidate();
 }
 
@@ -351,7 +347,9 @@ void TSpeedButton::Paint()
     QRect face = client;
     const bool pressed = ShownPressed();
     const bool hot = m_mouseInControl && Enabled() && !Designing();
-    painter->fillRect(client, ColorToQColor(m_flat ? Color() : clBtnFace));
+    // A transparent flat face leaves the parent's background, which Qt paints beneath.
+    if (!(m_flat && m_transparent))
+        painter->fillRect(client, ColorToQColor(m_flat ? Color() : clBtnFace));
     if (!m_flat) {
         if (pressed) {
             Frame3D(*painter, face, cl3DDkShadow, clBtnHighlight, 1);

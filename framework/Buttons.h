@@ -4,6 +4,7 @@
 // group (same GroupIndex, same parent) stay down one at a time.
 
 #include "Controls.h"
+#include "StdCtrls.h"
 
 enum TButtonLayout { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
 PTypeInfo TypeInfoTButtonLayout();
@@ -43,6 +44,9 @@ public:
     // Pixels between glyph and caption; -1 spreads them evenly.
     int Spacing() const { return m_spacing; }
     void SetSpacing(int spacing);
+    // A transparent flat button lets its parent show through its face.
+    bool Transparent() const { return m_transparent; }
+    void SetTransparent(bool v);
 
     bool MouseInControl() const { return m_mouseInControl; }
     // Shown pressed: held down by the mouse or down in its group.
@@ -81,7 +85,65 @@ private:
     int m_margin = -1;
     int m_numGlyphs = 1;
     int m_spacing = 4;
+    bool m_transparent = true;
     TButtonState m_state = bsUp;
     bool m_dragging = false;
     bool m_mouseInControl = false;
+};
+
+// The kinds of bit button: each but bkCustom comes with its caption, glyph and modal result.
+enum TBitBtnKind {
+    bkCustom, bkOK, bkCancel, bkHelp, bkYes, bkNo, bkClose, bkAbort, bkRetry, bkIgnore, bkAll
+};
+// Scoped in C++ (bsNew would meet other style names); the type record keeps the classic names.
+enum class TButtonStyle { bsAutoDetect, bsWin31, bsNew };
+PTypeInfo TypeInfoTBitBtnKind();
+PTypeInfo TypeInfoTButtonStyle();
+
+// A push button with a glyph beside its caption. Choosing a Kind other than bkCustom sets the
+// kind's caption, modal result, Default or Cancel and shows the kind's own glyph while Glyph is
+// empty; the kind reads bkCustom again once those no longer match it.
+class TBitBtn : public TButton
+{
+    Z_CLASS(TBitBtn)
+public:
+    explicit TBitBtn(TComponent *owner);
+    ~TBitBtn() override;
+
+    TBitmap *Glyph() const { return m_glyph; } // owned
+    void SetGlyph(TBitmap *glyph) { m_glyph->Assign(glyph); }
+    TBitBtnKind Kind() const;
+    void SetKind(TBitBtnKind kind);
+    TButtonLayout Layout() const { return m_layout; }
+    void SetLayout(TButtonLayout layout);
+    // Pixels between the edge and the glyph; -1 centres glyph and caption together.
+    int Margin() const { return m_margin; }
+    void SetMargin(int margin);
+    int NumGlyphs() const { return m_numGlyphs; }
+    void SetNumGlyphs(int count);
+    // Pixels between glyph and caption; -1 spreads them evenly.
+    int Spacing() const { return m_spacing; }
+    void SetSpacing(int spacing);
+    TButtonStyle Style() const { return m_style; }
+    void SetStyle(TButtonStyle style);
+
+    // The image drawn beside the caption now: the Glyph's first (or disabled) image, or the
+    // kind's own glyph while Glyph is empty.
+    QImage ShownGlyph() const;
+    // Framework-internal: draws the face, called from the widget's paint event.
+    void PaintFace(QPainter &painter, bool pressed, bool focused);
+
+protected:
+    QWidget *CreateWidget(QWidget *parentWidget) override;
+
+private:
+    void GlyphChanged(TObject *sender);
+
+    TBitmap *m_glyph;
+    TBitBtnKind m_kind = bkCustom;
+    TButtonLayout m_layout = blGlyphLeft;
+    int m_margin = -1;
+    int m_numGlyphs = 1;
+    int m_spacing = 4;
+    TButtonStyle m_style = TButtonStyle::bsAutoDetect;
 };

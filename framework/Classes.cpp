@@ -248,3 +248,20 @@ TClass FindClass(const QString &name)
         throw EClassNotFound(FormatMessage(QStringLiteral("Class %s not found"), {name}));
     return cls;
 }
+
+TRegisterComponentsProc RegisterComponentsProc = nullptr;
+TRegisterNoIconProc RegisterNoIconProc = nullptr;
+
+void RegisterComponents(const QString &page, const std::vector<TClass> &classes)
+{
+    if (!RegisterComponentsProc)
+        throw EComponentError(QStringLiteral("Invalid component registration"));
+    RegisterComponentsProc(page, classes);
+}
+
+void RegisterNoIcon(const std::vector<TClass> &classes)
+{
+    if (!RegisterNoIconProc)
+        throw EComponentError(QStringLiteral("Invalid component registration"));
+    RegisterNoIconProc(classes);
+}

@@ -119,3 +119,13 @@ TClass GetClass(const QString &name);
 TClass FindClass(const QString &name);
 
 Z_EXCEPTION(EClassNotFound, Exception)
+
+// The component registration entry points. They hand the classes to replaceable hooks, which
+// a design environment installs; with no hook installed they raise "Invalid component
+// registration".
+using TRegisterComponentsProc = void (*)(const QString &page, const std::vector<TClass> &classes);
+using TRegisterNoIconProc = void (*)(const std::vector<TClass> &classes);
+extern TRegisterComponentsProc RegisterComponentsProc;
+extern TRegisterNoIconProc RegisterNoIconProc;
+void RegisterComponents(const QString &page, const std::vector<TClass> &classes);
+void RegisterNoIcon(const std::vector<TClass> &classes);

@@ -25,7 +25,7 @@ constexpr int kGripSize = 13;
 class TTabBar : public QTabBar
 {
 public:
-    TTabBar(TTabControl *control, QWidget *parent) : QTabBar(parent), m_control(control)
+    TTabBar(TCustomTabControl *control, QWidget *parent) : QTabBar(parent), m_control(control)
     {
         setDrawBase(false);
         setExpanding(false);
@@ -39,13 +39,19 @@ public:
     {
         const QRect r = tabRect(index).translated(kTabLead, 0);
         const int th = m_control->TabHeight();
+        // Buttons stand apart from each other and keep their size when current.
+        if (m_control->Style() != tsTabs)
+            return QRect(r.left(), 0, std::max(0, r.width() - 3), th);
         if (index == m_control->TabIndex())
             return QRect(r.left() - 2, 0, r.width() + 4, th + 1);
         return QRect(r.left(), 2, r.width(), th - 2);
     }
 
-    int HitTest(const QPoint &pos) const
+    int HitTest(QPoint pos) const
     {
+        // Tabs below the page are drawn upside down: their rectangles are mirrored.
+        if (m_control->BottomTabs())
+            pos.setY(height() - 1 - pos.y());
         const int current = m_control->TabIndex();
         if (current >= 0 && current < count() && PaintedRect(current).contains(pos))
             return current;
@@ -59,7 +65,9 @@ public:
 protected:
     QSize tabSizeHint(int index) const override
     {
-        return QSize(fontMetrics().horizontalAdvance(tabText(index)) + 12, m_control->TabHeight());
+        const int fixed = m_control->TabWidth();
+        const int w = fixed > 0 ? fixed : fontMetrics().horizontalAdvance(tabText(index)) + 12;
+        return QSize(w, m_control->TabHeight());
     }
     QSize minimumTabSizeHint(int index) const override { return tabSizeHint(index); }
 
@@ -97,6 +105,35 @@ private:
         const QRect r = PaintedRect(index);
         if (r.right() < 0 || r.left() >= width())
             return;
+        painter.save();
+        const bool bottom = m_control->BottomTabs();
+        if (bottom) {
+            painter.translate(0, height());
+            painter.scale(1, -1);
+        }
+        if (m_control->Style() == tsTabs)
+            PaintTabEdge(painter, r, current);
+        else
+            PaintButtonEdge(painter, r, current);
+        painter.restore();
+        QRect textRect = r.adjusted(2, 1, -2, 0);
+        if (bottom)
+            textRect.moveTop(height() - 1 - textRect.bottom());
+        if (m_control->Style() != tsTabs && current)
+            textRect.translate(1, 1);
+        DrawControlText(painter, textRect, Qt::AlignCenter | Qt::TextShowMnemonic,
+                        tabText(index), m_control->Font()->Color(), isEnabled());
+        if (current && m_control->Focused()) {
+            const int tw = fontMetrics().horizontalAdvance(tabText(index));
+            const int th = fontMetrics().height();
+            QRect focus(0, 0, tw + 4, th + 2);
+            focus.moveCenter(textRect.center());
+            DrawFocusRect(painter, focus);
+        }
+    }
+
+    static void PaintTabEdge(QPainter &painter, const QRect &r, bool current)
+    {
         const QColor light = ColorToQColor(clBtnHighlight);
         const QColor shadow = ColorToQColor(clBtnShadow);
         const QColor dark = ColorToQColor(cl3DDkShadow);
@@ -112,25 +149,29 @@ private:
             // The page's own edge continues under the tab's sides.
             painter.fillRect(QRect(r.left(), r.bottom(), 1, 1), light);
         }
-        QRect textRect = r.adjusted(2, 1, -2, 0);
-        DrawControlText(painter, textRect, Qt::AlignCenter | Qt::TextShowMnemonic,
-                        tabText(index), m_control->Font()->Color(), isEnabled());
-        if (current && m_control->Focused()) {
-            const int tw = fontMetrics().horizontalAdvance(tabText(index));
-            const int th = fontMetrics().height();
-            QRect focus(0, 0, tw + 4, th + 2);
-            focus.moveCenter(textRect.center());
-            DrawFocusRect(painter, focus);
+    }
+
+    // A raised button, or a flat one with no edge; the current one is pushed in.
+    void PaintButtonEdge(QPainter &painter, const QRect &rect, bool current)
+    {
+        QRect r = rect;
+        painter.fillRect(r, ColorToQColor(clBtnFace));
+        if (current) {
+            Frame3D(painter, r, cl3DDkShadow, clBtnHighlight, 1);
+            Frame3D(painter, r, clBtnShadow, cl3DLight, 1);
+            FillDithered(painter, r);
+        } else if (m_control->Style() == tsButtons) {
+            DrawButtonEdge(painter, r, false);
         }
     }
 
-    TTabControl *m_control; // not owned: the control owns the widget this bar sits in
+    TCustomTabControl *m_control; // not owned: the control owns the widget this bar sits in
 };
 
-class TTabControlWidget : public TControlWidget
+class TCustomTabControlWidget : public TControlWidget
 {
 public:
-    TTabControlWidget(TTabControl *control, QWidget *parent)
+    TCustomTabControlWidget(TCustomTabControl *control, QWidget *parent)
         : TControlWidget(control, parent), m_control(control)
     {
     }
@@ -142,7 +183,7 @@ protected:
     }
 
 private:
-    TTabControl *m_control; // not owned
+    TCustomTabControl *m_control; // not owned
 };
 
 // Sizes the window from the status bar's corner; the bar paints the grip beneath it.
@@ -188,6 +229,22 @@ void DrawPanelText(QPainter &painter, const QRect &frame, TAlignment alignment,
 
 // ---------------------------------------------------------------------------------------------
 
+PTypeInfo TypeInfoTTabStyle()
+{
+    static const TTypeInfo *t = NewEnumType(
+        QStringLiteral("TTabStyle"),
+        {QStringLiteral("tsTabs"), QStringLiteral("tsButtons"), QStringLiteral("tsFlatButtons")});
+    return t;
+}
+
+PTypeInfo TypeInfoTTabPosition()
+{
+    static const TTypeInfo *t = NewEnumType(
+        QStringLiteral("TTabPosition"), {QStringLiteral("tpTop"), QStringLiteral("tpBottom"),
+                                         QStringLiteral("tpLeft"), QStringLiteral("tpRight")});
+    return t;
+}
+
 PTypeInfo TypeInfoTTabChangingEvent()
 {
     static const TTypeInfo *t =
@@ -195,6 +252,8 @@ PTypeInfo TypeInfoTTabChangingEvent()
                       QStringLiteral("Sender: TObject; var AllowChange: Boolean"));
     return t;
 }
+
+Z_DEFINE_CLASS(TCustomTabControl, TWinControl, NoPublishedProps)
 
 static TPropTable TabControlProps()
 {
@@ -230,17 +289,20 @@ static TPropTable TabControlProps()
         EventProp<T>("OnResize", TypeInfoTNotifyEvent(), &TControl::OnResize),
     };
 }
-Z_DEFINE_CLASS(TTabControl, TWinControl, TabControlProps)
+Z_DEFINE_CLASS(TTabControl, TCustomTabControl, TabControlProps)
 
-TTabControl::TTabControl(TComponent *owner) : TWinControl(owner), m_tabs(new TStringList)
+TTabControl::TTabControl(TComponent *owner) : TCustomTabControl(owner) {}
+
+TCustomTabControl::TCustomTabControl(TComponent *owner)
+    : TWinControl(owner), m_tabs(new TStringList)
 {
     SetControlStyle(csAcceptsControls | csCaptureMouse | csClickEvents | csDoubleClicks);
     SetBounds(0, 0, 289, 193);
     SetTabStop(true);
-    m_tabs->OnChange = TNotifyEvent::Of<&TTabControl::TabsChanged>(this);
+    m_tabs->OnChange = TNotifyEvent::Of<&TCustomTabControl::TabsChanged>(this);
 }
 
-TTabControl::~TTabControl()
+TCustomTabControl::~TCustomTabControl()
 {
     // The widget (and the tab bar in it) goes later, with the children, in ~TWinControl;
     // nothing paints meanwhile.
@@ -248,14 +310,14 @@ TTabControl::~TTabControl()
     delete m_tabs;
 }
 
-QWidget *TTabControl::CreateWidget(QWidget *parentWidget)
+QWidget *TCustomTabControl::CreateWidget(QWidget *parentWidget)
 {
-    auto *w = new TTabControlWidget(this, parentWidget);
+    auto *w = new TCustomTabControlWidget(this, parentWidget);
     m_tabBar = new TTabBar(this, w);
     return w;
 }
 
-void TTabControl::InitWidget()
+void TCustomTabControl::InitWidget()
 {
     m_tabBar->setFont(Font()->ToQFont());
     SyncTabBar();
@@ -263,19 +325,57 @@ void TTabControl::InitWidget()
     LayOutTabs();
 }
 
-int TTabControl::TabHeight() const
+int TCustomTabControl::TabHeight() const
 {
+    if (m_tabHeightSetting > 0)
+        return m_tabHeightSetting;
     return QFontMetrics(Font()->ToQFont()).height() + 7;
 }
 
-QRect TTabControl::DisplayRect() const
+QRect TCustomTabControl::DisplayRect() const
 {
-    const int top = TabHeight();
-    return QRect(0, top, Width(), std::max(0, Height() - top))
-        .adjusted(kPageInset, kPageInset, -kPageInset, -kPageInset);
+    const int th = TabHeight();
+    const QRect page = BottomTabs() ? QRect(0, 0, Width(), std::max(0, Height() - th))
+                                    : QRect(0, th, Width(), std::max(0, Height() - th));
+    // Button tabs have no page frame around the display area.
+    const int inset = m_style == tsTabs ? kPageInset : 0;
+    return page.adjusted(inset, inset, -inset, -inset);
 }
 
-QRect TTabControl::TabRect(int index) const
+void TCustomTabControl::SetStyle(TTabStyle style)
+{
+    m_style = style;
+    LayOutTabs();
+    Realign();
+    Invalidate();
+}
+
+void TCustomTabControl::SetTabPosition(TTabPosition position)
+{
+    m_tabPosition = position;
+    LayOutTabs();
+    Realign();
+    Invalidate();
+}
+
+void TCustomTabControl::SetTabHeight(int height)
+{
+    m_tabHeightSetting = std::max(0, height);
+    SyncTabBar();
+    LayOutTabs();
+    Realign();
+    Invalidate();
+}
+
+void TCustomTabControl::SetTabWidth(int width)
+{
+    m_tabWidth = std::max(0, width);
+    SyncTabBar();
+    LayOutTabs();
+    Invalidate();
+}
+
+QRect TCustomTabControl::TabRect(int index) const
 {
     if (!m_tabBar || index < 0 || index >= m_tabBar->count())
         return {};
@@ -283,16 +383,19 @@ QRect TTabControl::TabRect(int index) const
     return r.intersected(QRect(QPoint(0, 0), m_tabBar->size())).translated(m_tabBar->pos());
 }
 
-void TTabControl::LayOutTabs()
+void TCustomTabControl::LayOutTabs()
 {
     if (!m_tabBar)
         return;
     // One pixel taller than the row: the current tab covers the page's top edge.
-    m_tabBar->setGeometry(0, 0, Width(), TabHeight() + 1);
+    if (BottomTabs())
+        m_tabBar->setGeometry(0, Height() - TabHeight() - 1, Width(), TabHeight() + 1);
+    else
+        m_tabBar->setGeometry(0, 0, Width(), TabHeight() + 1);
     m_tabBar->lower();
 }
 
-void TTabControl::SyncTabBar()
+void TCustomTabControl::SyncTabBar()
 {
     if (!m_tabBar)
         return;
@@ -311,14 +414,14 @@ void TTabControl::SyncTabBar()
     m_tabBar->update();
 }
 
-void TTabControl::TabsChanged(TObject *)
+void TCustomTabControl::TabsChanged(TObject *)
 {
     if (m_tabIndex >= m_tabs->Count())
         m_tabIndex = m_tabs->Count() - 1;
     SyncTabBar();
 }
 
-void TTabControl::SetTabIndex(int index)
+void TCustomTabControl::SetTabIndex(int index)
 {
     if (index < -1 || index >= m_tabs->Count() || index == m_tabIndex)
         return;
@@ -326,7 +429,7 @@ void TTabControl::SetTabIndex(int index)
     SyncTabBar();
 }
 
-void TTabControl::SelectTab(int index)
+void TCustomTabControl::SelectTab(int index)
 {
     if (index < 0 || index >= m_tabs->Count() || index == m_tabIndex || !CanChange())
         return;
@@ -335,19 +438,19 @@ void TTabControl::SelectTab(int index)
     Change();
 }
 
-bool TTabControl::CanChange()
+bool TCustomTabControl::CanChange()
 {
     bool allow = true;
     OnChanging(this, allow);
     return allow;
 }
 
-void TTabControl::Change()
+void TCustomTabControl::Change()
 {
     OnChange(this);
 }
 
-bool TTabControl::KeyDown(quint16 &key, TShiftState shift)
+bool TCustomTabControl::KeyDown(quint16 &key, TShiftState shift)
 {
     if (TWinControl::KeyDown(key, shift))
         return true;
@@ -369,7 +472,7 @@ bool TTabControl::KeyDown(quint16 &key, TShiftState shift)
     return true;
 }
 
-void TTabControl::FontChanged()
+void TCustomTabControl::FontChanged()
 {
     TWinControl::FontChanged();
     if (m_tabBar)
@@ -379,16 +482,18 @@ void TTabControl::FontChanged()
     Invalidate();
 }
 
-void TTabControl::EnabledChanged()
+void TCustomTabControl::EnabledChanged()
 {
     TWinControl::EnabledChanged();
     Invalidate();
 }
 
-void TTabControl::PaintWidget(QPainter &painter)
+void TCustomTabControl::PaintWidget(QPainter &painter)
 {
     TWinControl::PaintWidget(painter);
-    QRect page(0, TabHeight(), Width(), std::max(0, Height() - TabHeight()));
+    if (m_style != tsTabs)
+        return;
+    QRect page(0, BottomTabs() ? 0 : TabHeight(), Width(), std::max(0, Height() - TabHeight()));
     Frame3D(painter, page, clBtnHighlight, cl3DDkShadow, 1);
     Frame3D(painter, page, cl3DLight, clBtnShadow, 1);
 }

@@ -11,15 +11,21 @@ class QSizeGrip;
 using TTabChangingEvent = TEvent<TObject *, bool &>;
 PTypeInfo TypeInfoTTabChangingEvent();
 
-// A row of tabs above a framed page. The tabs come from Tabs; children sit in the page
-// (DisplayRect), and which tab is current is all the control changes: the children stay.
-// Tabs stay on one row, scrolled when they do not fit; MultiLine is kept for the form.
-class TTabControl : public TWinControl
+enum TTabStyle { tsTabs, tsButtons, tsFlatButtons };
+enum TTabPosition { tpTop, tpBottom, tpLeft, tpRight };
+PTypeInfo TypeInfoTTabStyle();
+PTypeInfo TypeInfoTTabPosition();
+
+// A row of tabs above (or below) a framed page. The tabs come from Tabs; children sit in the
+// page (DisplayRect), and which tab is current is all the control changes: the children stay.
+// Tabs stay on one row, scrolled when they do not fit; MultiLine is kept for the form. The
+// left and right positions are kept too and drawn as the top one.
+class TCustomTabControl : public TWinControl
 {
-    Z_CLASS(TTabControl)
+    Z_CLASS(TCustomTabControl)
 public:
-    explicit TTabControl(TComponent *owner);
-    ~TTabControl() override;
+    explicit TCustomTabControl(TComponent *owner);
+    ~TCustomTabControl() override;
 
     TStrings *Tabs() const { return m_tabs; } // owned
     void SetTabs(TStrings *tabs) { m_tabs->Assign(tabs); }
@@ -29,6 +35,23 @@ public:
     void SetTabIndex(int index);
     bool MultiLine() const { return m_multiLine; }
     void SetMultiLine(bool v) { m_multiLine = v; }
+    // Tabs drawn as tabs over a framed page, or as (flat) buttons over a frameless one.
+    TTabStyle Style() const { return m_style; }
+    void SetStyle(TTabStyle style);
+    TTabPosition TabPosition() const { return m_tabPosition; }
+    void SetTabPosition(TTabPosition position);
+    bool HotTrack() const { return m_hotTrack; }
+    void SetHotTrack(bool v) { m_hotTrack = v; }
+    bool RaggedRight() const { return m_raggedRight; }
+    void SetRaggedRight(bool v) { m_raggedRight = v; }
+    bool ScrollOpposite() const { return m_scrollOpposite; }
+    void SetScrollOpposite(bool v) { m_scrollOpposite = v; }
+    // A fixed height (width) of every tab; 0 sizes them by font (caption).
+    int TabHeightSetting() const { return m_tabHeightSetting; }
+    void SetTabHeight(int height);
+    int TabWidth() const { return m_tabWidth; }
+    void SetTabWidth(int width);
+    bool BottomTabs() const { return m_tabPosition == tpBottom; }
 
     // The page area below the tabs, inside its frame, in the control's coordinates.
     QRect DisplayRect() const;
@@ -66,7 +89,21 @@ private:
     TStringList *m_tabs;
     int m_tabIndex = -1;
     bool m_multiLine = false;
+    TTabStyle m_style = tsTabs;
+    TTabPosition m_tabPosition = tpTop;
+    bool m_hotTrack = false;
+    bool m_raggedRight = false;
+    bool m_scrollOpposite = false;
+    int m_tabHeightSetting = 0;
+    int m_tabWidth = 0;
     QTabBar *m_tabBar = nullptr; // child of the widget
+};
+
+class TTabControl : public TCustomTabControl
+{
+    Z_CLASS(TTabControl)
+public:
+    explicit TTabControl(TComponent *owner);
 };
 
 enum TStatusPanelBevel { pbNone, pbLowered, pbRaised };

@@ -92,3 +92,15 @@ QStringList ControlPropNames()
         names << p.Name;
     return names;
 }
+
+void SetPropDefault(TPropTable &table, const char *name, qint64 value)
+{
+    const QString wanted = QString::fromLatin1(name);
+    for (TPropInfo &p : table) {
+        if (p.Name == wanted) {
+            p.Default = value;
+            return;
+        }
+    }
+    throw EPropertyError(FormatMessage(QStringLiteral("No control property named %s"), {wanted}));
+}

@@ -15,3 +15,7 @@
 TPropTable ControlProps(std::initializer_list<const char *> names);
 // Every name the catalogue knows.
 QStringList ControlPropNames();
+// Gives the named property of table the stored default of a class whose default differs from
+// the catalogue's (a panel's Color, an edit's TabStop). Raises EPropertyError when the table
+// has no such property.
+void SetPropDefault(TPropTable &table, const char *name, qint64 value);

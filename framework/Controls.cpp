@@ -464,6 +464,9 @@ QWidget *TControl::Handle()
 {
     if (!m_widget) {
         QWidget *parentWidget = m_parent ? m_parent->ClientWidget() : nullptr;
+        // Making the parent's widget makes its children's widgets too, ours among them.
+        if (m_widget)
+            return m_widget;
         m_widget = CreateWidget(parentWidget);
         WidgetBridge::Attach(m_widget, this);
         InitWidget();

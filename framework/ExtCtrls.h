@@ -123,3 +123,160 @@ public:
 protected:
     void Paint() override;
 };
+
+// ---------------------------------------------------------------------------------------------
+
+class QButtonGroup;
+class QRadioButton;
+
+// A group box of radio buttons made from Items, laid out in Columns filled top to bottom.
+// ItemIndex is the checked button (-1 for none); the user's choice calls OnClick. The buttons
+// are parts of the group's widget, not controls of their own.
+class TCustomRadioGroup : public TCustomGroupBox
+{
+    Z_CLASS(TCustomRadioGroup)
+public:
+    explicit TCustomRadioGroup(TComponent *owner);
+    ~TCustomRadioGroup() override;
+
+    TStrings *Items() const { return m_items; } // owned
+    void SetItems(TStrings *items) { m_items->Assign(items); }
+    // -1 for none; out-of-range values are ignored.
+    int ItemIndex() const { return m_itemIndex; }
+    void SetItemIndex(int index);
+    // 1 to 16.
+    int Columns() const { return m_columns; }
+    void SetColumns(int columns);
+
+    // The place button index has in the group, in the group's coordinates.
+    QRect ButtonRect(int index) const;
+    // Framework-internal: lays the buttons out after the group changed size.
+    void ArrangeButtons();
+
+protected:
+    void InitWidget() override;
+    void FontChanged() override;
+    void EnabledChanged() override;
+    void Resize() override;
+    void ApplyDesignState() override;
+    // Whether the user may change the choice now.
+    virtual bool CanModify() { return true; }
+
+private:
+    void ItemsChanged(TObject *sender);
+    void UpdateButtons();
+    void ButtonClicked(int index);
+
+    TStringList *m_items;
+    int m_itemIndex = -1;
+    int m_columns = 1;
+    std::vector<QRadioButton *> m_buttons; // children of the widget
+    QButtonGroup *m_group = nullptr;        // child of the widget
+};
+
+class TRadioGroup : public TCustomRadioGroup
+{
+    Z_CLASS(TRadioGroup)
+public:
+    explicit TRadioGroup(TComponent *owner);
+};
+
+// A picture shown at its own size, centred or stretched over the control. AutoSize sizes the
+// control to the picture. At design time an empty image shows a dashed frame.
+class TImage : public TGraphicControl
+{
+    Z_CLASS(TImage)
+public:
+    explicit TImage(TComponent *owner);
+    ~TImage() override;
+
+    TPicture *Picture() const { return m_picture; } // owned
+    void SetPicture(TPicture *picture) { m_picture->Assign(picture); }
+    bool AutoSize() const { return m_autoSize; }
+    void SetAutoSize(bool v);
+    bool Center() const { return m_center; }
+    void SetCenter(bool v);
+    bool Stretch() const { return m_stretch; }
+    void SetStretch(bool v);
+    // Leaves a bitmap's transparent colour out, so that the parent shows through.
+    bool Transparent() const { return m_transparent; }
+    void SetTransparent(bool v);
+    bool IncrementalDisplay() const { return m_incrementalDisplay; }
+    void SetIncrementalDisplay(bool v) { m_incrementalDisplay = v; }
+    // Where the picture is drawn, in the control's coordinates.
+    QRect DestRect() const;
+
+protected:
+    void Paint() override;
+
+private:
+    void PictureChanged(TObject *sender);
+
+    TPicture *m_picture;
+    bool m_autoSize = false;
+    bool m_center = false;
+    bool m_stretch = false;
+    bool m_transparent = false;
+    bool m_incrementalDisplay = false;
+};
+
+enum TShapeType { stRectangle, stSquare, stRoundRect, stRoundSquare, stEllipse, stCircle };
+PTypeInfo TypeInfoTShapeType();
+
+// A geometric shape outlined with Pen and filled with Brush; the square and circle kinds take
+// the shorter side and are centred.
+class TShape : public TGraphicControl
+{
+    Z_CLASS(TShape)
+public:
+    explicit TShape(TComponent *owner);
+    ~TShape() override;
+
+    TPen *Pen() const { return m_pen; } // owned
+    void SetPen(TPen *pen) { m_pen->Assign(pen); }
+    TBrush *Brush() const { return m_brush; } // owned
+    void SetBrush(TBrush *brush) { m_brush->Assign(brush); }
+    TShapeType Shape() const { return m_shape; }
+    void SetShape(TShapeType shape);
+    // The rectangle the outline is drawn in, in the control's coordinates.
+    QRect ShapeRect() const;
+
+protected:
+    void Paint() override;
+
+private:
+    void StyleChanged(TObject *sender);
+
+    TPen *m_pen;
+    TBrush *m_brush;
+    TShapeType m_shape = stRectangle;
+};
+
+// The value names keep the classic spelling (bsBox, bsLowered, ...) in the type records; in
+// C++ they are scoped, away from the border and brush style names.
+enum class TBevelShape { bsBox, bsFrame, bsTopLine, bsBottomLine, bsLeftLine, bsRightLine,
+                         bsSpacer };
+enum class TBevelStyle { bsLowered, bsRaised };
+PTypeInfo TypeInfoTBevelShape();
+PTypeInfo TypeInfoTBevelStyle();
+
+// A sunken or raised box, frame or line in highlight and shadow; a spacer draws nothing at run
+// time and a dashed frame at design time.
+class TBevel : public TGraphicControl
+{
+    Z_CLASS(TBevel)
+public:
+    explicit TBevel(TComponent *owner);
+
+    TBevelShape Shape() const { return m_shape; }
+    void SetShape(TBevelShape shape);
+    TBevelStyle Style() const { return m_style; }
+    void SetStyle(TBevelStyle style);
+
+protected:
+    void Paint() override;
+
+private:
+    TBevelShape m_shape = TBevelShape::bsBox;
+    TBevelStyle m_style = TBevelStyle::bsLowered;
+};

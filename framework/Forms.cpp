@@ -1,6 +1,7 @@
 #include "Forms.h"
 
 #include "Application.h"
+#include "ControlScrollBar.h"
 #include "ControlWidget.h"
 #include "Menus.h"
 #include "SafeCall.h"
@@ -134,9 +135,6 @@ PTypeInfo TypeInfoTCloseQueryEvent()
 }
 
 Z_DEFINE_CLASS(TDesigner, TObject, NoPublishedProps)
-Z_DEFINE_CLASS(TScrollingWinControl, TWinControl, NoPublishedProps)
-
-TScrollingWinControl::TScrollingWinControl(TComponent *owner) : TWinControl(owner) {}
 
 static TPropTable CustomFormProps()
 {
@@ -165,8 +163,15 @@ TCustomForm::~TCustomForm()
     // Owned components go while the form is still a form, so that their notifications reach a
     // live designer and a live form.
     DestroyComponents();
+    if (m_widget) // the client widget goes with the form's widget; forget it now
+        WidgetBridge::Detach(FormWidget()->Client());
     delete m_canvas;
     delete m_icon;
+}
+
+void TCustomForm::DoCreate()
+{
+    SafeCall([this] { OnCreate(this); });
 }
 
 void TCustomForm::BeforeDestruction()
@@ -277,7 +282,7 @@ void TCustomForm::WidgetMoved(const QRect &bounds)
         m_normalBounds = BoundsRect();
 }
 
-QRect TCustomForm::ClientRect() const
+QRect TCustomForm::ScrollArea() const
 {
     if (m_widget)
         return QRect(QPoint(0, 0), FormWidget()->Client()->size());
@@ -655,6 +660,8 @@ static TPropTable FormProps()
         Prop<F>("FormStyle", TypeInfoTFormStyle(), &F::FormStyle, &F::SetFormStyle, fsNormal),
         Prop<F>("Height", TypeInfoInteger(), &F::Height, &F::SetHeight),
         Prop<F>("HelpFile", TypeInfoString(), &F::HelpFile, &F::SetHelpFile),
+        Prop<F>("HorzScrollBar", TControlScrollBar::StaticClass()->ClassTypeInfo(),
+                &F::HorzScrollBar, &F::SetHorzScrollBar),
         Prop<F>("Hint", TypeInfoString(), &F::Hint, &F::SetHint),
         Prop<F>("Icon", TIcon::StaticClass()->ClassTypeInfo(), &F::Icon, &F::SetIcon),
         Prop<F>("KeyPreview", TypeInfoBoolean(), &F::KeyPreview, &F::SetKeyPreview, 0),
@@ -671,6 +678,8 @@ static TPropTable FormProps()
         Prop<F>("Scaled", TypeInfoBoolean(), &F::Scaled, &F::SetScaled, 1),
         Prop<F>("ShowHint", TypeInfoBoolean(), &F::ShowHint, &F::SetShowHint),
         Prop<F>("Top", TypeInfoInteger(), &F::Top, &F::SetTop),
+        Prop<F>("VertScrollBar", TControlScrollBar::StaticClass()->ClassTypeInfo(),
+                &F::VertScrollBar, &F::SetVertScrollBar),
         Prop<F>("Visible", TypeInfoBoolean(), &F::Visible, &F::SetVisible, 0),
         Prop<F>("Width", TypeInfoInteger(), &F::Width, &F::SetWidth),
         Prop<F>("WindowState", TypeInfoTWindowState(), &F::WindowState, &F::SetWindowState,

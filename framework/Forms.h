@@ -4,6 +4,8 @@
 
 #include "Controls.h"
 
+#include <QPointer>
+
 class TMainMenu;
 class QEventLoop;
 class TFormWidget;
@@ -56,16 +58,52 @@ public:
                              const QString &newName) = 0;
 };
 
+class TControlScrollBar;
+
+// A windowed control whose client scrolls: children beyond the client area bring up scroll
+// bars, and scrolling moves the children, whose bounds stay relative to the visible origin.
 class TScrollingWinControl : public TWinControl
 {
     Z_CLASS(TScrollingWinControl)
 public:
     explicit TScrollingWinControl(TComponent *owner);
+    ~TScrollingWinControl() override;
+
+    // With AutoScroll the ranges follow the children; without, they are what was set.
     bool AutoScroll() const { return m_autoScroll; }
-    void SetAutoScroll(bool v) { m_autoScroll = v; }
+    void SetAutoScroll(bool v);
+    TControlScrollBar *HorzScrollBar() const { return m_horzScrollBar; } // owned
+    void SetHorzScrollBar(TControlScrollBar *bar);
+    TControlScrollBar *VertScrollBar() const { return m_vertScrollBar; } // owned
+    void SetVertScrollBar(TControlScrollBar *bar);
+
+    // The area scroll bars leave of ScrollArea.
+    QRect ClientRect() const override;
+    // Recomputes the automatic ranges, shows the bars that are needed and keeps the positions
+    // within range.
+    void UpdateScrollBars();
+    // Scrolls just enough to bring control (a child) wholly into view.
+    void ScrollInView(TControl *control);
+    // Moves the unaligned children by dx, dy.
+    void ScrollBy(int dx, int dy);
+
+protected:
+    // The area the client and the scroll bars share, in the client widget's coordinates.
+    virtual QRect ScrollArea() const;
+    void AlignControls(TControl *changed) override;
+    void InitWidget() override;
 
 private:
+    friend class TControlScrollBar;
+    // Moves the children to show position of bar.
+    void ScrollTo(TControlScrollBar *bar, int position);
+    int AutoRange(bool horizontal) const;
+
     bool m_autoScroll = true;
+    TControlScrollBar *m_horzScrollBar;
+    TControlScrollBar *m_vertScrollBar;
+    bool m_updatingScrollBars = false;
+    QPointer<QObject> m_scrollWatcher; // child of the client widget
 };
 
 class TCustomForm : public TScrollingWinControl
@@ -118,7 +156,6 @@ public:
     void SetDesigner(TDesigner *designer);
 
     void SetBounds(int left, int top, int width, int height) override;
-    QRect ClientRect() const override;
     QPoint ClientOrigin() const override;
     QWidget *ClientWidget() override;
     void SetVisible(bool visible) override;
@@ -155,7 +192,8 @@ public:
 protected:
     // Called when the window is minimized, maximized or restored (SIZE_MINIMIZED, ...).
     virtual void WMSize(int sizeType);
-    virtual void DoCreate() { OnCreate(this); }
+    // An error in OnCreate is shown and the form is made all the same.
+    virtual void DoCreate();
     virtual void DoShow() { OnShow(this); }
     virtual void DoHide() { OnHide(this); }
     virtual void DoClose(TCloseAction &action);
@@ -167,6 +205,7 @@ protected:
     void TextChanged() override;
     void ValidateRename(TComponent *component, const QString &currentName,
                         const QString &newName) override;
+    QRect ScrollArea() const override;
 
 private:
     void ApplyWindowFlags();
@@ -205,3 +244,34 @@ public:
     explicit TForm(TComponent *owner);
 };
 
+
+// A bordered area that scrolls its children (see TScrollingWinControl).
+class TScrollBox : public TScrollingWinControl
+{
+    Z_CLASS(TScrollBox)
+public:
+    explicit TScrollBox(TComponent *owner);
+    ~TScrollBox() override;
+
+    // bsSingle draws a sunken two-pixel edge (one black pixel without Ctl3D).
+    TFormBorderStyle BorderStyle() const { return m_borderStyle; }
+    void SetBorderStyle(TFormBorderStyle style);
+    // Pixels of the border on each side.
+    int BorderInset() const;
+
+    QWidget *ClientWidget() override;
+    QPoint ClientOrigin() const override;
+    // Framework-internal: draws the border, from the outer widget; places the client widget.
+    void PaintBorder(QPainter &painter);
+    void LayOutClient();
+
+protected:
+    QWidget *CreateWidget(QWidget *parentWidget) override;
+    QRect ScrollArea() const override;
+    QRect WidgetGeometry() const override { return BoundsRect(); }
+    void Resize() override;
+
+private:
+    TFormBorderStyle m_borderStyle = bsSingle;
+    QWidget *m_client = nullptr; // child of the widget
+};

@@ -1,33 +1,13 @@
 #include "StdCtrls.h"
 
 #include "ClassicDraw.h"
+#include "PublishedProps.h"
 #include "SafeCall.h"
 
 #include <QKeySequence>
 #include <QPainter>
 #include <QPushButton>
 #include <QShortcut>
-
-PTypeInfo TypeInfoTAlignment()
-{
-    static const TTypeInfo *t =
-        NewEnumType(QStringLiteral("TAlignment"),
-                    {QStringLiteral("taLeftJustify"), QStringLiteral("taRightJustify"),
-                     QStringLiteral("taCenter")});
-    return t;
-}
-
-Qt::Alignment AlignmentFlag(TAlignment alignment)
-{
-    switch (alignment) {
-    case taRightJustify:
-        return Qt::AlignRight;
-    case taCenter:
-        return Qt::AlignHCenter;
-    default:
-        return Qt::AlignLeft;
-    }
-}
 
 namespace {
 
@@ -70,40 +50,22 @@ TButtonControl::TButtonControl(TComponent *owner) : TWinControl(owner) {}
 
 static TPropTable ButtonProps()
 {
-    return {
-        Prop<TButton>("Cancel", TypeInfoBoolean(), &TButton::Cancel, &TButton::SetCancel, 0),
-        Prop<TButton>("Caption", TypeInfoTCaption(), &TControl::Caption, &TControl::SetCaption),
-        Prop<TButton>("Cursor", TypeInfoTCursor(), &TControl::Cursor, &TControl::SetCursor,
-                      crDefault),
-        Prop<TButton>("Default", TypeInfoBoolean(), &TButton::Default, &TButton::SetDefault, 0),
-        Prop<TButton>("Enabled", TypeInfoBoolean(), &TControl::Enabled, &TControl::SetEnabled, 1),
-        Prop<TButton>("Font", TFont::StaticClass()->ClassTypeInfo(), &TControl::Font,
-                      &TControl::SetFont),
-        Prop<TButton>("Height", TypeInfoInteger(), &TControl::Height, &TControl::SetHeight),
-        Prop<TButton>("Hint", TypeInfoString(), &TControl::Hint, &TControl::SetHint),
-        Prop<TButton>("Left", TypeInfoInteger(), &TControl::Left, &TControl::SetLeft),
-        Prop<TButton>("ModalResult", TypeInfoTModalResult(), &TButton::ModalResult,
-                      &TButton::SetModalResult, mrNone),
-        Prop<TButton>("ParentFont", TypeInfoBoolean(), &TControl::ParentFont,
-                      &TControl::SetParentFont, 1),
-        Prop<TButton>("ShowHint", TypeInfoBoolean(), &TControl::ShowHint, &TControl::SetShowHint),
-        Prop<TButton>("TabOrder", TypeInfoTTabOrder(), &TWinControl::TabOrder,
-                      &TWinControl::SetTabOrder, -1),
-        Prop<TButton>("TabStop", TypeInfoBoolean(), &TWinControl::TabStop,
-                      &TWinControl::SetTabStop, 1),
-        Prop<TButton>("Top", TypeInfoInteger(), &TControl::Top, &TControl::SetTop),
-        Prop<TButton>("Visible", TypeInfoBoolean(), &TControl::Visible, &TControl::SetVisible, 1),
-        Prop<TButton>("Width", TypeInfoInteger(), &TControl::Width, &TControl::SetWidth),
-        EventProp<TButton>("OnClick", TypeInfoTNotifyEvent(), &TControl::OnClick),
-        EventProp<TButton>("OnEnter", TypeInfoTNotifyEvent(), &TWinControl::OnEnter),
-        EventProp<TButton>("OnExit", TypeInfoTNotifyEvent(), &TWinControl::OnExit),
-        EventProp<TButton>("OnKeyDown", TypeInfoTKeyEvent(), &TWinControl::OnKeyDown),
-        EventProp<TButton>("OnKeyPress", TypeInfoTKeyPressEvent(), &TWinControl::OnKeyPress),
-        EventProp<TButton>("OnKeyUp", TypeInfoTKeyEvent(), &TWinControl::OnKeyUp),
-        EventProp<TButton>("OnMouseDown", TypeInfoTMouseEvent(), &TControl::OnMouseDown),
-        EventProp<TButton>("OnMouseMove", TypeInfoTMouseMoveEvent(), &TControl::OnMouseMove),
-        EventProp<TButton>("OnMouseUp", TypeInfoTMouseEvent(), &TControl::OnMouseUp),
-    };
+    using B = TButton;
+    TPropTable t = WinControlBaseProps();
+    AppendProps(t, ControlProps({"Anchors", "BiDiMode", "Caption", "Constraints", "DragCursor",
+                                 "DragKind", "DragMode", "Enabled", "Font", "ParentBiDiMode",
+                                 "ParentFont", "ParentShowHint", "PopupMenu", "ShowHint",
+                                 "TabOrder", "TabStop", "Visible", "OnClick", "OnContextPopup",
+                                 "OnDragDrop", "OnDragOver", "OnEndDock", "OnEndDrag",
+                                 "OnEnter", "OnExit", "OnKeyDown", "OnKeyPress", "OnKeyUp",
+                                 "OnMouseDown", "OnMouseMove", "OnMouseUp", "OnStartDock",
+                                 "OnStartDrag"}));
+    SetPropDefault(t, "TabStop", 1);
+    t.push_back(Prop<B>("Cancel", TypeInfoBoolean(), &B::Cancel, &B::SetCancel, 0));
+    t.push_back(Prop<B>("Default", TypeInfoBoolean(), &B::Default, &B::SetDefault, 0));
+    t.push_back(Prop<B>("ModalResult", TypeInfoTModalResult(), &B::ModalResult,
+                        &B::SetModalResult, mrNone));
+    return t;
 }
 Z_DEFINE_CLASS(TButton, TButtonControl, ButtonProps)
 

@@ -4,6 +4,7 @@
 #include "ComCtrls.h"
 #include "ExtCtrls.h"
 #include "ToolGlyphs.h"
+#include "ZeClientComponents.h"
 #include "ZePlacement.h"
 
 TZeIDEForm *CurrentIDEForm = nullptr;
@@ -43,7 +44,6 @@ TSpeedButton *SpeedButton(TComponent *owner, TWinControl *parent, const QString 
 
 TZeIDEForm::TZeIDEForm(TComponent *owner) : TForm(owner)
 {
-    SetName(QStringLiteral("ZeIDEForm"));
     SetCaption(QStringLiteral("Quorvel Designer 6"));
     SetBounds(361, 89, 785, FixedHeight);
     Font()->SetName(QStringLiteral("MS Sans Serif"));
@@ -101,6 +101,7 @@ void TZeIDEForm::CreatePalette()
     tcPalette->SetParent(Panel3);
     tcPalette->Tabs()->Add(QStringLiteral("Standard"));
     tcPalette->SetTabIndex(0);
+    tcPalette->OnChange = TNotifyEvent::Of<&TZeIDEForm::tcPaletteChange>(this);
 
     Panel4 = FlatPanel(this, tcPalette, "Panel4", alLeft);
     Panel4->SetWidth(43);
@@ -109,15 +110,18 @@ void TZeIDEForm::CreatePalette()
     sbCursor->SetGroupIndex(1);
     sbCursor->SetAllowAllUp(true);
     sbCursor->SetDown(true);
+    sbCursor->OnClick = TNotifyEvent::Of<&TZeIDEForm::sbCursorClick>(this);
     SpeedButton3 = SpeedButton(this, Panel4, QStringLiteral("SpeedButton3"), QRect(32, 0, 10, 28));
     DrawPaletteGlyph(PaletteGlyph::ScrollLeft, SpeedButton3->Glyph());
     SpeedButton3->SetAllowAllUp(true);
+    SpeedButton3->OnClick = TNotifyEvent::Of<&TZeIDEForm::SpeedButton3Click>(this);
 
     Panel5 = FlatPanel(this, tcPalette, "Panel5", alRight);
     Panel5->SetWidth(11);
     SpeedButton1 = SpeedButton(this, Panel5, QStringLiteral("SpeedButton1"), QRect(0, 0, 10, 28));
     DrawPaletteGlyph(PaletteGlyph::ScrollRight, SpeedButton1->Glyph());
     SpeedButton1->SetAllowAllUp(true);
+    SpeedButton1->OnClick = TNotifyEvent::Of<&TZeIDEForm::SpeedButton1Click>(this);
 
     pPaletteParent = FlatPanel(this, tcPalette, "pPaletteParent", alClient);
     pPalette = FlatPanel(this, pPaletteParent, "pPalette", alNone);
@@ -154,11 +158,13 @@ void TZeIDEForm::CreateStatusBar()
 void TZeIDEForm::FormCreate(TObject *)
 {
     CurrentIDEForm = this;
+    RegisterDesignClasses();
 }
 
 void TZeIDEForm::FormShow(TObject *)
 {
     LoadFormPlacement(this, QStringLiteral("Rozizodu"), QStringLiteral("IDE"));
+    BuildPalettePage();
 }
 
 void TZeIDEForm::FormDestroy(TObject *)

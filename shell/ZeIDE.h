@@ -59,6 +59,16 @@ public:
     TClass ChosenClass = nullptr; // the palette's choice; none means the arrow
     bool StickyChoice = false;
 
+    // The palette (its registry lives in ZePalette).
+    void BuildPalettePage();
+    TClass TakeClassToPlace();
+    void ClassButtonMouseDown(TObject *sender, TMouseButton button, TShiftState shift, int x,
+                              int y);
+    void sbCursorClick(TObject *sender);
+    void tcPaletteChange(TObject *sender);
+    void SpeedButton3Click(TObject *sender);
+    void SpeedButton1Click(TObject *sender);
+
     void FormCreate(TObject *sender);
     void FormDestroy(TObject *sender);
     void FormShow(TObject *sender);
@@ -71,6 +81,7 @@ private:
     void CreatePalette();
     void CreateStatusBar();
     void CreateMenus();
+    void ReleaseClassButtons();
 };
 
 // The designer main window being created or last created; not owned.

@@ -2,11 +2,13 @@
 
 #include "Application.h"
 #include "Unit1.h"
+#include "ZePalette.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
+    InstallPaletteHooks();
     QApplication qtApp(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quorvel Designer 6"));
     TApplication app(nullptr);
@@ -14,5 +16,6 @@ int main(int argc, char *argv[])
     TForm1 *form1 = nullptr;
     app.CreateForm(form1);
     app.Run();
+    ReleasePaletteRegistry();
     return 0;
 }

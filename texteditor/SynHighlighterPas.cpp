@@ -85,7 +85,8 @@ private:
             while (m_i < m_s.size() && m_s.at(m_i).isSpace())
                 ++m_i;
             Emit(start, TSynPasSyn::tkSpace);
-        } else if (c == QLatin1Char('{') || (c == QLatin1Char('(') && At(m_i + 1) == QLatin1Char('*'))) {
+        } else if (c == QLatin1Char('{')
+                   || (c == QLatin1Char('(') && At(m_i + 1) == QLatin1Char('*'))) {
             const bool brace = c == QLatin1Char('{');
             m_i += brace ? 1 : 2;
             const bool directive = At(m_i) == QLatin1Char('$');

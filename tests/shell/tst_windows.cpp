@@ -10,6 +10,7 @@
 #include "Registry.h"
 #include "StdCtrls.h"
 #include "Unit1.h"
+#include "ZePalette.h"
 #include "ZeIDE.h"
 
 #include <QMenu>
@@ -56,6 +57,7 @@ private slots:
     void init()
     {
         SetSettingsRootForTesting(m_dir.path() + QStringLiteral("/") + QTest::currentTestFunction());
+        InstallPaletteHooks();
         m_app = std::make_unique<TApplication>(nullptr);
         m_app->MessageBoxSeam = [this](const TMessageBoxRequest &r) {
             m_messages << r.Text;
@@ -69,6 +71,7 @@ private slots:
     void cleanup()
     {
         m_app.reset();
+        ReleasePaletteRegistry();
         SetSettingsRootForTesting(QString());
         QVERIFY2(m_messages.isEmpty(), qPrintable(m_messages.join('\n')));
     }
@@ -127,8 +130,9 @@ private slots:
                 tops << b->Top();
             }
             QCOMPARE(tops, (QSet<int>{2, 30}));
-            QCOMPARE(ide->tcPalette->Tabs()->Count(), 1);
-            QCOMPARE(ide->tcPalette->Tabs()->Strings(0), QStringLiteral("Standard"));
+            QCOMPARE(ide->tcPalette->Tabs()->ToStringList(),
+                     (QStringList{"Standard", "Additional", "Win32", "System", "Database",
+                                  "Dialogs"}));
             QCOMPARE(ide->tcPalette->TabIndex(), 0);
             QVERIFY(!ide->tcPalette->TabStop());
             QCOMPARE(ide->Panel4->Width(), 43);

@@ -1,0 +1,268 @@
+// Combo boxes over QComboBox: items, the chosen item and the edit's text kept in the control.
+
+#include "PublishedProps.h"
+#include "SafeCall.h"
+#include "StdCtrls.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QLineEdit>
+
+namespace {
+
+// Tells the control before its list drops down.
+class TComboWidget : public QComboBox
+{
+public:
+    TComboWidget(std::function<void()> dropDown, QWidget *parent)
+        : QComboBox(parent), m_dropDown(std::move(dropDown))
+    {
+    }
+
+    void showPopup() override
+    {
+        SafeCall(m_dropDown);
+        QComboBox::showPopup();
+    }
+
+private:
+    std::function<void()> m_dropDown;
+};
+
+} // namespace
+
+Z_DEFINE_CLASS(TCustomComboBox, TWinControl, NoPublishedProps)
+
+TCustomComboBox::TCustomComboBox(TComponent *owner)
+    : TWinControl(owner), m_items(new TItemStrings)
+{
+    SetControlStyle(csCaptureMouse | csSetCaption | csDoubleClicks | csFixedHeight);
+    SetParentColor(false);
+    SetColor(clWindow);
+    SetTabStop(true);
+    SetBounds(0, 0, 145, FontLineHeight(Font()) + 8);
+    m_items->OnChange = TNotifyEvent::Of<&TCustomComboBox::ItemsObjectChanged>(this);
+}
+
+TCustomComboBox::~TCustomComboBox()
+{
+    Destroying();
+    DestroyWidget();
+    delete m_items;
+}
+
+QComboBox *TCustomComboBox::ComboWidget() const
+{
+    return qobject_cast<QComboBox *>(m_widget);
+}
+
+QWidget *TCustomComboBox::CreateWidget(QWidget *parentWidget)
+{
+    auto *w = new TComboWidget([this] { DropDown(); }, parentWidget);
+    QObject::connect(w, &QComboBox::activated, w,
+                     [this](int index) { SafeCall([&] { WidgetActivated(index); }); });
+    return w;
+}
+
+void TCustomComboBox::InitWidget()
+{
+    SyncWidget();
+    TWinControl::InitWidget();
+    ColorChanged();
+}
+
+void TCustomComboBox::SyncWidget()
+{
+    QComboBox *w = ComboWidget();
+    if (!w)
+        return;
+    m_syncing = true;
+    const bool editableBefore = w->isEditable();
+    w->clear();
+    w->addItems(m_items->ToStringList());
+    w->setEditable(Editable());
+    w->setMaxVisibleItems(m_dropDownCount);
+    w->setCurrentIndex(m_itemIndex);
+    if (QLineEdit *edit = w->lineEdit()) {
+        edit->setMaxLength(m_maxLength > 0 ? m_maxLength : 32767);
+        edit->setText(m_text);
+        if (!editableBefore) {
+            QObject::connect(edit, &QLineEdit::textEdited, w, [this](const QString &text) {
+                SafeCall([&] { WidgetTextEdited(text); });
+            });
+        }
+    }
+    m_syncing = false;
+    // A new edit part must be as inert at design time as the rest.
+    if (editableBefore != w->isEditable())
+        ApplyDesignState();
+}
+
+void TCustomComboBox::ItemsObjectChanged(TObject *)
+{
+    if (m_itemIndex >= m_items->Count())
+        m_itemIndex = -1;
+    if (!Editable())
+        m_text = m_itemIndex >= 0 ? m_items->Strings(m_itemIndex) : QString();
+    SyncWidget();
+}
+
+void TCustomComboBox::WidgetActivated(int index)
+{
+    if (m_syncing)
+        return;
+    m_itemIndex = index;
+    m_text = index >= 0 && index < m_items->Count() ? m_items->Strings(index) : QString();
+    Click();
+    Change();
+}
+
+void TCustomComboBox::WidgetTextEdited(const QString &text)
+{
+    if (m_syncing)
+        return;
+    m_text = text;
+    m_itemIndex = -1;
+    Change();
+}
+
+void TCustomComboBox::TextChanged()
+{
+    if (Editable()) {
+        if (m_maxLength > 0)
+            m_text.truncate(m_maxLength);
+        m_itemIndex = -1;
+    } else {
+        // A list-only combo box shows an item or nothing.
+        m_itemIndex = m_items->IndexOf(m_text);
+        m_text = m_itemIndex >= 0 ? m_items->Strings(m_itemIndex) : QString();
+    }
+    SyncWidget();
+}
+
+void TCustomComboBox::SetItemIndex(int index)
+{
+    if (index < -1 || index >= m_items->Count())
+        index = -1;
+    m_itemIndex = index;
+    if (index >= 0)
+        m_text = m_items->Strings(index);
+    else if (!Editable())
+        m_text.clear();
+    SyncWidget();
+}
+
+void TCustomComboBox::Clear()
+{
+    m_items->Clear();
+    m_itemIndex = -1;
+    m_text.clear();
+    SyncWidget();
+}
+
+void TCustomComboBox::SetDropDownCount(int count)
+{
+    m_dropDownCount = std::max(1, count);
+    SyncWidget();
+}
+
+bool TCustomComboBox::DroppedDown() const
+{
+    QComboBox *w = ComboWidget();
+    return w && w->view()->isVisible();
+}
+
+void TCustomComboBox::SetDroppedDown(bool v)
+{
+    if (QComboBox *w = ComboWidget()) {
+        if (v)
+            w->showPopup();
+        else
+            w->hidePopup();
+    }
+}
+
+void TCustomComboBox::SetItemHeight(int height)
+{
+    m_itemHeight = std::max(1, height);
+}
+
+void TCustomComboBox::SetMaxLength(int length)
+{
+    m_maxLength = std::max(0, length);
+    if (m_maxLength > 0 && Editable() && m_text.size() > m_maxLength)
+        m_text.truncate(m_maxLength);
+    SyncWidget();
+}
+
+void TCustomComboBox::SetStyle(TComboBoxStyle style)
+{
+    m_style = style;
+    if (!Editable()) {
+        m_itemIndex = m_items->IndexOf(m_text);
+        m_text = m_itemIndex >= 0 ? m_items->Strings(m_itemIndex) : QString();
+    }
+    SyncWidget();
+}
+
+void TCustomComboBox::Change()
+{
+    OnChange(this);
+}
+
+void TCustomComboBox::DropDown()
+{
+    OnDropDown(this);
+}
+
+void TCustomComboBox::FontChanged()
+{
+    TWinControl::FontChanged();
+    ColorChanged();
+    SetHeight(FontLineHeight(Font()) + 8);
+}
+
+void TCustomComboBox::ColorChanged()
+{
+    TWinControl::ColorChanged();
+    if (!m_widget)
+        return;
+    QPalette pal = m_widget->palette();
+    pal.setColor(QPalette::Base, ColorToQColor(Color()));
+    pal.setColor(QPalette::Text, ColorToQColor(Font()->Color()));
+    m_widget->setPalette(pal);
+}
+
+static TPropTable ComboBoxProps()
+{
+    using C = TComboBox;
+    TPropTable t = WinControlBaseProps();
+    AppendProps(t, ControlProps({"Anchors", "BiDiMode", "Color", "Constraints", "Ctl3D",
+                                 "DragCursor", "DragKind", "DragMode", "Enabled", "Font",
+                                 "ParentBiDiMode", "ParentColor", "ParentCtl3D", "ParentFont",
+                                 "ParentShowHint", "PopupMenu", "ShowHint", "TabOrder",
+                                 "TabStop", "Text", "Visible", "OnClick", "OnDblClick",
+                                 "OnDragDrop", "OnDragOver", "OnEndDock", "OnEndDrag",
+                                 "OnEnter", "OnExit", "OnKeyDown", "OnKeyPress", "OnKeyUp",
+                                 "OnStartDock", "OnStartDrag"}));
+    SetPropDefault(t, "Color", clWindow);
+    SetPropDefault(t, "ParentColor", 0);
+    SetPropDefault(t, "TabStop", 1);
+    t.push_back(Prop<C>("DropDownCount", TypeInfoInteger(), &C::DropDownCount,
+                        &C::SetDropDownCount, 8));
+    t.push_back(Prop<C>("ItemHeight", TypeInfoInteger(), &C::ItemHeight, &C::SetItemHeight));
+    t.push_back(Prop<C>("Items", TStrings::StaticClass()->ClassTypeInfo(), &C::Items,
+                        &C::SetItems));
+    t.push_back(Prop<C>("MaxLength", TypeInfoInteger(), &C::MaxLength, &C::SetMaxLength, 0));
+    t.push_back(Prop<C>("Sorted", TypeInfoBoolean(), &C::Sorted, &C::SetSorted, 0));
+    t.push_back(Prop<C>("Style", TypeInfoTComboBoxStyle(), &C::Style, &C::SetStyle,
+                        csDropDown));
+    t.push_back(EventProp<C>("OnChange", TypeInfoTNotifyEvent(), &C::OnChange));
+    t.push_back(EventProp<C>("OnDrawItem", TypeInfoTDrawItemEvent(), &C::OnDrawItem));
+    t.push_back(EventProp<C>("OnDropDown", TypeInfoTNotifyEvent(), &C::OnDropDown));
+    t.push_back(EventProp<C>("OnMeasureItem", TypeInfoTMeasureItemEvent(), &C::OnMeasureItem));
+    return t;
+}
+Z_DEFINE_CLASS(TComboBox, TCustomComboBox, ComboBoxProps)
+
+TComboBox::TComboBox(TComponent *owner) : TCustomComboBox(owner) {}

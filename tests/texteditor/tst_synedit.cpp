@@ -1,0 +1,347 @@
+// The editor control driven by keys: every binding of the standard key table does its
+// command, the table binds each combination once and can be replaced.
+
+#include "Application.h"
+#include "Forms.h"
+#include "KeyScript.h"
+#include "SynEdit.h"
+#include "SynHighlighterPas.h"
+
+#include <Qsci/qsciscintilla.h>
+
+#include <QClipboard>
+#include <QSet>
+#include <QtTest>
+
+namespace {
+
+using Sci = QsciScintillaBase;
+
+long Send(TSynEdit *edit, unsigned msg, unsigned long w = 0, long l = 0)
+{
+    return static_cast<QsciScintilla *>(edit->Handle())->SendScintilla(msg, w, l);
+}
+
+// The text with '|' where the caret is.
+QString TextWithCaret(TSynEdit *edit)
+{
+    auto *sci = static_cast<QsciScintilla *>(edit->Handle());
+    const long pos = Send(edit, Sci::SCI_GETCURRENTPOS);
+    QString text = sci->text();
+    const int chars = int(QString::fromUtf8(text.toUtf8().left(pos)).size());
+    return text.insert(chars, QLatin1Char('|'));
+}
+
+// Puts text (with '|' for the caret) into the editor.
+void Load(TSynEdit *edit, const QString &marked)
+{
+    const qsizetype at = marked.indexOf(QLatin1Char('|'));
+    QString text = marked;
+    text.remove(at, 1);
+    edit->Lines()->SetText(text);
+    const QString before = text.left(at);
+    const int line = int(before.count(QLatin1Char('\n')));
+    edit->SetCaretPos(line, int(before.size() - before.lastIndexOf(QLatin1Char('\n')) - 1));
+    Send(edit, Sci::SCI_EMPTYUNDOBUFFER);
+}
+
+QString NumberedLines(int count)
+{
+    QStringList lines;
+    for (int i = 0; i < count; ++i)
+        lines << QStringLiteral("line %1").arg(i);
+    return lines.join(QLatin1Char('\n'));
+}
+
+} // namespace
+
+class SynEditTest : public QObject
+{
+    Q_OBJECT
+private:
+    std::unique_ptr<TApplication> m_app;
+    TForm *m_form = nullptr;
+    TSynEdit *m_edit = nullptr;
+    TSynPasSyn *m_syn = nullptr;
+
+private slots:
+    void init()
+    {
+        m_app = std::make_unique<TApplication>(nullptr);
+        m_form = new TForm(nullptr);
+        m_form->SetBounds(50, 50, 420, 300);
+        m_syn = new TSynPasSyn(m_form);
+        m_edit = new TSynEdit(m_form);
+        m_edit->SetAlign(alClient);
+        m_edit->Font()->SetName(QStringLiteral("Courier New"));
+        m_edit->Font()->SetHeight(-13);
+        m_edit->SetHighlighter(m_syn);
+        m_edit->SetParent(m_form);
+        m_form->Show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_form->Handle()));
+        m_form->Handle()->activateWindow();
+        m_edit->SetFocus();
+        QTRY_VERIFY(m_edit->Focused());
+    }
+
+    void cleanup()
+    {
+        Free(m_form);
+        m_app.reset();
+    }
+
+    void defaultTableHas82BindingsFor74Commands()
+    {
+        TSynEditKeyStrokes keys;
+        keys.ResetDefaults();
+        QCOMPARE(keys.Count(), 82);
+        QSet<int> commands;
+        QSet<quint32> combinations;
+        for (int i = 0; i < keys.Count(); ++i) {
+            commands.insert(keys.Items(i).Command);
+            combinations.insert(quint32(keys.Items(i).Key) << 8 | keys.Items(i).Shift);
+        }
+        QCOMPARE(commands.size(), 74);
+        QCOMPARE(combinations.size(), 82); // no combination bound twice
+        QCOMPARE(keys.Items(0), (TSynEditKeyStroke{VK_UP, 0, ecUp}));
+        QCOMPARE(keys.Items(81), (TSynEditKeyStroke{'B', ssShift | ssCtrl, ecMatchBracket}));
+        QCOMPARE(m_edit->Keystrokes(), keys); // a new editor starts with them
+    }
+
+    void bindingTwiceIsRefused()
+    {
+        TSynEditKeyStrokes keys;
+        keys.ResetDefaults();
+        QVERIFY_THROWS_EXCEPTION(ESynKeyError, keys.Add('Y', ssCtrl, ecRedo));
+        // Alt+Shift is the same combination as Shift+Alt, whatever else the shift state holds.
+        QVERIFY_THROWS_EXCEPTION(ESynKeyError, keys.Add(VK_BACK, ssAlt | ssShift | ssLeft,
+                                                        ecUndo));
+        QCOMPARE(keys.Count(), 82);
+        QCOMPARE(IdentToEditorCommand(QStringLiteral("ECMATCHBRACKET")), ecMatchBracket);
+        QCOMPARE(EditorCommandToIdent(ecSetMarker3), QStringLiteral("ecSetMarker3"));
+        QCOMPARE(EditorCommandToIdent(ecCommandCount), QString());
+    }
+
+    void replacedTableRebindsKeys()
+    {
+        TSynEditKeyStrokes keys;
+        keys.Add('E', ssCtrl, ecLineEnd);
+        m_edit->SetKeystrokes(keys);
+        Load(m_edit, QStringLiteral("a|bc"));
+        TypeKeys(QStringLiteral("Ctrl+E"));
+        QCOMPARE(TextWithCaret(m_edit), QStringLiteral("abc|"));
+        TypeKeys(QStringLiteral("Home")); // no longer bound: nothing happens
+        QCOMPARE(TextWithCaret(m_edit), QStringLiteral("abc|"));
+    }
+
+    void bindings_data()
+    {
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("after");
+        QTest::addColumn<QString>("selected");
+        QTest::addColumn<QString>("clipboard"); // null: not looked at
+
+        auto row = [&](const char *name, const char *before, const char *keys, const char *after,
+                       const char *selected = "", const QString &clip = QString()) {
+            QTest::newRow(name) << QString::fromLatin1(before) << QString::fromLatin1(keys)
+                                << QString::fromLatin1(after) << QString::fromLatin1(selected)
+                                << clip;
+        };
+        row("Up ecUp", "abc\nde|f", "Up", "ab|c\ndef");
+        row("Shift+Up ecSelUp", "abc\nde|f", "Shift+Up", "ab|c\ndef", "c\nde");
+        row("Down ecDown", "ab|c\ndef", "Down", "abc\nde|f");
+        row("Shift+Down ecSelDown", "ab|c\ndef", "Shift+Down", "abc\nde|f", "c\nde");
+        row("Left ecLeft", "ab|c", "Left", "a|bc");
+        row("Shift+Left ecSelLeft", "ab|c", "Shift+Left", "a|bc", "b");
+        row("Ctrl+Left ecWordLeft", "abc de|f", "Ctrl+Left", "abc |def");
+        row("Ctrl+Shift+Left ecSelWordLeft", "abc de|f", "Ctrl+Shift+Left", "abc |def", "de");
+        row("Right ecRight", "a|bc", "Right", "ab|c");
+        row("Shift+Right ecSelRight", "a|bc", "Shift+Right", "ab|c", "b");
+        row("Ctrl+Right ecWordRight", "a|bc def", "Ctrl+Right", "abc |def");
+        row("Ctrl+Shift+Right ecSelWordRight", "a|bc def", "Ctrl+Shift+Right", "abc |def",
+            "bc ");
+        row("Home ecLineStart", "x\nabc de|f", "Home", "x\n|abc def");
+        row("Shift+Home ecSelLineStart", "x\nabc de|f", "Shift+Home", "x\n|abc def", "abc de");
+        row("Ctrl+Home ecEditorTop", "abc\nde|f", "Ctrl+Home", "|abc\ndef");
+        row("Ctrl+Shift+Home ecSelEditorTop", "abc\nde|f", "Ctrl+Shift+Home", "|abc\ndef",
+            "abc\nde");
+        row("End ecLineEnd", "a|bc\nd", "End", "abc|\nd");
+        row("Shift+End ecSelLineEnd", "a|bc\nd", "Shift+End", "abc|\nd", "bc");
+        row("Ctrl+End ecEditorBottom", "a|bc\ndef", "Ctrl+End", "abc\ndef|");
+        row("Ctrl+Shift+End ecSelEditorBottom", "a|bc\ndef", "Ctrl+Shift+End", "abc\ndef|",
+            "bc\ndef");
+        row("Insert ecToggleMode", "a|bcd", "Ins x Ins y", "axy|cd");
+        row("Ctrl+Insert ecCopy", "a|bc", "Shift+Right Ctrl+Ins", "ab|c", "b",
+            QStringLiteral("b"));
+        row("Ctrl+C ecCopy", "a|bc", "Shift+Right Ctrl+C", "ab|c", "b", QStringLiteral("b"));
+        row("Shift+Delete ecCut", "a|bc", "Shift+Right Shift+Del", "a|c", "",
+            QStringLiteral("b"));
+        row("Ctrl+X ecCut", "a|bc", "Shift+Right Ctrl+X", "a|c", "", QStringLiteral("b"));
+        row("Shift+Insert ecPaste", "a|bc", "Shift+Right Ctrl+C End Shift+Ins", "abcb|");
+        row("Ctrl+V ecPaste", "a|bc", "Shift+Right Ctrl+C End Ctrl+V", "abcb|");
+        row("Delete ecDeleteChar", "a|bc", "Del", "a|c");
+        row("Backspace ecDeleteLastChar", "ab|c", "BkSp", "a|c");
+        row("Shift+Backspace ecDeleteLastChar", "ab|c", "Shift+BkSp", "a|c");
+        row("Ctrl+Backspace ecDeleteLastWord", "abc def|", "Ctrl+BkSp", "abc |");
+        row("Alt+Backspace ecUndo", "a|bc", "Del Alt+BkSp", "ab|c");
+        row("Ctrl+Z ecUndo", "a|bc", "Del Ctrl+Z", "ab|c");
+        row("Shift+Alt+Backspace ecRedo", "a|bc", "Del Ctrl+Z Shift+Alt+BkSp", "a|c");
+        row("Ctrl+Shift+Z ecRedo", "a|bc", "Del Ctrl+Z Ctrl+Shift+Z", "a|c");
+        row("Ctrl+Shift+Z redoes a deleted line", "abc\nd|ef\nghi", "Ctrl+Y Ctrl+Z Ctrl+Shift+Z",
+            "abc\n|ghi");
+        row("Enter ecLineBreak", "ab|c", "Enter", "ab\n|c");
+        row("Shift+Enter ecLineBreak", "ab|c", "Shift+Enter", "ab\n|c");
+        row("Ctrl+M ecLineBreak", "ab|c", "Ctrl+M", "ab\n|c");
+        row("Tab ecTab", "ab|c", "Tab", "ab      |c");
+        row("Shift+Tab ecShiftTab", "    |abc", "Shift+Tab", "|abc");
+        row("Ctrl+F1 ecContextHelp does nothing", "a|bc", "Ctrl+F1", "a|bc");
+        row("Ctrl+A ecSelectAll", "a|bc\nd", "Ctrl+A", "abc\nd|", "abc\nd");
+        row("Ctrl+Shift+I ecBlockIndent", "a|b\ncd\nef", "Shift+Down Ctrl+Shift+I",
+            "  ab\n  c|d\nef", "b\n  c");
+        row("Ctrl+Shift+U ecBlockUnindent", "  a|b\n  cd\n  ef", "Shift+Down Ctrl+Shift+U",
+            "ab\nc|d\n  ef", "b\nc");
+        row("Ctrl+N ecInsertLine", "ab|cd", "Ctrl+N", "ab|\ncd");
+        row("Ctrl+T ecDeleteWord", "ab|c def", "Ctrl+T", "ab|def");
+        row("Ctrl+Y ecDeleteLine", "abc\nd|ef\nghi", "Ctrl+Y", "abc\n|ghi");
+        row("Ctrl+Shift+Y ecDeleteEOL", "ab|c def\nx", "Ctrl+Shift+Y", "ab|\nx");
+        row("Ctrl+Shift+B ecMatchBracket forward", "x := |(a + (b));", "Ctrl+Shift+B",
+            "x := (a + (b)|);");
+        row("Ctrl+Shift+B ecMatchBracket back", "x := (a + (b))|;", "Ctrl+Shift+B",
+            "x := |(a + (b));");
+        row("Ctrl+Shift+L ecLineSelect", "ab|c\ndef\nghi", "Ctrl+Shift+L Shift+Down",
+            "abc\ndef|\nghi", "abc\ndef");
+        row("Ctrl+Shift+N ecNormalSelect", "ab|c\ndef", "Ctrl+Shift+L Ctrl+Shift+N Shift+Down",
+            "abc\nde|f", "c\nde");
+    }
+    void bindings()
+    {
+        QFETCH(QString, before);
+        QFETCH(QString, keys);
+        QFETCH(QString, after);
+        QFETCH(QString, selected);
+        QFETCH(QString, clipboard);
+        QApplication::clipboard()->clear();
+        Load(m_edit, before);
+        TypeKeys(keys);
+        QCOMPARE(TextWithCaret(m_edit), after);
+        QCOMPARE(m_edit->SelText(), selected);
+        if (!clipboard.isNull())
+            QCOMPARE(QApplication::clipboard()->text(), clipboard);
+        // Typing goes on into the same text: the editor lines follow.
+        QCOMPARE(m_edit->Lines()->ToStringList().join(QLatin1Char('\n')),
+                 QString(after).remove(QLatin1Char('|')));
+    }
+
+    void columnSelect()
+    {
+        Load(m_edit, QStringLiteral("ab|cd\nefgh\nij"));
+        TypeKeys(QStringLiteral("Ctrl+Shift+C Shift+Down Shift+Right"));
+        QCOMPARE(m_edit->SelectionMode(), smColumn);
+        QVERIFY(Send(m_edit, Sci::SCI_SELECTIONISRECTANGLE));
+        QCOMPARE(Send(m_edit, Sci::SCI_GETSELECTIONS), 2L);
+        QCOMPARE(Send(m_edit, Sci::SCI_GETSELECTIONNSTART, 0), 2L);
+        QCOMPARE(Send(m_edit, Sci::SCI_GETSELECTIONNEND, 0), 3L);
+        QCOMPARE(Send(m_edit, Sci::SCI_GETSELECTIONNSTART, 1), 7L);
+        QCOMPARE(Send(m_edit, Sci::SCI_GETSELECTIONNEND, 1), 8L);
+        // A plain move drops the column; the mode stays for the next selection.
+        TypeKeys(QStringLiteral("Down Shift+Up"));
+        QCOMPARE(Send(m_edit, Sci::SCI_GETSELECTIONS), 2L);
+    }
+
+    void markers_data()
+    {
+        QTest::addColumn<int>("digit");
+        for (int d = 0; d < TSynEdit::MarkerCount; ++d)
+            QTest::addRow("Ctrl+Shift+%d ecSetMarker%d, Ctrl+%d ecGotoMarker%d", d, d, d, d)
+                << d;
+    }
+    void markers()
+    {
+        QFETCH(int, digit);
+        m_edit->Lines()->SetText(NumberedLines(30));
+        m_edit->SetCaretPos(3 + digit, 2);
+        TypeKeys(QStringLiteral("Ctrl+Shift+%1").arg(digit));
+        QCOMPARE(m_edit->MarkerLine(digit), 3 + digit);
+        TypeKeys(QStringLiteral("Ctrl+End Up"));
+        TypeKeys(QStringLiteral("Ctrl+%1").arg(digit));
+        QCOMPARE(m_edit->CaretLine(), 3 + digit);
+        QCOMPARE(m_edit->CaretColumn(), 2);
+        // The marker shows in the gutter.
+        QCOMPARE(Send(m_edit, Sci::SCI_MARKERGET, 3 + digit), 1L << digit);
+    }
+
+    void markerFollowsEditsAndToggles()
+    {
+        m_edit->Lines()->SetText(NumberedLines(10));
+        m_edit->SetCaretPos(5, 0);
+        TypeKeys(QStringLiteral("Ctrl+Shift+3 Ctrl+Home Enter Enter"));
+        QCOMPARE(m_edit->MarkerLine(3), 7);
+        TypeKeys(QStringLiteral("Ctrl+3"));
+        QCOMPARE(m_edit->CaretLine(), 7);
+        TypeKeys(QStringLiteral("Down Ctrl+Shift+3")); // moves marker 3 down a line
+        QCOMPARE(m_edit->MarkerLine(3), 8);
+        QCOMPARE(Send(m_edit, Sci::SCI_MARKERGET, 7), 0L);
+        TypeKeys(QStringLiteral("Ctrl+Shift+3")); // set again where it stands: gone
+        QCOMPARE(m_edit->MarkerLine(3), -1);
+        TypeKeys(QStringLiteral("Ctrl+Home Ctrl+3")); // an unset marker goes nowhere
+        QCOMPARE(m_edit->CaretLine(), 0);
+    }
+
+    void paging_data()
+    {
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("target"); // where the caret goes
+        QTest::addColumn<bool>("selects");
+        QTest::addColumn<int>("scroll"); // lines the view moves
+        QTest::newRow("PgDn ecPageDown") << "PgDn" << "page down" << false << 1;
+        QTest::newRow("Shift+PgDn ecSelPageDown") << "Shift+PgDn" << "page down" << true << 1;
+        QTest::newRow("PgUp ecPageUp") << "PgUp" << "page up" << false << -1;
+        QTest::newRow("Shift+PgUp ecSelPageUp") << "Shift+PgUp" << "page up" << true << -1;
+        QTest::newRow("Ctrl+PgUp ecPageTop") << "Ctrl+PgUp" << "top" << false << 0;
+        QTest::newRow("Ctrl+Shift+PgUp ecSelPageTop") << "Ctrl+Shift+PgUp" << "top" << true
+                                                      << 0;
+        QTest::newRow("Ctrl+PgDn ecPageBottom") << "Ctrl+PgDn" << "bottom" << false << 0;
+        QTest::newRow("Ctrl+Shift+PgDn ecSelPageBottom") << "Ctrl+Shift+PgDn" << "bottom"
+                                                         << true << 0;
+        QTest::newRow("Ctrl+Up ecScrollUp") << "Ctrl+Up" << "same" << false << -2;
+        QTest::newRow("Ctrl+Down ecScrollDown") << "Ctrl+Down" << "same" << false << 2;
+    }
+    void paging()
+    {
+        QFETCH(QString, keys);
+        QFETCH(QString, target);
+        QFETCH(bool, selects);
+        QFETCH(int, scroll);
+        m_edit->Lines()->SetText(NumberedLines(300));
+        m_edit->SetCaretPos(150, 3);
+        Send(m_edit, Sci::SCI_SETFIRSTVISIBLELINE, 140);
+        m_edit->SetCaretPos(150, 3);
+        const long first = Send(m_edit, Sci::SCI_GETFIRSTVISIBLELINE);
+        const long shown = Send(m_edit, Sci::SCI_LINESONSCREEN);
+        QVERIFY2(shown > 5 && first < 150 && first + shown > 150,
+                 qPrintable(QStringLiteral("%1 %2 %3").arg(first).arg(shown)
+                            .arg(m_edit->Height())));
+        const long oldPos = Send(m_edit, Sci::SCI_GETCURRENTPOS);
+        TypeKeys(keys);
+        const long page = shown - 1; // a page keeps one line of the last one in view
+        const QHash<QString, long> lines{{QStringLiteral("page down"), 150 + page},
+                                         {QStringLiteral("page up"), 150 - page},
+                                         {QStringLiteral("top"), first},
+                                         {QStringLiteral("bottom"), first + shown - 1},
+                                         {QStringLiteral("same"), 150}};
+        QCOMPARE(long(m_edit->CaretLine()), lines.value(target));
+        QCOMPARE(m_edit->CaretColumn(), 3);
+        const long nowFirst = Send(m_edit, Sci::SCI_GETFIRSTVISIBLELINE);
+        if (scroll == 2 || scroll == -2)
+            QCOMPARE(nowFirst, first + scroll / 2);
+        else
+            QCOMPARE(nowFirst, first + scroll * page);
+        QCOMPARE(!m_edit->SelText().isEmpty(), selects);
+        if (selects) // the selection reaches back to where the caret was
+            QCOMPARE(Send(m_edit, Sci::SCI_GETANCHOR), oldPos);
+    }
+};
+
+QTEST_MAIN(SynEditTest)
+#include "tst_synedit.moc"
