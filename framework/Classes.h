@@ -50,7 +50,7 @@ public:
     const QString &Name() const { return m_name; }
     // Raises EComponentError for a name that is not an identifier or that another component of
     // the same owner already has (ignoring case). The empty name is always allowed.
-    void SetName(const QString &name);
+    virtual void SetName(const QString &name);
     qint64 Tag() const { return m_tag; }
     void SetTag(qint64 tag) { m_tag = tag; }
 

@@ -410,6 +410,15 @@ void TControl::Notification(TComponent *component, TOperation operation)
         m_popupMenu = nullptr;
 }
 
+void TControl::SetName(const QString &name)
+{
+    const bool changeText = (m_controlStyle & csSetCaption) && !(ComponentState() & csLoading)
+                            && TComponent::Name() == GetText();
+    TComponent::SetName(name);
+    if (changeText)
+        SetText(name);
+}
+
 void TControl::SetText(const QString &text)
 {
     if (text == GetText())

@@ -213,6 +213,9 @@ public:
     virtual void WidgetMoved(const QRect &bounds);
 
     void SetDesigning(bool designing, bool setChildren = true) override;
+    // A control whose caption still reads its name takes the new name as caption too
+    // (controls with csSetCaption: a new Button1 reads "Button1").
+    void SetName(const QString &name) override;
 
     // Input handling, called with the framework's numbering.
     virtual void MouseDown(TMouseButton button, TShiftState shift, int x, int y);

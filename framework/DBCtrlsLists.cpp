@@ -127,6 +127,7 @@ Z_DEFINE_CLASS(TDBComboBox, TCustomComboBox, DBComboBoxProps)
 
 TDBComboBox::TDBComboBox(TComponent *owner) : TCustomComboBox(owner)
 {
+    SetControlStyle(ControlStyle() & ~quint32(csSetCaption)); // text comes from the field
     m_dataLink.SetControl(this);
     m_dataLink.OnDataChange = TNotifyEvent::Of<&TDBComboBox::DataChange>(this);
     m_dataLink.OnUpdateData = TNotifyEvent::Of<&TDBComboBox::UpdateData>(this);

@@ -9,6 +9,8 @@ using namespace DBCtrlsDetail;
 template<class Base>
 TDBMemoBinding<Base>::TDBMemoBinding(TComponent *owner) : Base(owner)
 {
+    // The lines come from the field, never from the name.
+    this->SetControlStyle(this->ControlStyle() & ~quint32(csSetCaption));
     m_dataLink.SetControl(this);
     m_dataLink.OnDataChange = TNotifyEvent::Of<&TDBMemoBinding::DataChange>(this);
     m_dataLink.OnEditingChange = TNotifyEvent::Of<&TDBMemoBinding::EditingChange>(this);

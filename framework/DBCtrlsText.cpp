@@ -93,6 +93,8 @@ Z_DEFINE_CLASS(TDBText, TCustomLabel, DBTextProps)
 
 TDBText::TDBText(TComponent *owner) : TCustomLabel(owner)
 {
+    // The text comes from the field, never from the name.
+    SetControlStyle(ControlStyle() & ~quint32(csSetCaption));
     SetAutoSize(false);
     SetShowAccelChar(false);
     m_dataLink.SetControl(this);
@@ -152,6 +154,7 @@ Z_DEFINE_CLASS(TDBEdit, TCustomMaskEdit, DBEditProps)
 
 TDBEdit::TDBEdit(TComponent *owner) : TCustomMaskEdit(owner)
 {
+    SetControlStyle(ControlStyle() & ~quint32(csSetCaption)); // text comes from the field
     m_dataLink.SetControl(this);
     m_dataLink.OnDataChange = TNotifyEvent::Of<&TDBEdit::DataChange>(this);
     m_dataLink.OnEditingChange = TNotifyEvent::Of<&TDBEdit::EditingChange>(this);
