@@ -1,5 +1,7 @@
 #include "ExtCtrls.h"
 
+#include "ControlProps.h"
+
 #include "ClassicDraw.h"
 
 #include <QPainter>
@@ -145,51 +147,34 @@ void TCustomPanel::Paint()
 
 static TPropTable PanelProps()
 {
-    return {
-        Prop<TPanel>("Align", TypeInfoTAlign(), &TControl::Align, &TControl::SetAlign, alNone),
-        Prop<TPanel>("Alignment", TypeInfoTAlignment(), &TCustomPanel::Alignment,
-                     &TCustomPanel::SetAlignment, taCenter),
-        Prop<TPanel>("BevelInner", TypeInfoTBevelCut(), &TCustomPanel::BevelInner,
-                     &TCustomPanel::SetBevelInner, bvNone),
-        Prop<TPanel>("BevelOuter", TypeInfoTBevelCut(), &TCustomPanel::BevelOuter,
-                     &TCustomPanel::SetBevelOuter, bvRaised),
-        Prop<TPanel>("BevelWidth", TypeInfoInteger(), &TCustomPanel::BevelWidth,
-                     &TCustomPanel::SetBevelWidth, 1),
-        Prop<TPanel>("BorderStyle", TypeInfoTBorderStyle(), &TCustomPanel::BorderStyle,
-                     &TCustomPanel::SetBorderStyle, bsNone),
-        Prop<TPanel>("BorderWidth", TypeInfoInteger(), &TCustomPanel::BorderWidth,
-                     &TCustomPanel::SetBorderWidth, 0),
-        Prop<TPanel>("Caption", TypeInfoTCaption(), &TControl::Caption, &TControl::SetCaption),
-        Prop<TPanel>("Color", TypeInfoTColor(), &TControl::Color, &TControl::SetColor, clBtnFace),
-        Prop<TPanel>("Cursor", TypeInfoTCursor(), &TControl::Cursor, &TControl::SetCursor,
-                     crDefault),
-        Prop<TPanel>("Enabled", TypeInfoBoolean(), &TControl::Enabled, &TControl::SetEnabled, 1),
-        Prop<TPanel>("Font", TFont::StaticClass()->ClassTypeInfo(), &TControl::Font,
-                     &TControl::SetFont),
-        Prop<TPanel>("Height", TypeInfoInteger(), &TControl::Height, &TControl::SetHeight),
-        Prop<TPanel>("Hint", TypeInfoString(), &TControl::Hint, &TControl::SetHint),
-        Prop<TPanel>("Left", TypeInfoInteger(), &TControl::Left, &TControl::SetLeft),
-        Prop<TPanel>("ParentColor", TypeInfoBoolean(), &TControl::ParentColor,
-                     &TControl::SetParentColor, 0),
-        Prop<TPanel>("ParentFont", TypeInfoBoolean(), &TControl::ParentFont,
-                     &TControl::SetParentFont, 1),
-        Prop<TPanel>("ShowHint", TypeInfoBoolean(), &TControl::ShowHint, &TControl::SetShowHint),
-        Prop<TPanel>("TabOrder", TypeInfoTTabOrder(), &TWinControl::TabOrder,
-                     &TWinControl::SetTabOrder, -1),
-        Prop<TPanel>("TabStop", TypeInfoBoolean(), &TWinControl::TabStop,
-                     &TWinControl::SetTabStop, 0),
-        Prop<TPanel>("Top", TypeInfoInteger(), &TControl::Top, &TControl::SetTop),
-        Prop<TPanel>("Visible", TypeInfoBoolean(), &TControl::Visible, &TControl::SetVisible, 1),
-        Prop<TPanel>("Width", TypeInfoInteger(), &TControl::Width, &TControl::SetWidth),
-        EventProp<TPanel>("OnClick", TypeInfoTNotifyEvent(), &TControl::OnClick),
-        EventProp<TPanel>("OnDblClick", TypeInfoTNotifyEvent(), &TControl::OnDblClick),
-        EventProp<TPanel>("OnEnter", TypeInfoTNotifyEvent(), &TWinControl::OnEnter),
-        EventProp<TPanel>("OnExit", TypeInfoTNotifyEvent(), &TWinControl::OnExit),
-        EventProp<TPanel>("OnMouseDown", TypeInfoTMouseEvent(), &TControl::OnMouseDown),
-        EventProp<TPanel>("OnMouseMove", TypeInfoTMouseMoveEvent(), &TControl::OnMouseMove),
-        EventProp<TPanel>("OnMouseUp", TypeInfoTMouseEvent(), &TControl::OnMouseUp),
-        EventProp<TPanel>("OnResize", TypeInfoTNotifyEvent(), &TControl::OnResize),
-    };
+    using P = TCustomPanel;
+    TPropTable t = ControlProps(
+        {"Align", "Anchors", "BiDiMode", "Caption", "Color", "Constraints", "Ctl3D", "Cursor",
+         "DragCursor", "DragKind", "DragMode", "Enabled", "Font", "Height", "Hint", "Left",
+         "ParentBiDiMode", "ParentColor", "ParentCtl3D", "ParentFont", "ParentShowHint",
+         "PopupMenu", "ShowHint", "TabOrder", "TabStop", "Top", "Visible", "Width", "OnClick",
+         "OnContextPopup", "OnDblClick", "OnDragDrop", "OnDragOver", "OnEndDock", "OnEndDrag",
+         "OnEnter", "OnExit", "OnMouseDown", "OnMouseMove", "OnMouseUp", "OnResize",
+         "OnStartDock", "OnStartDrag"});
+    SetPropDefault(t, "Color", clBtnFace);
+    SetPropDefault(t, "ParentColor", 0);
+    SetPropDefault(t, "TabStop", 0);
+    t.push_back(Prop<TPanel>("Alignment", TypeInfoTAlignment(), &P::Alignment, &P::SetAlignment,
+                             taCenter));
+    t.push_back(Prop<TPanel>("BevelInner", TypeInfoTBevelCut(), &P::BevelInner,
+                             &P::SetBevelInner, bvNone));
+    t.push_back(Prop<TPanel>("BevelOuter", TypeInfoTBevelCut(), &P::BevelOuter,
+                             &P::SetBevelOuter, bvRaised));
+    t.push_back(Prop<TPanel>("BevelWidth", TypeInfoInteger(), &P::BevelWidth, &P::SetBevelWidth,
+                             1));
+    t.push_back(Prop<TPanel>("BorderStyle", TypeInfoTBorderStyle(), &P::BorderStyle,
+                             &P::SetBorderStyle, bsNone));
+    t.push_back(Prop<TPanel>("BorderWidth", TypeInfoInteger(), &P::BorderWidth,
+                             &P::SetBorderWidth, 0));
+    t.push_back(Prop<TPanel>("FullRepaint", TypeInfoBoolean(), &P::FullRepaint,
+                             &P::SetFullRepaint, 1));
+    t.push_back(Prop<TPanel>("Locked", TypeInfoBoolean(), &P::Locked, &P::SetLocked, 0));
+    return t;
 }
 Z_DEFINE_CLASS(TPanel, TCustomPanel, PanelProps)
 

@@ -12,6 +12,12 @@ class TCustomPanel : public TCustomControl
 {
     Z_CLASS(TCustomPanel)
 public:
+    // FullRepaint: the whole panel repaints on resize. Locked: an object activated in place
+    // does not take this panel's room. Both are kept for the forms that set them.
+    bool FullRepaint() const { return m_fullRepaint; }
+    void SetFullRepaint(bool v) { m_fullRepaint = v; }
+    bool Locked() const { return m_locked; }
+    void SetLocked(bool v) { m_locked = v; }
     explicit TCustomPanel(TComponent *owner);
 
     TAlignment Alignment() const { return m_alignment; }
@@ -40,6 +46,8 @@ private:
     void EdgesChanged();
 
     TAlignment m_alignment = taCenter;
+    bool m_fullRepaint = true;
+    bool m_locked = false;
     TBevelCut m_bevelInner = bvNone;
     TBevelCut m_bevelOuter = bvRaised;
     int m_bevelWidth = 1;

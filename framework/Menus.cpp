@@ -1,5 +1,8 @@
 #include "Menus.h"
 
+#include "Controls.h"
+#include "Graphics.h"
+#include "ImgList.h"
 #include "SafeCall.h"
 #include "ShortCuts.h"
 #include "VirtualKeys.h"
@@ -11,17 +14,51 @@
 
 #include <algorithm>
 
+static PTypeInfo TypeInfoTMenuBreak()
+{
+    static const TTypeInfo *t = NewEnumType(
+        QStringLiteral("TMenuBreak"),
+        {QStringLiteral("mbNone"), QStringLiteral("mbBreak"), QStringLiteral("mbBarBreak")});
+    return t;
+}
+
+static PTypeInfo TypeInfoTPopupAlignment()
+{
+    static const TTypeInfo *t = NewEnumType(
+        QStringLiteral("TPopupAlignment"),
+        {QStringLiteral("paLeft"), QStringLiteral("paRight"), QStringLiteral("paCenter")});
+    return t;
+}
+
+static PTypeInfo TypeInfoTTrackButton()
+{
+    static const TTypeInfo *t = NewEnumType(
+        QStringLiteral("TTrackButton"),
+        {QStringLiteral("tbRightButton"), QStringLiteral("tbLeftButton")});
+    return t;
+}
+
 static TPropTable MenuItemProps()
 {
     return {
+        Prop<TMenuItem>("Bitmap", TBitmap::StaticClass()->ClassTypeInfo(), &TMenuItem::Bitmap,
+                        &TMenuItem::SetBitmap),
+        Prop<TMenuItem>("Break", TypeInfoTMenuBreak(), &TMenuItem::Break, &TMenuItem::SetBreak,
+                        mbNone),
         Prop<TMenuItem>("Caption", TypeInfoString(), &TMenuItem::Caption, &TMenuItem::SetCaption),
         Prop<TMenuItem>("Checked", TypeInfoBoolean(), &TMenuItem::Checked, &TMenuItem::SetChecked,
+                        0),
+        Prop<TMenuItem>("Default", TypeInfoBoolean(), &TMenuItem::Default, &TMenuItem::SetDefault,
                         0),
         Prop<TMenuItem>("Enabled", TypeInfoBoolean(), &TMenuItem::Enabled, &TMenuItem::SetEnabled,
                         1),
         Prop<TMenuItem>("GroupIndex", TypeInfoByte(), &TMenuItem::GroupIndex,
                         &TMenuItem::SetGroupIndex, 0),
+        Prop<TMenuItem>("HelpContext", TypeInfoTHelpContext(), &TMenuItem::HelpContext,
+                        &TMenuItem::SetHelpContext, 0),
         Prop<TMenuItem>("Hint", TypeInfoString(), &TMenuItem::Hint, &TMenuItem::SetHint),
+        Prop<TMenuItem>("ImageIndex", TypeInfoTImageIndex(), &TMenuItem::ImageIndex,
+                        &TMenuItem::SetImageIndex, -1),
         Prop<TMenuItem>("RadioItem", TypeInfoBoolean(), &TMenuItem::RadioItem,
                         &TMenuItem::SetRadioItem, 0),
         Prop<TMenuItem>("ShortCut", TypeInfoTShortCut(), &TMenuItem::ShortCut,
@@ -33,7 +70,24 @@ static TPropTable MenuItemProps()
 }
 Z_DEFINE_CLASS(TMenuItem, TComponent, MenuItemProps)
 
-TMenuItem::TMenuItem(TComponent *owner) : TComponent(owner) {}
+TMenuItem::TMenuItem(TComponent *owner) : TComponent(owner), m_bitmap(new TBitmap) {}
+
+void TMenuItem::SetDefault(bool v)
+{
+    m_default = v;
+    if (m_action) {
+        QFont font = m_action->font();
+        font.setBold(v); // the default item of a menu reads bold
+        m_action->setFont(font);
+    }
+}
+
+void TMenuItem::SetBitmap(TBitmap *bitmap)
+{
+    m_bitmap->Assign(bitmap);
+    if (m_action)
+        m_action->setIcon(m_bitmap->Empty() ? QIcon() : QIcon(m_bitmap->ToPixmap(true)));
+}
 
 TMenuItem::~TMenuItem()
 {
@@ -49,6 +103,7 @@ TMenuItem::~TMenuItem()
         m_parent->Remove(this);
     delete m_menu;
     delete m_action;
+    delete m_bitmap;
 }
 
 TMenuItem *TMenuItem::Items(int index) const
@@ -203,17 +258,56 @@ void TMenuItem::Rebuild()
         m_menu->addAction(item->Action());
 }
 
-Z_DEFINE_CLASS(TMenu, TComponent, NoPublishedProps)
+static TPropTable MenuProps()
+{
+    return {
+        Prop<TMenu>("BiDiMode", TypeInfoTBiDiMode(), &TMenu::BiDiMode, &TMenu::SetBiDiMode),
+        Prop<TMenu>("Images", TCustomImageList::StaticClass()->ClassTypeInfo(), &TMenu::Images,
+                    &TMenu::SetImages),
+        Prop<TMenu>("Items", TMenuItem::StaticClass()->ClassTypeInfo(), &TMenu::Items),
+        Prop<TMenu>("OwnerDraw", TypeInfoBoolean(), &TMenu::OwnerDraw, &TMenu::SetOwnerDraw, 0),
+        Prop<TMenu>("ParentBiDiMode", TypeInfoBoolean(), &TMenu::ParentBiDiMode,
+                    &TMenu::SetParentBiDiMode, 1),
+    };
+}
+Z_DEFINE_CLASS(TMenu, TComponent, MenuProps)
 
 TMenu::TMenu(TComponent *owner) : TComponent(owner), m_items(new TMenuItem(nullptr)) {}
 
 TMenu::~TMenu()
 {
     Destroying();
+    if (m_images)
+        m_images->RemoveFreeNotification(this);
     Free(m_items);
 }
 
-Z_DEFINE_CLASS(TMainMenu, TMenu, NoPublishedProps)
+void TMenu::SetImages(TCustomImageList *images)
+{
+    if (images == m_images)
+        return;
+    if (m_images)
+        m_images->RemoveFreeNotification(this);
+    m_images = images;
+    if (images)
+        images->FreeNotification(this);
+}
+
+void TMenu::Notification(TComponent *component, TOperation operation)
+{
+    TComponent::Notification(component, operation);
+    if (operation == opRemove && component == m_images)
+        m_images = nullptr;
+}
+
+static TPropTable MainMenuProps()
+{
+    return {
+        Prop<TMainMenu>("AutoMerge", TypeInfoBoolean(), &TMainMenu::AutoMerge,
+                        &TMainMenu::SetAutoMerge, 0),
+    };
+}
+Z_DEFINE_CLASS(TMainMenu, TMenu, MainMenuProps)
 
 TMainMenu::TMainMenu(TComponent *owner) : TMenu(owner) {}
 
@@ -229,8 +323,14 @@ QMenuBar *TMainMenu::CreateMenuBar()
 static TPropTable PopupMenuProps()
 {
     return {
+        Prop<TPopupMenu>("Alignment", TypeInfoTPopupAlignment(), &TPopupMenu::Alignment,
+                         &TPopupMenu::SetAlignment, paLeft),
         Prop<TPopupMenu>("AutoPopup", TypeInfoBoolean(), &TPopupMenu::AutoPopup,
                          &TPopupMenu::SetAutoPopup, 1),
+        Prop<TPopupMenu>("HelpContext", TypeInfoTHelpContext(), &TPopupMenu::HelpContext,
+                         &TPopupMenu::SetHelpContext, 0),
+        Prop<TPopupMenu>("TrackButton", TypeInfoTTrackButton(), &TPopupMenu::TrackButton,
+                         &TPopupMenu::SetTrackButton, tbRightButton),
         EventProp<TPopupMenu>("OnPopup", TypeInfoTNotifyEvent(), &TPopupMenu::OnPopup),
     };
 }

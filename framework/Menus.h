@@ -10,12 +10,21 @@
 
 #include <vector>
 
+// The bidirectional mode's ordinal (a TBiDiMode value of Controls).
+using TBiDiModeValue = int;
+
 class QAction;
 class QMenu;
 class QMenuBar;
 class QKeySequence;
 
 using TShortCut = quint16;
+class TBitmap;
+class TCustomImageList;
+
+enum TMenuBreak { mbNone, mbBreak, mbBarBreak };
+enum TPopupAlignment { paLeft, paRight, paCenter };
+enum TTrackButton { tbRightButton, tbLeftButton };
 
 class TMenuItem : public TComponent
 {
@@ -41,6 +50,16 @@ public:
     void SetGroupIndex(int v) { m_groupIndex = v; }
     QString Hint() const { return m_hint; }
     void SetHint(const QString &hint) { m_hint = hint; }
+    TMenuBreak Break() const { return m_break; }
+    void SetBreak(TMenuBreak v) { m_break = v; }
+    bool Default() const { return m_default; }
+    void SetDefault(bool v);
+    int HelpContext() const { return m_helpContext; }
+    void SetHelpContext(int v) { m_helpContext = v; }
+    int ImageIndex() const { return m_imageIndex; }
+    void SetImageIndex(int v) { m_imageIndex = v; }
+    TBitmap *Bitmap() const { return m_bitmap; } // owned
+    void SetBitmap(TBitmap *bitmap);
 
     // Subitems, in menu order; an item frees its subitems.
     int Count() const { return int(m_items.size()); }
@@ -74,6 +93,11 @@ private:
     bool m_radioItem = false;
     int m_groupIndex = 0;
     QString m_hint;
+    TMenuBreak m_break = mbNone;
+    bool m_default = false;
+    int m_helpContext = 0;
+    int m_imageIndex = -1;
+    TBitmap *m_bitmap;
     TMenuItem *m_parent = nullptr;
     std::vector<TMenuItem *> m_items;
     QAction *m_action = nullptr; // owned
@@ -88,9 +112,22 @@ public:
     ~TMenu() override;
     // The root item, whose subitems are the menu's items.
     TMenuItem *Items() const { return m_items; } // owned
+    TCustomImageList *Images() const { return m_images; } // not owned
+    void SetImages(TCustomImageList *images);
+    bool OwnerDraw() const { return m_ownerDraw; }
+    void SetOwnerDraw(bool v) { m_ownerDraw = v; }
+    TBiDiModeValue BiDiMode() const { return m_biDiMode; }
+    void SetBiDiMode(TBiDiModeValue v) { m_biDiMode = v; m_parentBiDiMode = false; }
+    bool ParentBiDiMode() const { return m_parentBiDiMode; }
+    void SetParentBiDiMode(bool v) { m_parentBiDiMode = v; }
+    void Notification(TComponent *component, TOperation operation) override;
 
 private:
     TMenuItem *m_items;
+    TCustomImageList *m_images = nullptr;
+    bool m_ownerDraw = false;
+    TBiDiModeValue m_biDiMode = 0;
+    bool m_parentBiDiMode = true;
 };
 
 class TMainMenu : public TMenu
@@ -100,6 +137,11 @@ public:
     explicit TMainMenu(TComponent *owner);
     // A new menu bar showing the items; the caller owns it.
     QMenuBar *CreateMenuBar();
+    bool AutoMerge() const { return m_autoMerge; }
+    void SetAutoMerge(bool v) { m_autoMerge = v; }
+
+private:
+    bool m_autoMerge = false;
 };
 
 class TPopupMenu : public TMenu
@@ -109,6 +151,12 @@ public:
     explicit TPopupMenu(TComponent *owner);
     bool AutoPopup() const { return m_autoPopup; }
     void SetAutoPopup(bool v) { m_autoPopup = v; }
+    TPopupAlignment Alignment() const { return m_alignment; }
+    void SetAlignment(TPopupAlignment v) { m_alignment = v; }
+    TTrackButton TrackButton() const { return m_trackButton; }
+    void SetTrackButton(TTrackButton v) { m_trackButton = v; }
+    int HelpContext() const { return m_helpContext; }
+    void SetHelpContext(int v) { m_helpContext = v; }
     TComponent *PopupComponent() const { return m_popupComponent; }
     void SetPopupComponent(TComponent *c) { m_popupComponent = c; }
     // Shows the menu at a screen point and returns when it closes.
@@ -117,6 +165,9 @@ public:
 
 private:
     bool m_autoPopup = true;
+    TPopupAlignment m_alignment = paLeft;
+    TTrackButton m_trackButton = tbRightButton;
+    int m_helpContext = 0;
     TComponent *m_popupComponent = nullptr;
 };
 

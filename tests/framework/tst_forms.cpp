@@ -5,6 +5,8 @@
 #include "Application.h"
 #include "Controls.h"
 #include "Forms.h"
+#include "ImgList.h"
+#include "Menus.h"
 
 #include <QtTest>
 
@@ -303,6 +305,30 @@ private slots:
         QCOMPARE(form.NormalBoundsRect(), QRect(100, 80, 300, 200));
         form.SetWindowState(wsNormal);
         QCOMPARE(form.BoundsRect(), QRect(100, 80, 300, 200));
+    }
+
+    void menuForgetsAFreedImageListAndNamesFollowCaptions()
+    {
+        TForm form(nullptr);
+        auto *menu = new TPopupMenu(&form);
+        auto *images = new TImageList(nullptr);
+        SetOrdProp(menu, GetPropInfo(menu, "Images"),
+                   qint64(reinterpret_cast<std::intptr_t>(static_cast<TObject *>(images))));
+        QCOMPARE(static_cast<TObject *>(menu->Images()), static_cast<TObject *>(images));
+        Free(images);
+        QCOMPARE(menu->Images(), nullptr);
+        QCOMPARE(GetEnumName(GetPropInfo(menu, "TrackButton")->PropType,
+                             GetOrdProp(menu, GetPropInfo(menu, "TrackButton"))),
+                 QStringLiteral("tbRightButton"));
+        // A control whose caption still reads its name follows a rename; others keep theirs.
+        TProbe *probe = Probe(&form, &form, QRect(0, 0, 10, 10));
+        probe->SetName("Probe1");
+        QCOMPARE(probe->Caption(), QStringLiteral("Probe1"));
+        probe->SetName("Probe2");
+        QCOMPARE(probe->Caption(), QStringLiteral("Probe2"));
+        probe->SetCaption("Mine");
+        probe->SetName("Probe3");
+        QCOMPARE(probe->Caption(), QStringLiteral("Mine"));
     }
 
     void freeingAFormRunsOnDestroyWhileItIsWhole()
