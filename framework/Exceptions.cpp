@@ -8,13 +8,13 @@ QString FormatMessage(const QString &format, std::initializer_list<QString> args
     for (qsizetype i = 0; i < format.size(); ++i) {
         const QChar c = format.at(i);
         if (c == QLatin1Char('%') && i + 1 < format.size()) {
-            const QChar spec = format.at(i + 1);
-            if (spec == QLatin1Char('%')) {
+            const QChar kind = format.at(i + 1);
+            if (kind == QLatin1Char('%')) {
                 result += c;
                 ++i;
                 continue;
             }
-            if ((spec == QLatin1Char('s') || spec == QLatin1Char('d')) && next != args.end()) {
+            if ((kind == QLatin1Char('s') || kind == QLatin1Char('d')) && next != args.end()) {
                 result += *next++;
                 ++i;
                 continue;

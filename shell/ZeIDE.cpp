@@ -133,24 +133,24 @@ void TZeIDEForm::CreateStatusBar()
     sbIDE = Named(new TStatusBar(this), "sbIDE");
     sbIDE->SetAlign(alBottom);
     sbIDE->SetHeight(19);
-    struct PanelSpec
+    struct PanelLayout
     {
         const char *text;
         int width;
         TAlignment alignment;
         TStatusPanelBevel bevel;
     };
-    static const PanelSpec panels[] = {
+    static const PanelLayout panels[] = {
         {"X :", 30, taCenter, pbNone},        {"", 100, taCenter, pbLowered},
         {"Y :", 40, taCenter, pbNone},        {"", 100, taCenter, pbLowered},
         {"", 50, taLeftJustify, pbNone},
     };
-    for (const PanelSpec &spec : panels) {
+    for (const PanelLayout &layout : panels) {
         TStatusPanel *panel = sbIDE->Panels()->Add();
-        panel->SetText(QString::fromLatin1(spec.text));
-        panel->SetWidth(spec.width);
-        panel->SetAlignment(spec.alignment);
-        panel->SetBevel(spec.bevel);
+        panel->SetText(QString::fromLatin1(layout.text));
+        panel->SetWidth(layout.width);
+        panel->SetAlignment(layout.alignment);
+        panel->SetBevel(layout.bevel);
     }
     sbIDE->SetParent(this);
 }
