@@ -299,53 +299,17 @@ void TBitBtn::PaintFace(QPainter &painter, bool pressed, bool focused)
     if (Default() || focused)
         Frame3D(painter, r, cl3DDkShadow, cl3DDkShadow, 1);
     DrawButtonEdge(painter, r, pressed);
-    const QRect client = r;
 
-    const QImage glyph = ShownGlyph();
-    const QSize glyphSize = glyph.isNull() ? QSize() : glyph.size();
-    const QFont font = Font()->ToQFont();
-    painter.setFont(font);
-    const QString caption = Caption();
-    const QSize textSize = caption.isEmpty()
-                               ? QSize()
-                               : QFontMetrics(font).size(Qt::TextShowMnemonic, caption);
-    // Glyph and caption along the layout's axis, centred across it.
-    const bool across = m_layout == blGlyphLeft || m_layout == blGlyphRight;
-    const int room = across ? client.width() : client.height();
-    const int glyphLen = across ? glyphSize.width() : glyphSize.height();
-    const int textLen = across ? textSize.width() : textSize.height();
-    int spacing = glyphSize.isEmpty() || textSize.isEmpty() ? 0 : m_spacing;
-    int margin = m_margin;
-    if (margin == -1) {
-        if (spacing == -1) {
-            spacing = (room - glyphLen - textLen) / 3;
-            margin = spacing;
-        } else {
-            margin = (room - glyphLen - spacing - textLen) / 2;
-        }
-    } else if (spacing == -1) {
-        spacing = (room - margin - glyphLen - textLen) / 2;
-    }
-    int glyphAt = margin, textAt = margin + glyphLen + spacing;
-    if (m_layout == blGlyphRight || m_layout == blGlyphBottom) {
-        glyphAt = room - margin - glyphLen;
-        textAt = glyphAt - spacing - textLen;
-    }
-    const QPoint origin = client.topLeft() + (pressed ? QPoint(1, 1) : QPoint(0, 0));
-    QPoint glyphPos, textPos;
-    if (across) {
-        glyphPos = QPoint(glyphAt, (client.height() - glyphSize.height()) / 2);
-        textPos = QPoint(textAt, (client.height() - textSize.height()) / 2);
-    } else {
-        glyphPos = QPoint((client.width() - glyphSize.width()) / 2, glyphAt);
-        textPos = QPoint((client.width() - textSize.width()) / 2, textAt);
-    }
-    if (!glyph.isNull())
-        painter.drawImage(origin + glyphPos, glyph);
-    const QRect textRect(origin + textPos, textSize);
-    if (!caption.isEmpty())
-        DrawControlText(painter, textRect, Qt::AlignCenter | Qt::TextShowMnemonic, caption,
-                        Font()->Color(), Enabled());
+    TGlyphCaption shown;
+    shown.glyph = ShownGlyph();
+    shown.glyphRoom = shown.glyph.isNull() ? QSize() : shown.glyph.size();
+    shown.caption = Caption();
+    shown.font = Font();
+    shown.enabled = Enabled();
+    shown.layout = m_layout;
+    shown.margin = m_margin;
+    shown.spacing = m_spacing;
+    const QRect textRect = DrawGlyphAndCaption(painter, r, shown, pressed);
     if (focused)
         DrawFocusRect(painter, textRect.adjusted(-2, -1, 2, 1));
 }

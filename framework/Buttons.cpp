@@ -366,26 +366,37 @@ void TSpeedButton::Paint()
     if (m_state == bsExclusive && !(m_flat && hot))
         FillDithered(*painter, face);
 
-    const QImage glyph = StateGlyph();
-    QSize glyphSize = glyph.isNull() ? QSize() : glyph.size();
-    if (!glyph.isNull() && !Enabled() && m_numGlyphs < 2)
-        glyphSize -= QSize(1, 1); // the embossed copy's shadow does not count
-    const QFont font = Font()->ToQFont();
-    painter->setFont(font);
-    const QString caption = Caption();
+    TGlyphCaption shown;
+    shown.glyph = StateGlyph();
+    shown.glyphRoom = shown.glyph.isNull() ? QSize() : shown.glyph.size();
+    if (!shown.glyph.isNull() && !Enabled() && m_numGlyphs < 2)
+        shown.glyphRoom -= QSize(1, 1); // the embossed copy's shadow does not count
+    shown.caption = Caption();
+    shown.font = Font();
+    shown.enabled = Enabled();
+    shown.layout = m_layout;
+    shown.margin = m_margin;
+    shown.spacing = m_spacing;
+    DrawGlyphAndCaption(*painter, client, shown, pressed);
+}
+
+QRect DrawGlyphAndCaption(QPainter &painter, const QRect &area, const TGlyphCaption &face,
+                          bool pressed)
+{
+    const QSize glyphSize = face.glyphRoom;
+    const QFont font = face.font->ToQFont();
+    painter.setFont(font);
+    const QString &caption = face.caption;
     const QSize textSize = caption.isEmpty()
                                ? QSize()
                                : QFontMetrics(font).size(Qt::TextShowMnemonic, caption);
 
-    // Lay glyph and caption out along the layout's axis; across it they are centred.
-    const bool across = m_layout == blGlyphLeft || m_layout == blGlyphRight;
-    const int room = across ? client.width() : client.height();
+    const bool across = face.layout == blGlyphLeft || face.layout == blGlyphRight;
+    const int room = across ? area.width() : area.height();
     const int glyphLen = across ? glyphSize.width() : glyphSize.height();
     const int textLen = across ? textSize.width() : textSize.height();
-    int spacing = m_spacing;
-    int margin = m_margin;
-    if (glyphSize.isEmpty() || textSize.isEmpty())
-        spacing = 0;
+    int spacing = glyphSize.isEmpty() || textSize.isEmpty() ? 0 : face.spacing;
+    int margin = face.margin;
     if (margin == -1) {
         if (spacing == -1) {
             spacing = (room - glyphLen - textLen) / 3;
@@ -398,23 +409,24 @@ void TSpeedButton::Paint()
     }
     int glyphAt = margin;
     int textAt = margin + glyphLen + spacing;
-    if (m_layout == blGlyphRight || m_layout == blGlyphBottom) {
+    if (face.layout == blGlyphRight || face.layout == blGlyphBottom) {
         glyphAt = room - margin - glyphLen;
         textAt = glyphAt - spacing - textLen;
     }
     QPoint glyphPos, textPos;
     if (across) {
-        glyphPos = QPoint(glyphAt, (client.height() - glyphSize.height()) / 2);
-        textPos = QPoint(textAt, (client.height() - textSize.height()) / 2);
+        glyphPos = QPoint(glyphAt, (area.height() - glyphSize.height()) / 2);
+        textPos = QPoint(textAt, (area.height() - textSize.height()) / 2);
     } else {
-        glyphPos = QPoint((client.width() - glyphSize.width()) / 2, glyphAt);
-        textPos = QPoint((client.width() - textSize.width()) / 2, textAt);
+        glyphPos = QPoint((area.width() - glyphSize.width()) / 2, glyphAt);
+        textPos = QPoint((area.width() - textSize.width()) / 2, textAt);
     }
-    const QPoint offset = pressed ? QPoint(1, 1) : QPoint(0, 0);
-    if (!glyph.isNull())
-        painter->drawImage(glyphPos + offset, glyph);
+    const QPoint origin = area.topLeft() + (pressed ? QPoint(1, 1) : QPoint(0, 0));
+    if (!face.glyph.isNull())
+        painter.drawImage(origin + glyphPos, face.glyph);
+    const QRect textRect(origin + textPos, textSize);
     if (!caption.isEmpty())
-        DrawControlText(*painter, QRect(textPos + offset, textSize),
-                        Qt::AlignCenter | Qt::TextShowMnemonic, caption, Font()->Color(),
-                        Enabled());
+        DrawControlText(painter, textRect, Qt::AlignCenter | Qt::TextShowMnemonic, caption,
+                        face.font->Color(), face.enabled);
+    return textRect;
 }

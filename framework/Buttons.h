@@ -10,6 +10,25 @@ enum TButtonLayout { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
 PTypeInfo TypeInfoTButtonLayout();
 PTypeInfo TypeInfoTNumGlyphs(); // 1 to 4
 
+// What speed buttons and bitmap buttons show on their face, for DrawGlyphAndCaption.
+struct TGlyphCaption
+{
+    QImage glyph;     // may be null
+    QSize glyphRoom;  // the room the glyph takes in the layout
+    QString caption;  // may be empty; & marks the mnemonic
+    TFont *font = nullptr;
+    bool enabled = true;
+    TButtonLayout layout = blGlyphLeft;
+    int margin = -1;  // edge to glyph; -1 centres glyph and caption together
+    int spacing = -1; // glyph to caption; -1 spreads them evenly
+};
+
+// Lays glyph and caption out along the layout's axis inside area, centred across it, and draws
+// them, one pixel down and right while pressed. Both kinds of button lay out their face the
+// same way, so the look stays the same between them. Returns where the caption went.
+QRect DrawGlyphAndCaption(QPainter &painter, const QRect &area, const TGlyphCaption &face,
+                          bool pressed);
+
 class TSpeedButton : public TGraphicControl
 {
     Z_CLASS(TSpeedButton)

@@ -7,6 +7,7 @@
 
 #include "ComCtrlsRichEdit.h"
 #include "DB.h"
+#include "DataAwareControl.h"
 #include "ExtCtrls.h"
 #include "Mask.h"
 #include "Menus.h"
@@ -18,20 +19,13 @@ class TDBImage;
 // Labels and edits
 
 // A label whose caption is the field's value.
-class TDBText : public TCustomLabel
+class TDBText : public TDataAwareControl<TCustomLabel>
 {
     Z_CLASS(TDBText)
 public:
     explicit TDBText(TComponent *owner);
     ~TDBText() override;
 
-    QString DataField() const { return m_dataLink.FieldName(); }
-    void SetDataField(const QString &name) { m_dataLink.SetFieldName(name); }
-    TDataSource *DataSource() const { return m_dataLink.DataSource(); } // not owned
-    void SetDataSource(TDataSource *source);
-    TField *Field() const { return m_dataLink.Field(); } // not owned
-
-    void Notification(TComponent *component, TOperation operation) override;
     void SetDesigning(bool designing, bool setChildren = true) override;
 
 protected:
@@ -40,42 +34,30 @@ protected:
 
 private:
     void DataChange(TObject *sender);
-
-    TFieldDataLink m_dataLink;
 };
 
 // A masked edit of the field's value. Typing asks the data source to edit first; what was
 // typed goes into the field when the data set posts.
-class TDBEdit : public TCustomMaskEdit
+class TDBEdit : public TDataAwareControl<TCustomMaskEdit>
 {
     Z_CLASS(TDBEdit)
 public:
     explicit TDBEdit(TComponent *owner);
     ~TDBEdit() override;
 
-    QString DataField() const { return m_dataLink.FieldName(); }
-    void SetDataField(const QString &name) { m_dataLink.SetFieldName(name); }
-    TDataSource *DataSource() const { return m_dataLink.DataSource(); } // not owned
-    void SetDataSource(TDataSource *source);
-    TField *Field() const { return m_dataLink.Field(); } // not owned
-    bool ReadOnly() const { return m_dataLink.ReadOnly(); }
-    void SetReadOnly(bool v);
-
-    void Notification(TComponent *component, TOperation operation) override;
     void SetDesigning(bool designing, bool setChildren = true) override;
 
 protected:
     void InitWidget() override;
     void Change() override;
+    // Lets the user type only where the field can take it.
+    void UpdateEditable() override;
 
 private:
     void DataChange(TObject *sender);
     void EditingChange(TObject *sender);
     void UpdateData(TObject *sender);
-    // Lets the user type only where the field can take it.
-    void UpdateEditable();
 
-    TFieldDataLink m_dataLink;
     bool m_dataChanging = false; // the text is being set from the field
 };
 
@@ -83,25 +65,18 @@ private:
 // field's value is the text. Without AutoDisplay the value is loaded only when the user asks
 // for it (a double click or Enter), as for large texts.
 template<class Base>
-class TDBMemoBinding : public Base
+class TDBMemoBinding : public TDataAwareControl<Base>
 {
 public:
     explicit TDBMemoBinding(TComponent *owner);
     ~TDBMemoBinding() override;
 
-    QString DataField() const { return m_dataLink.FieldName(); }
-    void SetDataField(const QString &name) { m_dataLink.SetFieldName(name); }
-    TDataSource *DataSource() const { return m_dataLink.DataSource(); } // not owned
-    void SetDataSource(TDataSource *source);
-    TField *Field() const { return m_dataLink.Field(); } // not owned
-    bool ReadOnly() const { return m_dataLink.ReadOnly(); }
-    void SetReadOnly(bool v);
+    using TDataAwareControl<Base>::Field;
     bool AutoDisplay() const { return m_autoDisplay; }
     void SetAutoDisplay(bool v);
     // Shows the field's value now (what AutoDisplay does after every change).
     void LoadMemo();
 
-    void Notification(TComponent *component, TOperation operation) override;
     void SetDesigning(bool designing, bool setChildren = true) override;
     void DblClick() override;
     bool KeyDown(quint16 &key, TShiftState shift) override;
@@ -109,15 +84,15 @@ public:
 protected:
     void InitWidget() override;
     void Change() override;
+    void UpdateEditable() override;
+    using TDataAwareControl<Base>::m_dataLink;
 
 private:
     void DataChange(TObject *sender);
     void EditingChange(TObject *sender);
     void UpdateData(TObject *sender);
-    void UpdateEditable();
     void ShowText(const QString &text);
 
-    TFieldDataLink m_dataLink;
     bool m_autoDisplay = true;
     bool m_memoLoaded = false;
     bool m_dataChanging = false;
@@ -142,22 +117,12 @@ public:
 // Lists, check boxes and radio groups
 
 // A list box whose chosen item is the field's value.
-class TDBListBox : public TCustomListBox
+class TDBListBox : public TDataAwareControl<TCustomListBox>
 {
     Z_CLASS(TDBListBox)
 public:
     explicit TDBListBox(TComponent *owner);
     ~TDBListBox() override;
-
-    QString DataField() const { return m_dataLink.FieldName(); }
-    void SetDataField(const QString &name) { m_dataLink.SetFieldName(name); }
-    TDataSource *DataSource() const { return m_dataLink.DataSource(); } // not owned
-    void SetDataSource(TDataSource *source);
-    TField *Field() const { return m_dataLink.Field(); } // not owned
-    bool ReadOnly() const { return m_dataLink.ReadOnly(); }
-    void SetReadOnly(bool v) { m_dataLink.SetReadOnly(v); }
-
-    void Notification(TComponent *component, TOperation operation) override;
 
 protected:
     void WidgetCurrentRowChanged(int row) override;
@@ -166,27 +131,17 @@ private:
     void DataChange(TObject *sender);
     void UpdateData(TObject *sender);
 
-    TFieldDataLink m_dataLink;
     bool m_dataChanging = false;
 };
 
 // A combo box whose text is the field's value.
-class TDBComboBox : public TCustomComboBox
+class TDBComboBox : public TDataAwareControl<TCustomComboBox>
 {
     Z_CLASS(TDBComboBox)
 public:
     explicit TDBComboBox(TComponent *owner);
     ~TDBComboBox() override;
 
-    QString DataField() const { return m_dataLink.FieldName(); }
-    void SetDataField(const QString &name) { m_dataLink.SetFieldName(name); }
-    TDataSource *DataSource() const { return m_dataLink.DataSource(); } // not owned
-    void SetDataSource(TDataSource *source);
-    TField *Field() const { return m_dataLink.Field(); } // not owned
-    bool ReadOnly() const { return m_dataLink.ReadOnly(); }
-    void SetReadOnly(bool v) { m_dataLink.SetReadOnly(v); }
-
-    void Notification(TComponent *component, TOperation operation) override;
     void SetDesigning(bool designing, bool setChildren = true) override;
 
 protected:
@@ -197,33 +152,23 @@ private:
     void DataChange(TObject *sender);
     void UpdateData(TObject *sender);
 
-    TFieldDataLink m_dataLink;
     bool m_dataChanging = false;
 };
 
 // A check box checked when the field's value is one of ValueChecked, unchecked for one of
 // ValueUnchecked and grayed otherwise. Both are lists separated by semicolons, matched
 // ignoring case; the first of each is what a click writes.
-class TDBCheckBox : public TCustomCheckBox
+class TDBCheckBox : public TDataAwareControl<TCustomCheckBox>
 {
     Z_CLASS(TDBCheckBox)
 public:
     explicit TDBCheckBox(TComponent *owner);
     ~TDBCheckBox() override;
 
-    QString DataField() const { return m_dataLink.FieldName(); }
-    void SetDataField(const QString &name) { m_dataLink.SetFieldName(name); }
-    TDataSource *DataSource() const { return m_dataLink.DataSource(); } // not owned
-    void SetDataSource(TDataSource *source);
-    TField *Field() const { return m_dataLink.Field(); } // not owned
-    bool ReadOnly() const { return m_dataLink.ReadOnly(); }
-    void SetReadOnly(bool v) { m_dataLink.SetReadOnly(v); }
     QString ValueChecked() const { return m_valueChecked; }
     void SetValueChecked(const QString &values);
     QString ValueUnchecked() const { return m_valueUnchecked; }
     void SetValueUnchecked(const QString &values);
-
-    void Notification(TComponent *component, TOperation operation) override;
 
 protected:
     // A click changes the state only when the data source lets the field be edited.
@@ -234,27 +179,19 @@ private:
     void UpdateData(TObject *sender);
     TCheckBoxState FieldState() const;
 
-    TFieldDataLink m_dataLink;
     QString m_valueChecked = QStringLiteral("True");
     QString m_valueUnchecked = QStringLiteral("False");
 };
 
 // A radio group whose checked button stands for the field's value: the button's entry in
 // Values, or its caption in Items where Values has none.
-class TDBRadioGroup : public TCustomRadioGroup
+class TDBRadioGroup : public TDataAwareControl<TCustomRadioGroup>
 {
     Z_CLASS(TDBRadioGroup)
 public:
     explicit TDBRadioGroup(TComponent *owner);
     ~TDBRadioGroup() override;
 
-    QString DataField() const { return m_dataLink.FieldName(); }
-    void SetDataField(const QString &name) { m_dataLink.SetFieldName(name); }
-    TDataSource *DataSource() const { return m_dataLink.DataSource(); } // not owned
-    void SetDataSource(TDataSource *source);
-    TField *Field() const { return m_dataLink.Field(); } // not owned
-    bool ReadOnly() const { return m_dataLink.ReadOnly(); }
-    void SetReadOnly(bool v) { m_dataLink.SetReadOnly(v); }
     TStrings *Values() const { return m_values; } // owned
     void SetValues(TStrings *values) { m_values->Assign(values); }
     // The value of the checked button; setting it checks the button that stands for it.
@@ -265,7 +202,6 @@ public:
 
     TNotifyEvent OnChange;
 
-    void Notification(TComponent *component, TOperation operation) override;
     void Click() override;
 
 protected:
@@ -276,7 +212,6 @@ private:
     void UpdateData(TObject *sender);
     void ValuesChanged(TObject *sender);
 
-    TFieldDataLink m_dataLink;
     TStringList *m_values;
     QString m_value;
     bool m_settingValue = false;
@@ -287,20 +222,12 @@ private:
 
 // A picture held in the field (the picture itself here, as there is no blob storage). Without
 // a picture it shows its name (or the field's label) in brackets.
-class TDBImage : public TCustomControl
+class TDBImage : public TDataAwareControl<TCustomControl>
 {
     Z_CLASS(TDBImage)
 public:
     explicit TDBImage(TComponent *owner);
     ~TDBImage() override;
-
-    QString DataField() const { return m_dataLink.FieldName(); }
-    void SetDataField(const QString &name) { m_dataLink.SetFieldName(name); }
-    TDataSource *DataSource() const { return m_dataLink.DataSource(); } // not owned
-    void SetDataSource(TDataSource *source);
-    TField *Field() const { return m_dataLink.Field(); } // not owned
-    bool ReadOnly() const { return m_dataLink.ReadOnly(); }
-    void SetReadOnly(bool v) { m_dataLink.SetReadOnly(v); }
 
     TPicture *Picture() const { return m_picture; } // owned
     void SetPicture(TPicture *picture) { m_picture->Assign(picture); }
@@ -318,8 +245,6 @@ public:
     QRect PictureRect() const;
     QRect ClientRect() const override;
 
-    void Notification(TComponent *component, TOperation operation) override;
-
 protected:
     void Paint() override;
 
@@ -328,7 +253,6 @@ private:
     void DataChange(TObject *sender);
     int BorderSize() const;
 
-    TFieldDataLink m_dataLink;
     TPicture *m_picture;
     bool m_autoDisplay = true;
     TFormBorderStyle m_borderStyle = bsSingle;
@@ -441,20 +365,13 @@ PTypeInfo TypeInfoTDropDownAlign();
 // The common part of the lookup list and combo box: the field they set (DataField of
 // DataSource) takes the KeyField value of the record the user picks from ListSource, shown by
 // its ListField (fields separated by semicolons; ListFieldIndex is the one searched).
-class TDBLookupControl : public TCustomControl
+class TDBLookupControl : public TDataAwareControl<TCustomControl>
 {
     Z_CLASS(TDBLookupControl)
 public:
     explicit TDBLookupControl(TComponent *owner);
     ~TDBLookupControl() override;
 
-    QString DataField() const { return m_dataLink.FieldName(); }
-    void SetDataField(const QString &name) { m_dataLink.SetFieldName(name); }
-    TDataSource *DataSource() const { return m_dataLink.DataSource(); } // not owned
-    void SetDataSource(TDataSource *source);
-    TField *Field() const { return m_dataLink.Field(); } // not owned
-    bool ReadOnly() const { return m_dataLink.ReadOnly(); }
-    void SetReadOnly(bool v) { m_dataLink.SetReadOnly(v); }
     QString KeyField() const { return m_keyField; }
     void SetKeyField(const QString &name);
     QString ListField() const { return m_listField; }
@@ -482,7 +399,6 @@ protected:
 private:
     void DataChange(TObject *sender);
 
-    TFieldDataLink m_dataLink;
     TFieldDataLink m_listLink; // follows ListSource; its field is the list field searched
     QString m_keyField;
     QString m_listField;

@@ -35,7 +35,7 @@ static TPropTable DBImageProps()
 }
 Z_DEFINE_CLASS(TDBImage, TCustomControl, DBImageProps)
 
-TDBImage::TDBImage(TComponent *owner) : TCustomControl(owner), m_picture(new TPicture)
+TDBImage::TDBImage(TComponent *owner) : TDataAwareControl(owner), m_picture(new TPicture)
 {
     SetControlStyle(csCaptureMouse | csClickEvents | csOpaque | csDoubleClicks
                     | csReplicatable);
@@ -44,7 +44,6 @@ TDBImage::TDBImage(TComponent *owner) : TCustomControl(owner), m_picture(new TPi
     SetTabStop(true);
     SetBounds(0, 0, 105, 105);
     m_picture->OnChange = TNotifyEvent::Of<&TDBImage::PictureChanged>(this);
-    m_dataLink.SetControl(this);
     m_dataLink.OnDataChange = TNotifyEvent::Of<&TDBImage::DataChange>(this);
 }
 
@@ -53,17 +52,6 @@ TDBImage::~TDBImage()
     Destroying();
     DestroyWidget();
     delete m_picture;
-}
-
-void TDBImage::SetDataSource(TDataSource *source)
-{
-    LinkDataSource(this, m_dataLink, source);
-}
-
-void TDBImage::Notification(TComponent *component, TOperation operation)
-{
-    TCustomControl::Notification(component, operation);
-    ForgetDataSource(m_dataLink, component, operation);
 }
 
 void TDBImage::SetAutoDisplay(bool v)

@@ -38,9 +38,8 @@ static TPropTable DBListBoxProps()
 }
 Z_DEFINE_CLASS(TDBListBox, TCustomListBox, DBListBoxProps)
 
-TDBListBox::TDBListBox(TComponent *owner) : TCustomListBox(owner)
+TDBListBox::TDBListBox(TComponent *owner) : TDataAwareControl(owner)
 {
-    m_dataLink.SetControl(this);
     m_dataLink.OnDataChange = TNotifyEvent::Of<&TDBListBox::DataChange>(this);
     m_dataLink.OnUpdateData = TNotifyEvent::Of<&TDBListBox::UpdateData>(this);
 }
@@ -48,17 +47,6 @@ TDBListBox::TDBListBox(TComponent *owner) : TCustomListBox(owner)
 TDBListBox::~TDBListBox()
 {
     Destroying();
-}
-
-void TDBListBox::SetDataSource(TDataSource *source)
-{
-    LinkDataSource(this, m_dataLink, source);
-}
-
-void TDBListBox::Notification(TComponent *component, TOperation operation)
-{
-    TCustomListBox::Notification(component, operation);
-    ForgetDataSource(m_dataLink, component, operation);
 }
 
 void TDBListBox::DataChange(TObject *)
@@ -94,41 +82,17 @@ void TDBListBox::UpdateData(TObject *)
 static TPropTable DBComboBoxProps()
 {
     using C = TDBComboBox;
-    TPropTable t = WinControlBaseProps();
-    AppendProps(t, ControlProps({"Anchors", "BiDiMode", "Color", "Constraints", "Ctl3D",
-                                 "DragCursor", "DragKind", "DragMode", "Enabled", "Font",
-                                 "ParentBiDiMode", "ParentColor", "ParentCtl3D", "ParentFont",
-                                 "ParentShowHint", "PopupMenu", "ShowHint", "TabOrder",
-                                 "TabStop", "Visible", "OnClick", "OnDblClick",
-                                 "OnDragDrop", "OnDragOver", "OnEndDock", "OnEndDrag",
-                                 "OnEnter", "OnExit", "OnKeyDown", "OnKeyPress", "OnKeyUp",
-                                 "OnStartDock", "OnStartDrag"}));
-    SetPropDefault(t, "Color", clWindow);
-    SetPropDefault(t, "ParentColor", 0);
-    SetPropDefault(t, "TabStop", 1);
-    t.push_back(Prop<C>("DropDownCount", TypeInfoInteger(), &C::DropDownCount,
-                        &C::SetDropDownCount, 8));
-    t.push_back(Prop<C>("ItemHeight", TypeInfoInteger(), &C::ItemHeight, &C::SetItemHeight));
-    t.push_back(Prop<C>("Items", TStrings::StaticClass()->ClassTypeInfo(), &C::Items,
-                        &C::SetItems));
-    t.push_back(Prop<C>("MaxLength", TypeInfoInteger(), &C::MaxLength, &C::SetMaxLength, 0));
-    t.push_back(Prop<C>("Sorted", TypeInfoBoolean(), &C::Sorted, &C::SetSorted, 0));
-    t.push_back(Prop<C>("Style", TypeInfoTComboBoxStyle(), &C::Style, &C::SetStyle,
-                        csDropDown));
-    t.push_back(EventProp<C>("OnChange", TypeInfoTNotifyEvent(), &C::OnChange));
-    t.push_back(EventProp<C>("OnDrawItem", TypeInfoTDrawItemEvent(), &C::OnDrawItem));
-    t.push_back(EventProp<C>("OnDropDown", TypeInfoTNotifyEvent(), &C::OnDropDown));
-    t.push_back(EventProp<C>("OnMeasureItem", TypeInfoTMeasureItemEvent(), &C::OnMeasureItem));
+    TPropTable t = ComboBoxPublishedProps();
+    RemoveProps(t, {"Text"}); // the text is the field's
     AppendReadOnlyProp<C>(t);
     AppendDataProps<C>(t);
     return t;
 }
 Z_DEFINE_CLASS(TDBComboBox, TCustomComboBox, DBComboBoxProps)
 
-TDBComboBox::TDBComboBox(TComponent *owner) : TCustomComboBox(owner)
+TDBComboBox::TDBComboBox(TComponent *owner) : TDataAwareControl(owner)
 {
     SetControlStyle(ControlStyle() & ~quint32(csSetCaption)); // text comes from the field
-    m_dataLink.SetControl(this);
     m_dataLink.OnDataChange = TNotifyEvent::Of<&TDBComboBox::DataChange>(this);
     m_dataLink.OnUpdateData = TNotifyEvent::Of<&TDBComboBox::UpdateData>(this);
     DataChange(nullptr);
@@ -137,17 +101,6 @@ TDBComboBox::TDBComboBox(TComponent *owner) : TCustomComboBox(owner)
 TDBComboBox::~TDBComboBox()
 {
     Destroying();
-}
-
-void TDBComboBox::SetDataSource(TDataSource *source)
-{
-    LinkDataSource(this, m_dataLink, source);
-}
-
-void TDBComboBox::Notification(TComponent *component, TOperation operation)
-{
-    TCustomComboBox::Notification(component, operation);
-    ForgetDataSource(m_dataLink, component, operation);
 }
 
 void TDBComboBox::SetDesigning(bool designing, bool setChildren)
@@ -229,9 +182,8 @@ static TPropTable DBCheckBoxProps()
 }
 Z_DEFINE_CLASS(TDBCheckBox, TCustomCheckBox, DBCheckBoxProps)
 
-TDBCheckBox::TDBCheckBox(TComponent *owner) : TCustomCheckBox(owner)
+TDBCheckBox::TDBCheckBox(TComponent *owner) : TDataAwareControl(owner)
 {
-    m_dataLink.SetControl(this);
     m_dataLink.OnDataChange = TNotifyEvent::Of<&TDBCheckBox::DataChange>(this);
     m_dataLink.OnUpdateData = TNotifyEvent::Of<&TDBCheckBox::UpdateData>(this);
 }
@@ -239,11 +191,6 @@ TDBCheckBox::TDBCheckBox(TComponent *owner) : TCustomCheckBox(owner)
 TDBCheckBox::~TDBCheckBox()
 {
     Destroying();
-}
-
-void TDBCheckBox::SetDataSource(TDataSource *source)
-{
-    LinkDataSource(this, m_dataLink, source);
 }
 
 void TDBCheckBox::SetValueChecked(const QString &values)
@@ -256,12 +203,6 @@ void TDBCheckBox::SetValueUnchecked(const QString &values)
 {
     m_valueUnchecked = values;
     DataChange(nullptr);
-}
-
-void TDBCheckBox::Notification(TComponent *component, TOperation operation)
-{
-    TCustomCheckBox::Notification(component, operation);
-    ForgetDataSource(m_dataLink, component, operation);
 }
 
 TCheckBoxState TDBCheckBox::FieldState() const
@@ -339,10 +280,9 @@ static TPropTable DBRadioGroupProps()
 Z_DEFINE_CLASS(TDBRadioGroup, TCustomRadioGroup, DBRadioGroupProps)
 
 TDBRadioGroup::TDBRadioGroup(TComponent *owner)
-    : TCustomRadioGroup(owner), m_values(new TStringList)
+    : TDataAwareControl(owner), m_values(new TStringList)
 {
     m_values->OnChange = TNotifyEvent::Of<&TDBRadioGroup::ValuesChanged>(this);
-    m_dataLink.SetControl(this);
     m_dataLink.OnDataChange = TNotifyEvent::Of<&TDBRadioGroup::DataChange>(this);
     m_dataLink.OnUpdateData = TNotifyEvent::Of<&TDBRadioGroup::UpdateData>(this);
 }
@@ -351,17 +291,6 @@ TDBRadioGroup::~TDBRadioGroup()
 {
     Destroying();
     delete m_values;
-}
-
-void TDBRadioGroup::SetDataSource(TDataSource *source)
-{
-    LinkDataSource(this, m_dataLink, source);
-}
-
-void TDBRadioGroup::Notification(TComponent *component, TOperation operation)
-{
-    TCustomRadioGroup::Notification(component, operation);
-    ForgetDataSource(m_dataLink, component, operation);
 }
 
 QString TDBRadioGroup::ButtonValue(int index) const

@@ -69,14 +69,13 @@ void DrawBoxBorder(QPainter &painter, QRect &rect, bool ctl3D)
 
 Z_DEFINE_CLASS(TDBLookupControl, TCustomControl, NoPublishedProps)
 
-TDBLookupControl::TDBLookupControl(TComponent *owner) : TCustomControl(owner)
+TDBLookupControl::TDBLookupControl(TComponent *owner) : TDataAwareControl(owner)
 {
     SetControlStyle(csCaptureMouse | csClickEvents | csOpaque | csDoubleClicks
                     | csReplicatable);
     SetParentColor(false);
     SetColor(clWindow);
     SetTabStop(true);
-    m_dataLink.SetControl(this);
     m_dataLink.OnDataChange = TNotifyEvent::Of<&TDBLookupControl::DataChange>(this);
     m_listLink.SetControl(this);
     m_listLink.OnDataChange = TNotifyEvent::Of<&TDBLookupControl::DataChange>(this);
@@ -88,11 +87,6 @@ TDBLookupControl::~TDBLookupControl()
     DestroyWidget();
 }
 
-void TDBLookupControl::SetDataSource(TDataSource *source)
-{
-    LinkDataSource(this, m_dataLink, source);
-}
-
 void TDBLookupControl::SetListSource(TDataSource *source)
 {
     LinkDataSource(this, m_listLink, source);
@@ -100,8 +94,7 @@ void TDBLookupControl::SetListSource(TDataSource *source)
 
 void TDBLookupControl::Notification(TComponent *component, TOperation operation)
 {
-    TCustomControl::Notification(component, operation);
-    ForgetDataSource(m_dataLink, component, operation);
+    TDataAwareControl::Notification(component, operation);
     ForgetDataSource(m_listLink, component, operation);
 }
 

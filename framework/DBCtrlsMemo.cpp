@@ -7,11 +7,10 @@
 using namespace DBCtrlsDetail;
 
 template<class Base>
-TDBMemoBinding<Base>::TDBMemoBinding(TComponent *owner) : Base(owner)
+TDBMemoBinding<Base>::TDBMemoBinding(TComponent *owner) : TDataAwareControl<Base>(owner)
 {
     // The lines come from the field, never from the name.
     this->SetControlStyle(this->ControlStyle() & ~quint32(csSetCaption));
-    m_dataLink.SetControl(this);
     m_dataLink.OnDataChange = TNotifyEvent::Of<&TDBMemoBinding::DataChange>(this);
     m_dataLink.OnEditingChange = TNotifyEvent::Of<&TDBMemoBinding::EditingChange>(this);
     m_dataLink.OnUpdateData = TNotifyEvent::Of<&TDBMemoBinding::UpdateData>(this);
@@ -25,20 +24,6 @@ TDBMemoBinding<Base>::~TDBMemoBinding()
 }
 
 template<class Base>
-void TDBMemoBinding<Base>::SetDataSource(TDataSource *source)
-{
-    LinkDataSource(this, m_dataLink, source);
-    UpdateEditable();
-}
-
-template<class Base>
-void TDBMemoBinding<Base>::SetReadOnly(bool v)
-{
-    m_dataLink.SetReadOnly(v);
-    UpdateEditable();
-}
-
-template<class Base>
 void TDBMemoBinding<Base>::SetAutoDisplay(bool v)
 {
     if (v == m_autoDisplay)
@@ -46,13 +31,6 @@ void TDBMemoBinding<Base>::SetAutoDisplay(bool v)
     m_autoDisplay = v;
     if (v)
         LoadMemo();
-}
-
-template<class Base>
-void TDBMemoBinding<Base>::Notification(TComponent *component, TOperation operation)
-{
-    Base::Notification(component, operation);
-    ForgetDataSource(m_dataLink, component, operation);
 }
 
 template<class Base>

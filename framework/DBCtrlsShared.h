@@ -37,11 +37,7 @@ template<class C> void AppendReadOnlyProp(TPropTable &table)
 // EPropertyError for a name the table does not have.
 void RemoveProps(TPropTable &table, std::initializer_list<const char *> names);
 
-// Connects link to source on behalf of control. The control asks to be told when the source
-// is freed; the source also drops its links itself, so the reference never dangles.
-void LinkDataSource(TComponent *control, TDataLink &link, TDataSource *source);
-// For Notification: forgets the link's source when that source is the component going.
-void ForgetDataSource(TDataLink &link, TComponent *component, TOperation operation);
+// LinkDataSource and ForgetDataSource: see DataAwareControl.h.
 // The text a data-aware edit shows: the field's value; without a field its own name at
 // design time (so that the form shows which edit is which), and nothing at run time.
 QString FieldDisplayText(const TComponent *control, const TFieldDataLink &link);

@@ -91,30 +91,18 @@ static TPropTable DBTextProps()
 }
 Z_DEFINE_CLASS(TDBText, TCustomLabel, DBTextProps)
 
-TDBText::TDBText(TComponent *owner) : TCustomLabel(owner)
+TDBText::TDBText(TComponent *owner) : TDataAwareControl(owner)
 {
     // The text comes from the field, never from the name.
     SetControlStyle(ControlStyle() & ~quint32(csSetCaption));
     SetAutoSize(false);
     SetShowAccelChar(false);
-    m_dataLink.SetControl(this);
     m_dataLink.OnDataChange = TNotifyEvent::Of<&TDBText::DataChange>(this);
 }
 
 TDBText::~TDBText()
 {
     Destroying();
-}
-
-void TDBText::SetDataSource(TDataSource *source)
-{
-    LinkDataSource(this, m_dataLink, source);
-}
-
-void TDBText::Notification(TComponent *component, TOperation operation)
-{
-    TCustomLabel::Notification(component, operation);
-    ForgetDataSource(m_dataLink, component, operation);
 }
 
 void TDBText::SetDesigning(bool designing, bool setChildren)
@@ -152,10 +140,9 @@ static TPropTable DBEditProps()
 }
 Z_DEFINE_CLASS(TDBEdit, TCustomMaskEdit, DBEditProps)
 
-TDBEdit::TDBEdit(TComponent *owner) : TCustomMaskEdit(owner)
+TDBEdit::TDBEdit(TComponent *owner) : TDataAwareControl(owner)
 {
     SetControlStyle(ControlStyle() & ~quint32(csSetCaption)); // text comes from the field
-    m_dataLink.SetControl(this);
     m_dataLink.OnDataChange = TNotifyEvent::Of<&TDBEdit::DataChange>(this);
     m_dataLink.OnEditingChange = TNotifyEvent::Of<&TDBEdit::EditingChange>(this);
     m_dataLink.OnUpdateData = TNotifyEvent::Of<&TDBEdit::UpdateData>(this);
@@ -165,24 +152,6 @@ TDBEdit::TDBEdit(TComponent *owner) : TCustomMaskEdit(owner)
 TDBEdit::~TDBEdit()
 {
     Destroying();
-}
-
-void TDBEdit::SetDataSource(TDataSource *source)
-{
-    LinkDataSource(this, m_dataLink, source);
-    UpdateEditable();
-}
-
-void TDBEdit::SetReadOnly(bool v)
-{
-    m_dataLink.SetReadOnly(v);
-    UpdateEditable();
-}
-
-void TDBEdit::Notification(TComponent *component, TOperation operation)
-{
-    TCustomMaskEdit::Notification(component, operation);
-    ForgetDataSource(m_dataLink, component, operation);
 }
 
 void TDBEdit::SetDesigning(bool designing, bool setChildren)

@@ -1,5 +1,7 @@
 #include "Forms.h"
 
+#include "ControlProps.h"
+
 #include "Application.h"
 #include "ControlScrollBar.h"
 #include "ControlWidget.h"
@@ -642,7 +644,10 @@ static TPropTable FormProps()
 {
     using F = TForm;
     const PTypeInfo notify = TypeInfoTNotifyEvent();
-    return {
+    TPropTable t = ControlProps({"BiDiMode", "Constraints", "DragKind", "DragMode",
+                                 "ParentBiDiMode", "OnContextPopup", "OnDragDrop", "OnDragOver",
+                                 "OnEndDock", "OnStartDock"});
+    TPropTable own = {
         Prop<F>("ActiveControl", TWinControl::StaticClass()->ClassTypeInfo(), &F::ActiveControl,
                 &F::SetActiveControl),
         Prop<F>("AutoScroll", TypeInfoBoolean(), &F::AutoScroll, &F::SetAutoScroll, 1),
@@ -703,6 +708,8 @@ static TPropTable FormProps()
         EventProp<F>("OnResize", notify, &F::OnResize),
         EventProp<F>("OnShow", notify, &F::OnShow),
     };
+    t.insert(t.end(), own.begin(), own.end());
+    return t;
 }
 Z_DEFINE_CLASS(TForm, TCustomForm, FormProps)
 

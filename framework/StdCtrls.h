@@ -606,6 +606,10 @@ public:
     explicit TComboBox(TComponent *owner);
 };
 
+// Framework-internal: what TComboBox publishes, also the start of what its data-aware twin
+// publishes, so that the two stay alike.
+TPropTable ComboBoxPublishedProps();
+
 // ---------------------------------------------------------------------------------------------
 // Scroll bars, group boxes, static texts
 

@@ -233,9 +233,9 @@ void TCustomComboBox::ColorChanged()
     m_widget->setPalette(pal);
 }
 
-static TPropTable ComboBoxProps()
+TPropTable ComboBoxPublishedProps()
 {
-    using C = TComboBox;
+    using C = TCustomComboBox;
     TPropTable t = WinControlBaseProps();
     AppendProps(t, ControlProps({"Anchors", "BiDiMode", "Color", "Constraints", "Ctl3D",
                                  "DragCursor", "DragKind", "DragMode", "Enabled", "Font",
@@ -263,6 +263,6 @@ static TPropTable ComboBoxProps()
     t.push_back(EventProp<C>("OnMeasureItem", TypeInfoTMeasureItemEvent(), &C::OnMeasureItem));
     return t;
 }
-Z_DEFINE_CLASS(TComboBox, TCustomComboBox, ComboBoxProps)
+Z_DEFINE_CLASS(TComboBox, TCustomComboBox, ComboBoxPublishedProps)
 
 TComboBox::TComboBox(TComponent *owner) : TCustomComboBox(owner) {}

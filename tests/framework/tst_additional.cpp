@@ -8,6 +8,7 @@
 #include "Forms.h"
 #include "Grids.h"
 #include "PropertySweep.h"
+#include "PublishedTypeChecks.h"
 
 #include <QPushButton>
 #include <QScrollBar>
@@ -76,15 +77,8 @@ private slots:
 
     void publishedTypesAndDefaults_data()
     {
-        QTest::addColumn<void *>("cls");
-        QTest::addColumn<QString>("prop");
-        QTest::addColumn<void *>("type");
-        QTest::addColumn<qint64>("defaultValue");
-        auto row = [](TClass cls, const char *prop, PTypeInfo type, qint64 def) {
-            QTest::addRow("%s.%s", cls->Name, prop)
-                << const_cast<void *>(static_cast<const void *>(cls)) << QString::fromLatin1(prop)
-                << const_cast<void *>(static_cast<const void *>(type)) << def;
-        };
+        AddPublishedTypeColumns();
+        const auto row = AddPublishedTypeRow;
         const TClass grid = TStringGrid::StaticClass();
         row(grid, "ColCount", TypeInfoInteger(), 5);
         row(grid, "RowCount", TypeInfoInteger(), 5);
@@ -118,14 +112,7 @@ private slots:
     }
     void publishedTypesAndDefaults()
     {
-        QFETCH(void *, cls);
-        QFETCH(QString, prop);
-        QFETCH(void *, type);
-        QFETCH(qint64, defaultValue);
-        const TPropInfo *info = GetPropInfo(static_cast<TClass>(cls), prop);
-        QVERIFY2(info, qPrintable(prop));
-        QCOMPARE(static_cast<const void *>(info->PropType), static_cast<const void *>(type));
-        QCOMPARE(info->Default, defaultValue);
+        VerifyPublishedTypeAndDefault();
     }
 
     void objectPropertiesAreClassTyped()

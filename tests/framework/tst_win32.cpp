@@ -12,6 +12,7 @@
 #include "ExtCtrls.h"
 #include "Forms.h"
 #include "PropertySweep.h"
+#include "PublishedTypeChecks.h"
 #include "ShortCuts.h"
 
 #include <QDateTimeEdit>
@@ -86,15 +87,8 @@ private slots:
 
     void publishedTypesAndDefaults_data()
     {
-        QTest::addColumn<void *>("cls");
-        QTest::addColumn<QString>("prop");
-        QTest::addColumn<void *>("type");
-        QTest::addColumn<qint64>("defaultValue");
-        auto row = [](TClass cls, const char *prop, PTypeInfo type, qint64 def) {
-            QTest::addRow("%s.%s", cls->Name, prop)
-                << const_cast<void *>(static_cast<const void *>(cls)) << QString::fromLatin1(prop)
-                << const_cast<void *>(static_cast<const void *>(type)) << def;
-        };
+        AddPublishedTypeColumns();
+        const auto row = AddPublishedTypeRow;
         const qint64 none = TPropInfo::NoDefault;
         row(TPageControl::StaticClass(), "ActivePage", TTabSheet::StaticClass()->ClassTypeInfo(),
             none);
@@ -135,14 +129,7 @@ private slots:
     }
     void publishedTypesAndDefaults()
     {
-        QFETCH(void *, cls);
-        QFETCH(QString, prop);
-        QFETCH(void *, type);
-        QFETCH(qint64, defaultValue);
-        const TPropInfo *info = GetPropInfo(static_cast<TClass>(cls), prop);
-        QVERIFY2(info, qPrintable(prop));
-        QCOMPARE(static_cast<const void *>(info->PropType), static_cast<const void *>(type));
-        QCOMPARE(info->Default, defaultValue);
+        VerifyPublishedTypeAndDefault();
     }
 
     void classicAncestry()
