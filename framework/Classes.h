@@ -106,6 +106,22 @@ private:
 
 using TComponentClass = TClass;
 
+// Points a reference field of self at value, keeping free notification in step, so that the
+// field is told (through self's Notification) when value is freed and never dangles. Answers
+// whether the field changed.
+template<class T>
+bool SetReference(TComponent *self, T *&field, T *value)
+{
+    if (field == value)
+        return false;
+    if (field)
+        field->RemoveFreeNotification(self);
+    field = value;
+    if (value)
+        value->FreeNotification(self);
+    return true;
+}
+
 // Whether name is a Pascal identifier (letter or underscore, then letters, digits, underscores).
 bool IsValidIdent(const QString &name);
 

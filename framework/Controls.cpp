@@ -321,10 +321,7 @@ void TControl::SetColor(TColor color)
 void TControl::SetParentColor(bool v)
 {
     m_parentColor = v;
-    if (v && m_parent && m_parent->Color() != m_color) {
-        m_color = m_parent->Color();
-        ColorChanged();
-    }
+    ParentColorChanged();
 }
 
 void TControl::ParentColorChanged()
@@ -394,13 +391,7 @@ void TControl::SetShowHint(bool v)
 
 void TControl::SetPopupMenu(TPopupMenu *menu)
 {
-    if (menu == m_popupMenu)
-        return;
-    if (m_popupMenu)
-        m_popupMenu->RemoveFreeNotification(this);
-    m_popupMenu = menu;
-    if (menu)
-        menu->FreeNotification(this);
+    SetReference(this, m_popupMenu, menu);
 }
 
 void TControl::Notification(TComponent *component, TOperation operation)

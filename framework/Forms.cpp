@@ -367,13 +367,8 @@ void TCustomForm::WidgetShown(bool shown)
 
 void TCustomForm::SetMenu(TMainMenu *menu)
 {
-    if (menu == m_menu)
+    if (!SetReference(this, m_menu, menu))
         return;
-    if (m_menu)
-        m_menu->RemoveFreeNotification(this);
-    m_menu = menu;
-    if (menu)
-        menu->FreeNotification(this);
     if (m_widget)
         FormWidget()->SetMenuBar(menu ? menu->CreateMenuBar() : nullptr);
     Realign();

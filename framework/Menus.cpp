@@ -284,13 +284,7 @@ TMenu::~TMenu()
 
 void TMenu::SetImages(TCustomImageList *images)
 {
-    if (images == m_images)
-        return;
-    if (m_images)
-        m_images->RemoveFreeNotification(this);
-    m_images = images;
-    if (images)
-        images->FreeNotification(this);
+    SetReference(this, m_images, images);
 }
 
 void TMenu::Notification(TComponent *component, TOperation operation)

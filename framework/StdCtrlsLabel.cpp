@@ -67,13 +67,7 @@ void TCustomLabel::SetAutoSize(bool v)
 
 void TCustomLabel::SetFocusControl(TWinControl *control)
 {
-    if (control == m_focusControl)
-        return;
-    if (m_focusControl)
-        m_focusControl->RemoveFreeNotification(this);
-    m_focusControl = control;
-    if (control)
-        control->FreeNotification(this);
+    SetReference(this, m_focusControl, control);
 }
 
 void TCustomLabel::Notification(TComponent *component, TOperation operation)
@@ -229,13 +223,7 @@ void TCustomStaticText::SetBorderStyle(TStaticBorderStyle style)
 
 void TCustomStaticText::SetFocusControl(TWinControl *control)
 {
-    if (control == m_focusControl)
-        return;
-    if (m_focusControl)
-        m_focusControl->RemoveFreeNotification(this);
-    m_focusControl = control;
-    if (control)
-        control->FreeNotification(this);
+    SetReference(this, m_focusControl, control);
 }
 
 void TCustomStaticText::Notification(TComponent *component, TOperation operation)
