@@ -1,5 +1,9 @@
 #include "ZeDesignForm.h"
 
+#include "Handles.h"
+#include "Contnrs.h"
+#include "Menus.h"
+
 Z_DEFINE_CLASS(TComponentcreator, TObject, NoPublishedProps)
 
 TComponentcreator::TComponentcreator() : Glyph(new TBitmap(24, 24)) {}
@@ -7,4 +11,175 @@ TComponentcreator::TComponentcreator() : Glyph(new TBitmap(24, 24)) {}
 TComponentcreator::~TComponentcreator()
 {
     delete Glyph;
+}
+
+// ---------------------------------------------------------------------------------------------
+
+Z_DEFINE_CLASS(TfZeDesignForm, TForm, NoPublishedProps)
+
+TfZeDesignForm::TfZeDesignForm(TComponent *owner) : TForm(owner)
+{
+    SetName(QStringLiteral("fZeDesignForm"));
+    SetCaption(QStringLiteral("Designer"));
+    SetBounds(490, 103, 668, 428);
+    Font()->SetName(QStringLiteral("MS Sans Serif"));
+    Font()->SetHeight(-11);
+    SetControlStyle(ControlStyle() | csAcceptsControls);
+
+    StretchHandle = new TStretchHandle(nullptr);
+    StretchHandle->OnMouseUp = TMouseEvent::Of<&TfZeDesignForm::HandleMouseUp>(this);
+    StretchHandle->OnDblClick = TNotifyEvent::Of<&TfZeDesignForm::HandleDblClick>(this);
+    StretchHandle->SetName(QStringLiteral("sh_sh_sh"));
+    PreviousMessageHandler =
+        Application->SetOnMessage(TMessageEvent::Of<&TfZeDesignForm::AppMessage>(this));
+    SetDoubleBuffered(true);
+    DoCreate();
+}
+
+TfZeDesignForm::~TfZeDesignForm()
+{
+    Destroying();
+    SetDesigner(nullptr);
+    Application->SetOnMessage(PreviousMessageHandler);
+    Free(StretchHandle);
+    StretchHandle = nullptr;
+}
+
+void TfZeDesignForm::SetDesignState(bool designing)
+{
+    SetDesigning(designing, true);
+}
+
+void TfZeDesignForm::SetCurrentControl(TControl *control)
+{
+    SetReference(this, m_currentControl, control);
+}
+
+void TfZeDesignForm::Select(TControl *control)
+{
+    OnSelectionChanged(this, control);
+    SetCurrentControl(control);
+}
+
+void TfZeDesignForm::Notification(TComponent *component, TOperation operation)
+{
+    TForm::Notification(component, operation);
+    if (operation == opRemove && component == m_currentControl)
+        m_currentControl = nullptr;
+}
+
+TBitmap *TfZeDesignForm::PaletteGlyph(TClass cls)
+{
+    TComponentcreator *entry = nullptr;
+    OnQueryPaletteEntry(cls, entry);
+    return entry ? entry->Glyph : nullptr;
+}
+
+// ---------------------------------------------------------------------------------------------
+// The application-wide message hook
+
+void TfZeDesignForm::AppMessage(TMsg &msg, bool &handled)
+{
+    if (IsDestroying() || !Showing())
+        return;
+    const QPoint p = ScreenToClient(msg.pt);
+    if (p.x() < 0 || p.y() < 0 || p.x() > Width() || p.y() > Height())
+        return;
+    CursorX = p.x();
+    CursorY = p.y();
+    OnCursorPosition(this, p.x(), p.y());
+    if (!Active())
+        return;
+    // A window lying over the design form keeps its own clicks.
+    const bool onThisForm = msg.hwnd && msg.hwnd->window() == Handle();
+    switch (msg.message) {
+    case WM_MOUSEMOVE:
+        MoveX = p.x();
+        MoveY = p.y();
+        break;
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+        if (onThisForm) {
+            DownX = p.x();
+            DownY = p.y();
+            ButtonDown(msg, handled);
+        }
+        break;
+    case WM_LBUTTONUP:
+        if (onThisForm) {
+            TClass cls = nullptr;
+            OnQueryNewComponentClass(cls);
+            if (cls)
+                PlaceOnButtonUp(cls, p.x(), p.y());
+        }
+        break;
+    default:
+        break;
+    }
+}
+
+void TfZeDesignForm::ButtonDown(const TMsg &msg, bool &handled)
+{
+    TControl *hit = FindControlAt(CursorX, CursorY, this, this);
+    if (hit == this) {
+        StretchHandle->DetachAll();
+        Select(this);
+        return; // the form's own mouse-down starts a rubber band
+    }
+    if (StretchHandle->IndexOfTarget(hit) >= 0)
+        return; // the press goes on to the handle, which may start a drag
+    // Shift with the left button alone adds to the selection; anything else replaces it.
+    if (msg.wParam != (MK_LBUTTON | MK_SHIFT))
+        StretchHandle->DetachAll();
+    StretchHandle->Attach(hit);
+    Select(hit);
+    handled = true;
+}
+
+void TfZeDesignForm::PlaceOnButtonUp(TClass cls, int x, int y)
+{
+    const int dx = std::abs(MoveX - DownX), dy = std::abs(MoveY - DownY);
+    TWinControl *parent = ObjectCast<TWinControl>(StretchHandle->Target(0));
+    if (!parent) {
+        int hx = x, hy = y;
+        parent = ObjectCast<TWinControl>(FindControlAt(hx, hy, this, this));
+        if (!parent)
+            parent = this;
+    }
+    int px = DownX, py = DownY;
+    ToContainerCoordinates(parent, px, py);
+    TControl *placed = PlaceComponent(cls, px, py, parent, DownX, DownY);
+    if (dx > GridStepX && dy > GridStepY) {
+        placed->SetWidth(dx);
+        placed->SetHeight(dy);
+    }
+    Select(placed);
+}
+
+// ---------------------------------------------------------------------------------------------
+// The stretch handle's callbacks
+
+void TfZeDesignForm::HandleMouseUp(TObject *, TMouseButton, TShiftState, int, int)
+{
+    Repaint();
+    Application->ProcessMessages();
+    StretchHandle->Realign();
+    StretchHandle->Repaint();
+}
+
+void TfZeDesignForm::HandleDblClick(TObject *)
+{
+    TPopupMenu *menu = StretchHandle->PopupMenu();
+    // Three fixed items and a separator come before the component editor's first verb.
+    constexpr int FirstVerbItem = 4;
+    if (StretchHandle->TargetCount() != 1 || !menu || menu->Items()->Count() <= FirstVerbItem)
+        return;
+    TControl *selected = StretchHandle->Target(0);
+    TComponentList remembered; // the verb may free the control
+    remembered.Add(selected);
+    menu->Items()->Items(FirstVerbItem)->Click();
+    StretchHandle->DetachAll();
+    Application->ProcessMessages();
+    if (remembered.Count() > 0 && !IsDestroying())
+        StretchHandle->Attach(static_cast<TControl *>(remembered.First()));
 }

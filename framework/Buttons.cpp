@@ -102,10 +102,10 @@ static TPropTable SpeedButtonProps()
 {
     using B = TSpeedButton;
     TPropTable t = ControlProps(
-        {"Anchors", "BiDiMode", "Caption", "Constraints", "Cursor", "Enabled", "Font", "Height",
-         "Hint", "Left", "ParentBiDiMode", "ParentFont", "ParentShowHint", "PopupMenu",
-         "ShowHint", "Top", "Visible", "Width", "OnClick", "OnDblClick", "OnMouseDown",
-         "OnMouseMove", "OnMouseUp"});
+        {"Action", "Anchors", "BiDiMode", "Caption", "Constraints", "Cursor", "Enabled", "Font",
+         "Height", "Hint", "Left", "ParentBiDiMode", "ParentFont", "ParentShowHint",
+         "PopupMenu", "ShowHint", "Top", "Visible", "Width", "OnClick", "OnDblClick",
+         "OnMouseDown", "OnMouseMove", "OnMouseUp"});
     const TPropTable own = {
         Prop<B>("AllowAllUp", TypeInfoBoolean(), &B::AllowAllUp, &B::SetAllowAllUp, 0),
         Prop<B>("Down", TypeInfoBoolean(), &B::Down, &B::SetDown, 0),

@@ -84,6 +84,9 @@ protected:
     void Paint() override;
     void TextChanged() override { Invalidate(); }
     void EnabledChanged() override;
+    // A button of a group takes the action's Checked as Down.
+    void ActionChange(TObject *sender, bool checkDefaults) override;
+    TBasicActionLink *CreateActionLink() override;
 
 private:
     enum TButtonState { bsUp, bsDisabled, bsDown, bsExclusive };

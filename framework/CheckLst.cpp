@@ -2,12 +2,43 @@
 
 #include "CheckLst.h"
 
+#include "ClassicDraw.h"
 #include "PublishedProps.h"
 #include "SafeCall.h"
 
 #include <QListWidget>
+#include <QPainter>
 
 namespace {
+
+// The classic check box: 13 pixels square, in a column two pixels wider than it.
+constexpr int CheckSize = 13;
+constexpr int CheckColumn = CheckSize + 2;
+
+// The check mark: seven columns of three pixels, dropping then rising, from (3, 3) in the box.
+void DrawCheckMark(QPainter &painter, const QRect &box, const QColor &ink)
+{
+    static const int drop[7] = {2, 3, 4, 3, 2, 1, 0};
+    for (int i = 0; i < 7; ++i)
+        painter.fillRect(QRect(box.left() + 3 + i, box.top() + 3 + drop[i], 1, 3), ink);
+}
+
+// A flat box has a one-pixel shadow line round it; otherwise the sunken edge of two.
+void DrawCheckBox(QPainter &painter, const QRect &box, TCheckBoxState state, bool enabled,
+                  bool flat)
+{
+    QRect inside = box;
+    if (flat) {
+        Frame3D(painter, inside, clBtnShadow, clBtnShadow, 1);
+    } else {
+        Frame3D(painter, inside, clBtnShadow, clBtnHighlight, 1);
+        Frame3D(painter, inside, cl3DDkShadow, cl3DLight, 1);
+    }
+    const bool grey = state == cbGrayed || !enabled;
+    painter.fillRect(inside, ColorToQColor(grey ? clBtnFace : clWindow));
+    if (state != cbUnchecked)
+        DrawCheckMark(painter, box, ColorToQColor(grey ? clBtnShadow : clWindowText));
+}
 
 Qt::CheckState CheckStateOf(TCheckBoxState state)
 {
@@ -40,6 +71,23 @@ void TCheckListBox::SetUpRow(int index)
     QListWidgetItem *item = ListWidget()->item(index);
     item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
     item->setCheckState(CheckStateOf(State(index)));
+}
+
+QRect TCheckListBox::ItemCheckRect(const QRect &rect) const
+{
+    return QRect(rect.left() + 1, rect.top() + (rect.height() - CheckSize) / 2, CheckSize,
+                 CheckSize);
+}
+
+void TCheckListBox::PaintItem(QPainter &painter, int index, const QRect &rect,
+                              TOwnerDrawState state)
+{
+    // The box's column keeps the list's colour on a selected row too.
+    painter.fillRect(QRect(rect.left(), rect.top(), CheckColumn, rect.height()),
+                     ColorToQColor(Color()));
+    if (index >= 0 && index < Items()->Count())
+        DrawCheckBox(painter, ItemCheckRect(rect), State(index), Enabled(), m_flat);
+    TCustomListBox::PaintItem(painter, index, rect.adjusted(CheckColumn, 0, 0, 0), state);
 }
 
 void TCheckListBox::WidgetItemChanged(int row)
@@ -91,7 +139,8 @@ void TCheckListBox::ClickCheck()
 void TCheckListBox::SetFlat(bool v)
 {
     m_flat = v;
-    Invalidate();
+    if (QListWidget *w = ListWidget())
+        w->viewport()->update();
 }
 
 static TPropTable CheckListBoxProps()

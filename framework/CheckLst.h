@@ -29,6 +29,11 @@ public:
 
     TNotifyEvent OnClickCheck;
 
+    // The box in the row's left end, the item drawn (or owner-drawn) beside it.
+    void PaintItem(QPainter &painter, int index, const QRect &rect,
+                   TOwnerDrawState state) override;
+    QRect ItemCheckRect(const QRect &rect) const override;
+
 protected:
     QWidget *CreateWidget(QWidget *parentWidget) override;
     void SetUpRow(int index) override;

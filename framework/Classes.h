@@ -80,6 +80,9 @@ public:
     void FreeNotification(TComponent *component);
     void RemoveFreeNotification(TComponent *component);
 
+    // Lets component check that it may go into this container: raises if it may not.
+    virtual void ValidateContainer(TComponent *component) { component->ValidateInsert(this); }
+
     // Told when a component is inserted into or removed from the owner, and when a component
     // this one asked to be notified about is freed. Passes the news on to the owned components.
     virtual void Notification(TComponent *component, TOperation operation);

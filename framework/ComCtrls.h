@@ -5,21 +5,27 @@
 #include "Collections.h"
 #include "StdCtrls.h"
 
-class QTabBar;
 class QSizeGrip;
+class TChangeLink;
+class TCustomImageList;
+struct TTabLayout;
+struct TTabLayoutInput;
 
 using TTabChangingEvent = TEvent<TObject *, bool &>;
+using TTabGetImageEvent = TEvent<TObject *, int, int &>;
 PTypeInfo TypeInfoTTabChangingEvent();
+PTypeInfo TypeInfoTTabGetImageEvent();
 
 enum TTabStyle { tsTabs, tsButtons, tsFlatButtons };
 enum TTabPosition { tpTop, tpBottom, tpLeft, tpRight };
 PTypeInfo TypeInfoTTabStyle();
 PTypeInfo TypeInfoTTabPosition();
 
-// A row of tabs above (or below) a framed page. The tabs come from Tabs; children sit in the
-// page (DisplayRect), and which tab is current is all the control changes: the children stay.
-// Tabs stay on one row, scrolled when they do not fit; MultiLine is kept for the form. The
-// left and right positions are kept too and drawn as the top one.
+// Tabs along one side of a framed page. The tabs come from Tabs; children sit in the page
+// (DisplayRect), and which tab is current is all the control changes: the children stay.
+// Tabs at the left or right run down that side with their captions turned, and always wrap
+// into rows (MultiLine). Wrapped rows turn so that the current tab's row lies next to the page;
+// a single row that does not fit scrolls with two arrows. Button styles go with top tabs only.
 class TCustomTabControl : public TWinControl
 {
     Z_CLASS(TCustomTabControl)
@@ -30,61 +36,102 @@ public:
     TStrings *Tabs() const { return m_tabs; } // owned
     void SetTabs(TStrings *tabs) { m_tabs->Assign(tabs); }
     // -1: no tab. Setting it by code calls neither OnChanging nor OnChange; values out of
-    // range are ignored.
+    // range are ignored. The tab is scrolled into sight.
     int TabIndex() const { return m_tabIndex; }
     void SetTabIndex(int index);
+    // Raises EInvalidOperation when switched off while the tabs are at the left or right;
+    // switching it off also ends ScrollOpposite.
     bool MultiLine() const { return m_multiLine; }
-    void SetMultiLine(bool v) { m_multiLine = v; }
+    void SetMultiLine(bool v);
     // Tabs drawn as tabs over a framed page, or as (flat) buttons over a frameless one.
+    // Raises EInvalidOperation for buttons with tabs elsewhere than at the top.
     TTabStyle Style() const { return m_style; }
     void SetStyle(TTabStyle style);
+    // Raises EInvalidOperation for a side other than the top with button styles; the left
+    // and right sides switch MultiLine on.
     TTabPosition TabPosition() const { return m_tabPosition; }
     void SetTabPosition(TTabPosition position);
+    // The caption of the tab under the mouse is drawn in the hot-track colour.
     bool HotTrack() const { return m_hotTrack; }
-    void SetHotTrack(bool v) { m_hotTrack = v; }
+    void SetHotTrack(bool v);
+    // Wrapped rows keep their own length instead of being stretched to the whole strip.
     bool RaggedRight() const { return m_raggedRight; }
-    void SetRaggedRight(bool v) { m_raggedRight = v; }
+    void SetRaggedRight(bool v);
+    // Wrapped rows in front of the current tab's row go to the other side of the page.
+    // Switching it on switches MultiLine on.
     bool ScrollOpposite() const { return m_scrollOpposite; }
-    void SetScrollOpposite(bool v) { m_scrollOpposite = v; }
-    // A fixed height (width) of every tab; 0 sizes them by font (caption).
+    void SetScrollOpposite(bool v);
+    // A fixed height (width) of every tab; 0 sizes them by font (caption and image). Tabs at
+    // a side take the height across the strip and the width along it.
     int TabHeightSetting() const { return m_tabHeightSetting; }
     void SetTabHeight(int height);
     int TabWidth() const { return m_tabWidth; }
     void SetTabWidth(int width);
+    // Each tab shows its image (GetImageIndex) before its caption.
+    TCustomImageList *Images() const { return m_images; } // not owned
+    void SetImages(TCustomImageList *images);
     bool BottomTabs() const { return m_tabPosition == tpBottom; }
 
-    // The page area below the tabs, inside its frame, in the control's coordinates.
+    // The page area inside its frame, in the control's coordinates.
     QRect DisplayRect() const;
-    // The height of the tab row.
+    // One row of tabs across the strip.
     int TabHeight() const;
+    int RowCount() const;
     // The rectangle tab index is drawn in, in the control's coordinates; empty for an index
     // out of range or a tab scrolled out of sight.
     QRect TabRect(int index) const;
+    // The tab at the point, or -1.
+    int IndexOfTabAt(int x, int y) const;
+    // A scrolled row: the arrow that scrolls back (or forward), empty when the row fits.
+    QRect ScrollArrowRect(bool forward) const;
+    // The first tab shown in a scrolled row.
+    int FirstVisibleTab() const;
+    // Scrolls a row that does not fit by delta tabs.
+    void ScrollTabs(int delta);
+    // The image the tab shows: OnGetImageIndex's answer, by default GetImageIndex's.
+    int ImageIndexOfTab(int tabIndex) const;
 
     // Asked before the user changes the tab; clearing AllowChange keeps the current one.
     TTabChangingEvent OnChanging;
     // After the user changed the tab.
     TNotifyEvent OnChange;
+    TTabGetImageEvent OnGetImageIndex;
 
     // Makes index current as the user's choice: asks OnChanging, then tells OnChange.
     void SelectTab(int index);
     bool KeyDown(quint16 &key, TShiftState shift) override;
+    void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+    void MouseMove(TShiftState shift, int x, int y) override;
     void PaintWidget(QPainter &painter) override;
-    // Framework-internal: places the tab row after the widget changed size.
-    void LayOutTabs();
+    void Notification(TComponent *component, TOperation operation) override;
+    // Framework-internal: the mouse left the control.
+    void MouseLeft();
 
 protected:
     QWidget *CreateWidget(QWidget *parentWidget) override;
-    void InitWidget() override;
     void AdjustClientRect(QRect &rect) const override { rect = DisplayRect(); }
     void FontChanged() override;
     void EnabledChanged() override;
+    void Resize() override;
     virtual bool CanChange();
     virtual void Change();
+    // The image of a tab before OnGetImageIndex is asked: the tab's own index.
+    virtual int GetImageIndex(int tabIndex) const { return tabIndex; }
+    // After anything that moves the tabs or the page: the children follow, the control
+    // repaints.
+    void LayoutChanged();
 
 private:
     void TabsChanged(TObject *sender);
-    void SyncTabBar();
+    void ImagesChanged(TObject *sender);
+    void ScrollIntoView(int index);
+    TTabLayoutInput LayoutInput() const;
+    TTabLayout Layout() const;
+    // From the layout frame (strip along the top) to the control's coordinates.
+    QRect ToControl(const QRect &r) const;
+    int TabLength(int index) const;
+    void PaintTab(QPainter &painter, const TTabLayout &layout, int index) const;
+    void PaintScrollArrows(QPainter &painter, const TTabLayout &layout) const;
 
     TStringList *m_tabs;
     int m_tabIndex = -1;
@@ -96,7 +143,10 @@ private:
     bool m_scrollOpposite = false;
     int m_tabHeightSetting = 0;
     int m_tabWidth = 0;
-    QTabBar *m_tabBar = nullptr; // child of the widget
+    int m_firstVisible = 0;
+    int m_hotIndex = -1;
+    TCustomImageList *m_images = nullptr;
+    TChangeLink *m_imageChangeLink; // owned
 };
 
 class TTabControl : public TCustomTabControl

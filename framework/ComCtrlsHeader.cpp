@@ -2,6 +2,7 @@
 
 #include "ClassicDraw.h"
 #include "ControlProps.h"
+#include "ImgList.h"
 
 #include <QPainter>
 
@@ -186,18 +187,50 @@ void THeaderSections::Update(TCollectionItem *)
 Z_DEFINE_CLASS(TCustomHeaderControl, TWinControl, NoPublishedProps)
 
 TCustomHeaderControl::TCustomHeaderControl(TComponent *owner)
-    : TWinControl(owner), m_sections(new THeaderSections(this))
+    : TWinControl(owner), m_sections(new THeaderSections(this)),
+      m_imageChangeLink(new TChangeLink)
 {
     SetControlStyle(csCaptureMouse | csClickEvents | csDoubleClicks | csOpaque);
     SetBounds(0, 0, 170, 17);
     SetAlign(alTop);
+    m_imageChangeLink->OnChange = TNotifyEvent::Of<&TCustomHeaderControl::ImagesChanged>(this);
 }
 
 TCustomHeaderControl::~TCustomHeaderControl()
 {
     Destroying();
     DestroyWidget();
+    if (m_images) {
+        m_images->UnRegisterChanges(m_imageChangeLink);
+        m_images->RemoveFreeNotification(this);
+    }
+    delete m_imageChangeLink;
     delete m_sections;
+}
+
+void TCustomHeaderControl::SetImages(TCustomImageList *images)
+{
+    if (m_images)
+        m_images->UnRegisterChanges(m_imageChangeLink);
+    SetReference(this, m_images, images);
+    if (m_images)
+        m_images->RegisterChanges(m_imageChangeLink);
+    Invalidate();
+}
+
+void TCustomHeaderControl::ImagesChanged(TObject *)
+{
+    Invalidate();
+}
+
+void TCustomHeaderControl::Notification(TComponent *component, TOperation operation)
+{
+    TWinControl::Notification(component, operation);
+    if (operation == opRemove && component == m_images) {
+        // The list drops its change links itself as it goes.
+        m_images = nullptr;
+        Invalidate();
+    }
 }
 
 void TCustomHeaderControl::SetStyle(THeaderStyle style)
@@ -320,22 +353,44 @@ void TCustomHeaderControl::PaintWidget(QPainter &painter)
         else
             Frame3D(painter, face, pressed ? clBtnShadow : clBtnHighlight,
                     pressed ? clBtnHighlight : clBtnShadow, 1);
-        QRect text = face.adjusted(4, 0, -4, 0);
-        if (pressed)
-            text.translate(1, 1);
-        painter.save();
-        painter.setClipRect(face);
-        DrawControlText(painter, text,
-                        int(AlignmentFlag(s->Alignment())) | Qt::AlignVCenter
-                            | Qt::TextSingleLine,
-                        s->Text(), Font()->Color(), Enabled());
-        painter.restore();
+        PaintSectionFace(painter, s, face, pressed);
     }
     // The space after the last section is a button without a caption.
     if (right < Width() && m_style == hsButtons) {
         QRect rest(right, 0, Width() - right, Height());
         DrawButtonEdge(painter, rest, false);
     }
+}
+
+// The image (when the section has one in Images) and then the text, placed together by the
+// section's alignment and cut at its edges.
+void TCustomHeaderControl::PaintSectionFace(QPainter &painter, const THeaderSection *section,
+                                            const QRect &face, bool pressed)
+{
+    // A pressed section's contents move down and right by a pixel.
+    const QRect inner = face.adjusted(4, 0, -4, 0).translated(pressed ? QPoint(1, 1) : QPoint());
+    const bool hasImage = m_images && section->ImageIndex() >= 0
+                          && section->ImageIndex() < m_images->Count();
+    const int imageRoom = hasImage ? m_images->Width() + 2 : 0;
+    const int textWidth = painter.fontMetrics().horizontalAdvance(section->Text());
+    const int used = std::min(inner.width(), imageRoom + textWidth);
+    int left = inner.left();
+    if (section->Alignment() == taCenter)
+        left += (inner.width() - used) / 2;
+    else if (section->Alignment() == taRightJustify)
+        left = inner.right() + 1 - used;
+    left = std::max(left, inner.left());
+    painter.save();
+    painter.setClipRect(face);
+    if (hasImage) {
+        const int top = inner.top() + (inner.height() - m_images->Height()) / 2;
+        m_images->Draw(painter, left, top, section->ImageIndex(), Enabled());
+    }
+    const QRect text(left + imageRoom, inner.top(),
+                     std::max(0, inner.right() + 1 - left - imageRoom), inner.height());
+    DrawControlText(painter, text, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+                    section->Text(), Font()->Color(), Enabled());
+    painter.restore();
 }
 
 static TPropTable HeaderControlProps()
@@ -353,6 +408,8 @@ static TPropTable HeaderControlProps()
         Prop<H>("DragReorder", TypeInfoBoolean(), &H::DragReorder, &H::SetDragReorder, 0),
         Prop<H>("FullDrag", TypeInfoBoolean(), &H::FullDrag, &H::SetFullDrag, 1),
         Prop<H>("HotTrack", TypeInfoBoolean(), &H::HotTrack, &H::SetHotTrack, 0),
+        Prop<H>("Images", TCustomImageList::StaticClass()->ClassTypeInfo(), &H::Images,
+                &H::SetImages),
         Prop<H>("Sections", THeaderSections::StaticClass()->ClassTypeInfo(), &H::Sections,
                 &H::SetSections),
         Prop<H>("Style", TypeInfoTHeaderStyle(), &H::Style, &H::SetStyle, hsButtons),

@@ -5,6 +5,9 @@
 
 #include "ComCtrls.h"
 
+class TChangeLink;
+class TCustomImageList;
+
 enum THeaderSectionStyle { hsText, hsOwnerDraw };
 enum THeaderStyle { hsButtons, hsFlat };
 PTypeInfo TypeInfoTHeaderSectionStyle();
@@ -102,6 +105,9 @@ public:
     void SetFullDrag(bool v) { m_fullDrag = v; }
     int BorderWidth() const { return m_borderWidth; }
     void SetBorderWidth(int v) { m_borderWidth = std::max(0, v); }
+    // Each section shows its image (ImageIndex) before its text.
+    TCustomImageList *Images() const { return m_images; } // not owned
+    void SetImages(TCustomImageList *images);
 
     // The section under x, or -1; the divider a drag at x would move, or -1.
     int SectionAt(int x) const;
@@ -120,12 +126,19 @@ public:
     void MouseMove(TShiftState shift, int x, int y) override;
     void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
     void PaintWidget(QPainter &painter) override;
+    void Notification(TComponent *component, TOperation operation) override;
 
 protected:
     void Resize() override;
 
 private:
+    void ImagesChanged(TObject *sender);
+    void PaintSectionFace(QPainter &painter, const THeaderSection *section, const QRect &face,
+                          bool pressed);
+
     THeaderSections *m_sections;
+    TCustomImageList *m_images = nullptr;
+    TChangeLink *m_imageChangeLink; // owned
     bool m_hotTrack = false;
     THeaderStyle m_style = hsButtons;
     bool m_dragReorder = false;

@@ -277,8 +277,8 @@ static TPropTable DateTimePickerProps()
     using D = TDateTimePicker;
     TPropTable t = ControlProps(
         {"Anchors", "BiDiMode", "Color", "Constraints", "Cursor", "DragCursor", "DragKind",
-         "DragMode", "Enabled", "Font", "Height", "HelpContext", "Hint", "Left",
-         "ParentBiDiMode", "ParentColor", "ParentFont", "ParentShowHint", "PopupMenu",
+         "DragMode", "Enabled", "Font", "Height", "HelpContext", "Hint", "ImeMode", "ImeName",
+         "Left", "ParentBiDiMode", "ParentColor", "ParentFont", "ParentShowHint", "PopupMenu",
          "ShowHint", "TabOrder", "TabStop", "Top", "Visible", "Width", "OnClick",
          "OnContextPopup", "OnDblClick", "OnDragDrop", "OnDragOver", "OnEndDock", "OnEndDrag",
          "OnEnter", "OnExit", "OnKeyDown", "OnKeyPress", "OnKeyUp", "OnStartDock",

@@ -1,6 +1,7 @@
 #include "ComCtrlsPages.h"
 
 #include "ControlProps.h"
+#include "ImgList.h"
 
 #include <algorithm>
 
@@ -108,8 +109,9 @@ void TTabSheet::SetTabVisible(bool v)
 void TTabSheet::SetImageIndex(int index)
 {
     m_imageIndex = index;
+    // The tab grows or shrinks by the image.
     if (m_pageControl)
-        m_pageControl->Invalidate();
+        m_pageControl->LayoutChanged();
 }
 
 void TTabSheet::SetBorderWidth(int width)
@@ -154,6 +156,8 @@ static TPropTable PageControlProps()
         Prop<P>("ActivePage", TTabSheet::StaticClass()->ClassTypeInfo(), &P::ActivePage,
                 &P::SetActivePage),
         Prop<P>("HotTrack", TypeInfoBoolean(), &P::HotTrack, &P::SetHotTrack, 0),
+        Prop<P>("Images", TCustomImageList::StaticClass()->ClassTypeInfo(), &P::Images,
+                &P::SetImages),
         Prop<P>("MultiLine", TypeInfoBoolean(), &P::MultiLine, &P::SetMultiLine, 0),
         Prop<P>("RaggedRight", TypeInfoBoolean(), &P::RaggedRight, &P::SetRaggedRight, 0),
         Prop<P>("ScrollOpposite", TypeInfoBoolean(), &P::ScrollOpposite, &P::SetScrollOpposite,
@@ -165,6 +169,7 @@ static TPropTable PageControlProps()
         Prop<P>("TabWidth", TypeInfoSmallInt(), &P::TabWidth, &P::SetTabWidth, 0),
         EventProp<P>("OnChange", TypeInfoTNotifyEvent(), &P::OnChange),
         EventProp<P>("OnChanging", TypeInfoTTabChangingEvent(), &P::OnChanging),
+        EventProp<P>("OnGetImageIndex", TypeInfoTTabGetImageEvent(), &P::OnGetImageIndex),
     };
     t.insert(t.end(), own.begin(), own.end());
     return t;
@@ -274,6 +279,15 @@ void TPageControl::Change()
         }
     }
     TCustomTabControl::Change();
+}
+
+int TPageControl::GetImageIndex(int tabIndex) const
+{
+    for (TTabSheet *page : m_pages) {
+        if (page->TabIndex() == tabIndex)
+            return page->ImageIndex();
+    }
+    return -1;
 }
 
 bool TPageControl::KeyDown(quint16 &key, TShiftState shift)

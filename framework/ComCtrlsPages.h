@@ -83,6 +83,8 @@ public:
 protected:
     void Change() override;
     void AlignControls(TControl *changed) override;
+    // The image of the sheet that shows the tab.
+    int GetImageIndex(int tabIndex) const override;
 
 private:
     void InsertPage(TTabSheet *page);

@@ -95,14 +95,6 @@ QSlider *TTrackBar::Slider() const
     return static_cast<QSlider *>(m_widget);
 }
 
-QWidget *TTrackBar::CreateWidget(QWidget *parentWidget)
-{
-    auto *slider = new QSlider(parentWidget);
-    QObject::connect(slider, &QSlider::valueChanged, slider,
-                     [this](int v) { SafeCall([&] { SliderMoved(v); }); });
-    return slider;
-}
-
 void TTrackBar::InitWidget()
 {
     UpdateSlider();
@@ -131,6 +123,7 @@ void TTrackBar::UpdateSlider()
     }
     s->setTickPosition(ticks);
     m_syncing = false;
+    s->update();
 }
 
 void TTrackBar::SliderMoved(int value)
@@ -227,6 +220,12 @@ void TTrackBar::SetThumbLength(int v)
 void TTrackBar::SetSliderVisible(bool v)
 {
     m_sliderVisible = v;
+    Invalidate();
+}
+
+void TTrackBar::SetBorderWidth(int v)
+{
+    m_borderWidth = std::max(0, v);
     Invalidate();
 }
 

@@ -15,7 +15,8 @@ PTypeInfo TypeInfoTTickMark();
 PTypeInfo TypeInfoTTickStyle();
 
 // A slider over Min..Max with tick marks every Frequency positions; SelStart..SelEnd is marked
-// along the channel.
+// along the channel. Drawn as the classic track bar: a sunken channel with Min at its left
+// (top) end, a pointed thumb, ticks beside it.
 class TTrackBar : public TWinControl
 {
     Z_CLASS(TTrackBar)
@@ -52,12 +53,25 @@ public:
     bool SliderVisible() const { return m_sliderVisible; }
     void SetSliderVisible(bool v);
     int BorderWidth() const { return m_borderWidth; }
-    void SetBorderWidth(int v) { m_borderWidth = std::max(0, v); }
+    void SetBorderWidth(int v);
+
+    // Where the parts are drawn, in the control's coordinates.
+    QRect ChannelRect() const;
+    QRect ThumbRect() const;
+    // The point along the channel that stands for a position, and the position nearest to a
+    // point.
+    int PositionToPixel(int position) const;
+    int PixelToPosition(int pixel) const;
 
     TNotifyEvent OnChange;
 
     // Framework-internal: the user moved the slider.
     void SliderMoved(int value);
+    void PaintWidget(QPainter &painter) override;
+    void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+    void MouseMove(TShiftState shift, int x, int y) override;
+    void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
+    bool KeyDown(quint16 &key, TShiftState shift) override;
 
 protected:
     QWidget *CreateWidget(QWidget *parentWidget) override;
@@ -66,6 +80,14 @@ protected:
 private:
     QSlider *Slider() const;
     void UpdateSlider();
+    // Along the channel: the first and last pixel the thumb's centre reaches.
+    int TravelStart() const;
+    int TravelEnd() const;
+    // Which sides have ticks: (above or left, below or right).
+    bool TicksBefore() const;
+    bool TicksAfter() const;
+    void PaintTicks(QPainter &painter, bool before);
+    void PaintThumb(QPainter &painter);
 
     int m_min = 0, m_max = 10, m_position = 0;
     int m_frequency = 1, m_lineSize = 1, m_pageSize = 2;
@@ -77,6 +99,8 @@ private:
     bool m_sliderVisible = true;
     int m_borderWidth = 0;
     bool m_syncing = false;
+    bool m_dragging = false; // the thumb follows the mouse
+    int m_dragOffset = 0;    // the press's distance from the thumb's centre
 };
 
 enum TProgressBarOrientation { pbHorizontal, pbVertical };

@@ -1,5 +1,6 @@
 #include "ControlProps.h"
 
+#include "BasicAction.h"
 #include "Controls.h"
 #include "Menus.h"
 
@@ -10,6 +11,8 @@ const TPropTable &Catalogue()
     using C = TControl;
     using W = TWinControl;
     static const TPropTable catalogue = {
+        Prop<C>("Action", TBasicAction::StaticClass()->ClassTypeInfo(), &C::Action,
+                &C::SetAction),
         Prop<C>("Align", TypeInfoTAlign(), &C::Align, &C::SetAlign, alNone),
         Prop<C>("Anchors", TypeInfoTAnchors(), &C::Anchors, &C::SetAnchors, DefaultAnchors),
         Prop<C>("BiDiMode", TypeInfoTBiDiMode(), &C::BiDiMode, &C::SetBiDiMode),
@@ -41,6 +44,8 @@ const TPropTable &Catalogue()
         Prop<C>("Width", TypeInfoInteger(), &C::Width, &C::SetWidth),
         Prop<W>("Ctl3D", TypeInfoBoolean(), &W::Ctl3D, &W::SetCtl3D),
         Prop<W>("HelpContext", TypeInfoTHelpContext(), &W::HelpContext, &W::SetHelpContext, 0),
+        Prop<W>("ImeMode", TypeInfoTImeMode(), &W::ImeMode, &W::SetImeMode, imDontCare),
+        Prop<W>("ImeName", TypeInfoTImeName(), &W::ImeName, &W::SetImeName),
         Prop<W>("ParentCtl3D", TypeInfoBoolean(), &W::ParentCtl3D, &W::SetParentCtl3D, 1),
         Prop<W>("TabOrder", TypeInfoTTabOrder(), &W::TabOrder, &W::SetTabOrder, -1),
         Prop<W>("TabStop", TypeInfoBoolean(), &W::TabStop, &W::SetTabStop),

@@ -2,8 +2,12 @@
 
 #include "Controls.h"
 #include "Forms.h"
+#include "Menus.h"
+#include "MouseCapture.h"
 #include "SafeCall.h"
 
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QEvent>
 #include <QHash>
 #include <QKeyEvent>
@@ -103,12 +107,18 @@ private:
         if (control->Designing() && IsInputEvent(type) && !control->Is<TCustomForm>()
             && !(control->ControlStyle() & csDesignInteractive)) {
             // Inert at design time: the designer may look at the message, nobody else gets it.
-            if (TCustomForm *form = control->ParentForm()) {
+            TCustomForm *form = control->ParentForm();
+            if (form) {
                 if (TDesigner *designer = form->Designer()) {
                     TMsg msg = MessageOf(widget, event);
-                    designer->FilterDesignMessage(control, msg);
+                    if (designer->FilterDesignMessage(control, msg))
+                        return true;
                 }
             }
+            // A key the inert control cannot use goes on to the form, whose own key handling
+            // (Escape, Delete, the tool keys) works wherever the focus is on it.
+            if (form && (type == QEvent::KeyPress || type == QEvent::KeyRelease))
+                DispatchKey(form, static_cast<QKeyEvent *>(event));
             return true;
         }
         switch (type) {
@@ -125,6 +135,9 @@ private:
             control->MouseUp(ButtonOf(me->button()),
                              ShiftStateOf(me->modifiers(), me->buttons() | me->button()), p.x(),
                              p.y());
+            // The capture a press took ends when the last button is let go.
+            if (me->buttons() == Qt::NoButton && QWidget::mouseGrabber() == widget)
+                ReleaseCapture();
             return false;
         }
         case QEvent::MouseButtonDblClick:
@@ -145,22 +158,64 @@ private:
         case QEvent::KeyPress:
         case QEvent::KeyRelease: {
             auto *win = dynamic_cast<TWinControl *>(control);
-            if (!win)
+            if (!win || PassedThroughClient(win, widget))
                 return false;
-            auto *ke = static_cast<QKeyEvent *>(event);
-            quint16 key = quint16(VirtualKeyOf(ke));
-            const TShiftState shift = ShiftStateOf(ke->modifiers(), Qt::NoButton);
-            bool consumed = type == QEvent::KeyPress ? win->KeyDown(key, shift)
-                                                     : win->KeyUp(key, shift);
-            if (!consumed && type == QEvent::KeyPress && !ke->text().isEmpty()) {
-                QChar ch = ke->text().at(0);
-                consumed = win->KeyPress(ch);
-            }
-            return consumed;
+            const bool consumed = DispatchKey(win, static_cast<QKeyEvent *>(event));
+            // A form is a key's last stop: the window widget around its client area must not
+            // take the key a second time.
+            return consumed || (win->Is<TCustomForm>() && widget == win->ClientWidget());
         }
+        case QEvent::ContextMenu:
+            return PopUpContextMenu(control, static_cast<QContextMenuEvent *>(event));
         default:
             return false;
         }
+    }
+
+    // Key down (with its character) or key up; true when the control used the key.
+    static bool DispatchKey(TWinControl *win, QKeyEvent *ke)
+    {
+        quint16 key = quint16(VirtualKeyOf(ke));
+        const TShiftState shift = ShiftStateOf(ke->modifiers(), Qt::NoButton);
+        const bool press = ke->type() == QEvent::KeyPress;
+        // A key without a virtual key code (a character typed through an input method or
+        // sent by a program) has no key-down for OnKeyDown: only its character goes on.
+        bool consumed = key != 0 && (press ? win->KeyDown(key, shift) : win->KeyUp(key, shift));
+        if (!consumed && press && !ke->text().isEmpty()) {
+            QChar ch = ke->text().at(0);
+            consumed = win->KeyPress(ch);
+        }
+        return consumed;
+    }
+
+    // A control with a separate client widget (a form) sees a key at its client first; when
+    // the unused key travels on to the outer widget it must not be handled a second time.
+    static bool PassedThroughClient(TWinControl *win, QWidget *widget)
+    {
+        QWidget *client = win->ClientWidget();
+        if (!client || client == widget || !widget->isAncestorOf(client))
+            return false;
+        QWidget *focus = QApplication::focusWidget();
+        return focus && (focus == client || client->isAncestorOf(focus));
+    }
+
+    // The control's popup menu, or its nearest parent's, shows where the user asked for it;
+    // OnContextPopup may take the request over.
+    static bool PopUpContextMenu(TControl *control, QContextMenuEvent *event)
+    {
+        bool handled = false;
+        control->OnContextPopup(control, event->pos(), handled);
+        if (handled)
+            return true;
+        for (TControl *c = control; c; c = c->Parent()) {
+            TPopupMenu *menu = c->PopupMenu();
+            if (menu && menu->AutoPopup()) {
+                menu->SetPopupComponent(c);
+                menu->Popup(event->globalPos().x(), event->globalPos().y());
+                return true;
+            }
+        }
+        return false;
     }
 };
 

@@ -1,5 +1,6 @@
 #include "Controls.h"
 
+#include "BasicAction.h"
 #include "ControlWidget.h"
 #include "Forms.h"
 #include "Menus.h"
@@ -186,6 +187,7 @@ TControl::TControl(TComponent *owner)
 TControl::~TControl()
 {
     Destroying();
+    SetAction(nullptr);
     if (m_popupMenu)
         m_popupMenu->RemoveFreeNotification(this);
     if (m_parent)
@@ -227,6 +229,8 @@ void TControl::SetBounds(int left, int top, int width, int height)
     ApplyWidgetGeometry();
     if (m_align != alNone)
         RequestAlign();
+    else if (m_parent)
+        m_parent->ChildChanged(this);
     Resize();
 }
 
@@ -286,6 +290,8 @@ void TControl::SetVisible(bool visible)
     ApplyWidgetVisibility();
     if (m_align != alNone)
         RequestAlign();
+    else if (m_parent)
+        m_parent->ChildChanged(this);
 }
 
 bool TControl::Showing() const
@@ -399,6 +405,8 @@ void TControl::Notification(TComponent *component, TOperation operation)
     TComponent::Notification(component, operation);
     if (operation == opRemove && component == m_popupMenu)
         m_popupMenu = nullptr;
+    if (operation == opRemove && m_actionLink && component == Action())
+        SetAction(nullptr);
 }
 
 void TControl::SetName(const QString &name)
@@ -565,7 +573,14 @@ void TControl::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
 
 void TControl::Click()
 {
-    OnClick(this);
+    // An OnClick of the control's own wins; otherwise a linked action executes.
+    TBasicAction *action = Action();
+    if (OnClick.Assigned() && action && OnClick != action->OnExecute())
+        OnClick(this);
+    else if (action && !Designing())
+        m_actionLink->Execute(this);
+    else
+        OnClick(this);
 }
 
 void TControl::DblClick()
@@ -605,6 +620,8 @@ TWinControl::~TWinControl()
     while (!m_controls.empty()) {
         TControl *child = m_controls.back();
         RemoveControl(child);
+        if (child->ControlStyle() & csNotFreedByParent)
+            continue;
         if (child->Owner())
             child->Owner()->RemoveComponent(child);
         Free(child);
@@ -634,6 +651,8 @@ void TWinControl::InsertControl(TControl *control)
     }
     if (control->Align() != alNone)
         Realign(control);
+    else
+        ChildChanged(control);
 }
 
 void TWinControl::RemoveControl(TControl *control)
@@ -647,8 +666,12 @@ void TWinControl::RemoveControl(TControl *control)
         control->m_widget->hide();
         control->m_widget->setParent(nullptr);
     }
-    if (control->Align() != alNone && !IsDestroying())
+    if (IsDestroying())
+        return;
+    if (control->Align() != alNone)
         Realign();
+    else
+        ChildChanged(control);
 }
 
 bool TWinControl::ContainsControl(const TControl *control) const
@@ -831,6 +854,7 @@ QWidget *TWinControl::ClientWidget()
 void TWinControl::InitWidget()
 {
     TControl::InitWidget();
+    ApplyImeMode();
     ChildWidgetsNeeded();
 }
 

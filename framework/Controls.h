@@ -21,6 +21,8 @@ class TWinControl;
 class TCustomForm;
 using THelpContext = int;
 class TPopupMenu;
+class TBasicAction;
+class TBasicActionLink;
 
 enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
 enum TMouseButton { mbLeft, mbRight, mbMiddle };
@@ -31,6 +33,11 @@ enum TDragMode { dmManual, dmAutomatic };
 enum TDragKind { dkDrag, dkDock };
 enum TBiDiMode { bdLeftToRight, bdRightToLeft, bdRightToLeftNoAlign, bdRightToLeftReadingOnly };
 enum TBevelCut { bvNone, bvLowered, bvRaised, bvSpace };
+// Input method modes: imDisable and imClose keep the input method off, the others leave it on.
+enum TImeMode {
+    imDisable, imClose, imOpen, imDontCare, imSAlpha, imAlpha, imHira, imSKata, imKata,
+    imChinese, imSHanguel, imHanguel
+};
 // Border styles of forms; windowed controls use the first two (bsNone, bsSingle).
 enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
 
@@ -49,6 +56,9 @@ enum : quint32 {
     csNoDesignVisible = 0x400,
     csReplicatable = 0x800,
     csNoStdEvents = 0x1000,
+    // A parent that goes only lets go of the control instead of freeing it: for a control that
+    // others keep and move between parents (the designer's selection marker).
+    csNotFreedByParent = 0x2000,
 };
 
 using TCursor = int;
@@ -89,6 +99,8 @@ PTypeInfo TypeInfoTEndDragEvent();
 PTypeInfo TypeInfoTStartDragEvent();
 PTypeInfo TypeInfoTStartDockEvent();
 PTypeInfo TypeInfoTContextPopupEvent();
+PTypeInfo TypeInfoTImeMode();
+PTypeInfo TypeInfoTImeName(); // a string naming an input method
 
 // The size limits of a control; 0 means no limit.
 class TSizeConstraints : public TPersistent
@@ -198,6 +210,13 @@ public:
     quint32 ControlStyle() const { return m_controlStyle; }
     void SetControlStyle(quint32 style) { m_controlStyle = style; }
 
+    // The action the control follows (ActionClients.h): it takes the action's caption, enabled
+    // state, hint, visibility and handler, follows their changes, and a click executes the
+    // action. Freeing the action leaves nullptr.
+    TBasicAction *Action() const;
+    void SetAction(TBasicAction *action);
+    TBasicActionLink *ActionLink() const { return m_actionLink; } // owned
+
     void BringToFront();
     void SendToBack();
     void Invalidate();
@@ -241,6 +260,10 @@ public:
     void Notification(TComponent *component, TOperation operation) override;
 
 protected:
+    // Takes the action's values; with checkDefaults only where the control has its default.
+    virtual void ActionChange(TObject *sender, bool checkDefaults);
+    // A new link of the kind this class of control follows an action with.
+    virtual TBasicActionLink *CreateActionLink();
     // Makes the widget; the default is a plain framework widget that paints through PaintWidget.
     virtual QWidget *CreateWidget(QWidget *parentWidget);
     // Pushes every property the widget shows to it; called after creation.
@@ -269,6 +292,7 @@ protected:
 
 private:
     void FontObjectChanged(TObject *sender);
+    void DoActionChange(TObject *sender);
 
     TWinControl *m_parent = nullptr;
     int m_left = 0, m_top = 0, m_width = 0, m_height = 0;
@@ -296,6 +320,7 @@ private:
     // The distances to the parent's right and bottom edges that anchors keep.
     int m_anchorRight = 0, m_anchorBottom = 0;
     bool m_anchorsKnown = false;
+    TBasicActionLink *m_actionLink = nullptr; // owned
 
     friend class TWinControl;
 };
@@ -332,6 +357,10 @@ public:
     void SetCtl3D(bool v) { m_ctl3D = v; m_parentCtl3D = false; }
     bool ParentCtl3D() const { return m_parentCtl3D; }
     void SetParentCtl3D(bool v) { m_parentCtl3D = v; }
+    TImeMode ImeMode() const { return m_imeMode; }
+    void SetImeMode(TImeMode mode);
+    QString ImeName() const { return m_imeName; }
+    void SetImeName(const QString &name) { m_imeName = name; }
     bool Focused() const;
     void SetFocus();
     bool CanFocus() const;
@@ -362,6 +391,13 @@ protected:
     void ParentColorChanged() override;
     void ApplyDesignState() override;
     void ChildWidgetsNeeded();
+    void ActionChange(TObject *sender, bool checkDefaults) override;
+    TBasicActionLink *CreateActionLink() override;
+    // A child was inserted, removed, moved, sized, shown or hidden without alignment taking
+    // care of it (an unaligned child).
+    virtual void ChildChanged(TControl *child) { (void)child; }
+    // Turns the input method of the widget's own parts off or on again as ImeMode says.
+    void ApplyImeMode();
 
 private:
     std::vector<TControl *> m_controls; // not owned: owners free them, we free those left
@@ -372,6 +408,8 @@ private:
     THelpContext m_helpContext = 0;
     bool m_ctl3D = true;
     bool m_parentCtl3D = true;
+    TImeMode m_imeMode = imDontCare;
+    QString m_imeName;
 
     friend class TControl;
 };

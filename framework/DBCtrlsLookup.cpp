@@ -38,13 +38,13 @@ TPropTable LookupControlProps(std::initializer_list<const char *> more)
     TPropTable t = WinControlBaseProps();
     AppendProps(t, ControlProps({"Anchors", "BiDiMode", "Color", "Constraints", "Ctl3D",
                                  "DragCursor", "DragKind", "DragMode", "Enabled", "Font",
-                                 "ParentBiDiMode", "ParentColor", "ParentCtl3D", "ParentFont",
-                                 "ParentShowHint", "PopupMenu", "ShowHint", "TabOrder",
-                                 "TabStop", "Visible", "OnClick", "OnContextPopup",
-                                 "OnDragDrop", "OnDragOver", "OnEndDock", "OnEndDrag",
-                                 "OnEnter", "OnExit", "OnKeyDown", "OnKeyPress", "OnKeyUp",
-                                 "OnMouseDown", "OnMouseMove", "OnMouseUp", "OnStartDock",
-                                 "OnStartDrag"}));
+                                 "ImeMode", "ImeName", "ParentBiDiMode", "ParentColor",
+                                 "ParentCtl3D", "ParentFont", "ParentShowHint", "PopupMenu",
+                                 "ShowHint", "TabOrder", "TabStop", "Visible", "OnClick",
+                                 "OnContextPopup", "OnDragDrop", "OnDragOver", "OnEndDock",
+                                 "OnEndDrag", "OnEnter", "OnExit", "OnKeyDown", "OnKeyPress",
+                                 "OnKeyUp", "OnMouseDown", "OnMouseMove", "OnMouseUp",
+                                 "OnStartDock", "OnStartDrag"}));
     AppendProps(t, ControlProps(more));
     SetPropDefault(t, "Color", clWindow);
     SetPropDefault(t, "ParentColor", 0);

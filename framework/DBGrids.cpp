@@ -24,6 +24,9 @@ TGridOptions GridOptionsOf(TDBGridOptions options)
         g |= GridOption(goHorzLine);
     if (has(dgColumnResize))
         g |= GridOption(goColSizing);
+    // A column moves when its title is dragged, as in the classic data grid.
+    if (has(dgTitles))
+        g |= GridOption(goColMoving);
     if (has(dgEditing))
         g |= GridOption(goEditing);
     if (has(dgAlwaysShowEditor))
@@ -252,6 +255,53 @@ void TCustomDBGrid::DrawCell(int col, int row, const QRect &rect, TGridDrawState
     OnDrawColumnCell(this, rect, dataCol, column, state);
 }
 
+bool TCustomDBGrid::CanEditShow() const
+{
+    if (!TCustomGrid::CanEditShow() || m_readOnly || !m_dataLink.Active())
+        return false;
+    const TColumn *column = ColumnAt(Col());
+    const TField *field = column ? column->Field() : nullptr;
+    return field && !column->ReadOnly() && !field->ReadOnly();
+}
+
+QString TCustomDBGrid::GetEditText(int col, int)
+{
+    const TColumn *column = ColumnAt(col);
+    const TField *field = column ? column->Field() : nullptr;
+    return field ? field->AsString() : QString();
+}
+
+void TCustomDBGrid::SetEditText(int col, int, const QString &value)
+{
+    const TColumn *column = ColumnAt(col);
+    TField *field = column ? column->Field() : nullptr;
+    if (!field || !field->DataSet())
+        return;
+    TDataSet *dataSet = field->DataSet();
+    if (dataSet->State() != dsEdit && dataSet->State() != dsInsert)
+        dataSet->Edit();
+    field->SetAsString(value);
+}
+
+void TCustomDBGrid::ColWidthsChanged()
+{
+    for (int col = IndicatorOffset(); col < ColCount(); ++col) {
+        if (TColumn *column = ColumnAt(col); column && column->Width() != ColWidths(col))
+            column->SetWidth(ColWidths(col));
+    }
+}
+
+void TCustomDBGrid::ColumnMoved(int fromIndex, int toIndex)
+{
+    // The grid's widths have moved already; the columns still stand in their old order.
+    TColumn *moved = ColumnAt(fromIndex);
+    TColumn *target = ColumnAt(toIndex);
+    if (!moved || !target)
+        return;
+    moved->SetIndex(target->Index());
+    OnColumnMoved(this, fromIndex - IndicatorOffset(), toIndex - IndicatorOffset());
+}
+
 // ---- TDBGrid --------------------------------------------------------------------------------
 
 static TPropTable DBGridProps()
@@ -259,11 +309,11 @@ static TPropTable DBGridProps()
     using G = TDBGrid;
     TPropTable t = ControlProps(
         {"Align", "Anchors", "BiDiMode", "Color", "Constraints", "Ctl3D", "Cursor", "DragCursor",
-         "DragKind", "DragMode", "Enabled", "Font", "Height", "HelpContext", "Hint", "Left",
-         "ParentBiDiMode", "ParentColor", "ParentCtl3D", "ParentFont", "ParentShowHint",
-         "PopupMenu", "ShowHint", "TabOrder", "TabStop", "Top", "Visible", "Width",
-         "OnContextPopup", "OnDblClick", "OnDragDrop", "OnDragOver", "OnEndDock", "OnEndDrag",
-         "OnEnter", "OnExit", "OnKeyDown", "OnKeyPress", "OnKeyUp", "OnStartDock",
+         "DragKind", "DragMode", "Enabled", "Font", "Height", "HelpContext", "Hint", "ImeMode",
+         "ImeName", "Left", "ParentBiDiMode", "ParentColor", "ParentCtl3D", "ParentFont",
+         "ParentShowHint", "PopupMenu", "ShowHint", "TabOrder", "TabStop", "Top", "Visible",
+         "Width", "OnContextPopup", "OnDblClick", "OnDragDrop", "OnDragOver", "OnEndDock",
+         "OnEndDrag", "OnEnter", "OnExit", "OnKeyDown", "OnKeyPress", "OnKeyUp", "OnStartDock",
          "OnStartDrag"});
     SetPropDefault(t, "Color", clWindow);
     SetPropDefault(t, "ParentColor", 0);

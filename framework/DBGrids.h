@@ -96,6 +96,10 @@ public:
     void SetColor(TColor color);
     int DropDownRows() const { return m_dropDownRows; }
     void SetDropDownRows(int rows) { m_dropDownRows = std::max(0, rows); }
+    // Whether an object field's sub-fields show as columns of their own. The data sets here
+    // have no object fields: the value is kept, with nothing to expand.
+    bool Expanded() const { return m_expanded; }
+    void SetExpanded(bool v);
     TFont *Font() const { return m_font; } // owned
     void SetFont(TFont *font) { m_font->Assign(font); }
     TStrings *PickList() const { return m_pickList; } // owned
@@ -123,6 +127,7 @@ private:
     TColor m_color = clWindow;
     bool m_colorAssigned = false;
     int m_dropDownRows = 7;
+    bool m_expanded = true;
     TFont *m_font;
     bool m_fontAssigned = false;
     bool m_settingDefault = false;
@@ -194,6 +199,14 @@ protected:
     void DrawCell(int col, int row, const QRect &rect, TGridDrawState state) override;
     void FontChanged() override;
     void ColorChanged() override;
+    // The editor edits the current record's field of the column; storing its text puts the
+    // data set into edit state.
+    bool CanEditShow() const override;
+    QString GetEditText(int col, int row) override;
+    void SetEditText(int col, int row, const QString &value) override;
+    // A column sized or moved by the user takes its new width or place in Columns.
+    void ColWidthsChanged() override;
+    void ColumnMoved(int fromIndex, int toIndex) override;
 
 private:
     void DataChange(TObject *sender);

@@ -165,6 +165,7 @@ static TPropTable ColumnProps()
                 &C::SetButtonStyle, cbsAuto),
         Prop<C>("Color", TypeInfoTColor(), &C::Color, &C::SetColor),
         Prop<C>("DropDownRows", TypeInfoCardinal(), &C::DropDownRows, &C::SetDropDownRows, 7),
+        Prop<C>("Expanded", TypeInfoBoolean(), &C::Expanded, &C::SetExpanded, 1),
         Prop<C>("FieldName", TypeInfoString(), &C::FieldName, &C::SetFieldName),
         Prop<C>("Font", TFont::StaticClass()->ClassTypeInfo(), &C::Font, &C::SetFont),
         Prop<C>("PickList", TStrings::StaticClass()->ClassTypeInfo(), &C::PickList,
@@ -206,6 +207,7 @@ void TColumn::Assign(TPersistent *source)
     m_color = other->m_color;
     m_colorAssigned = other->m_colorAssigned;
     m_dropDownRows = other->m_dropDownRows;
+    m_expanded = other->m_expanded;
     if (other->m_fontAssigned) {
         m_font->Assign(other->m_font);
     } else {
@@ -266,6 +268,14 @@ void TColumn::SetColor(TColor color)
 {
     m_color = color;
     m_colorAssigned = true;
+    Changed();
+}
+
+void TColumn::SetExpanded(bool v)
+{
+    if (v == m_expanded)
+        return;
+    m_expanded = v;
     Changed();
 }
 

@@ -385,6 +385,10 @@ void TCustomForm::Notification(TComponent *component, TOperation operation)
         }
         if (component == m_activeControl)
             m_activeControl = nullptr;
+        if (component == m_windowMenu)
+            m_windowMenu = nullptr;
+        if (component == m_objectMenuItem)
+            m_objectMenuItem = nullptr;
     }
     if (m_designer && !IsDestroying())
         m_designer->NotifyComponent(component, operation);
@@ -436,12 +440,11 @@ void TCustomForm::PaintWidget(QPainter &painter)
     m_canvas->SetPainter(&painter);
     m_canvas->Font()->Assign(Font());
     try {
-        if (m_designer) {
+        painter.fillRect(ClientRect(), ColorToQColor(Color()));
+        if (m_designer)
             m_designer->PaintDesignGrid();
-        } else {
-            painter.fillRect(ClientRect(), ColorToQColor(Color()));
+        else
             Paint();
-        }
     } catch (...) {
         m_canvas->ReleasePainter();
         throw;
@@ -463,6 +466,8 @@ void TCustomForm::SetVisible(bool visible)
 {
     if (visible == TControl::Visible() && (!m_widget || m_widget->isVisible() == visible))
         return;
+    if (visible && !TControl::Visible())
+        PlaceForShowing();
     TControl::SetVisible(visible);
     if (visible) {
         QWidget *w = Handle();
@@ -639,13 +644,14 @@ static TPropTable FormProps()
 {
     using F = TForm;
     const PTypeInfo notify = TypeInfoTNotifyEvent();
-    TPropTable t = ControlProps({"BiDiMode", "Constraints", "DragKind", "DragMode",
+    TPropTable t = ControlProps({"Action", "BiDiMode", "Constraints", "DragKind", "DragMode",
                                  "ParentBiDiMode", "OnContextPopup", "OnDragDrop", "OnDragOver",
                                  "OnEndDock", "OnStartDock"});
     TPropTable own = {
         Prop<F>("ActiveControl", TWinControl::StaticClass()->ClassTypeInfo(), &F::ActiveControl,
                 &F::SetActiveControl),
         Prop<F>("AutoScroll", TypeInfoBoolean(), &F::AutoScroll, &F::SetAutoScroll, 1),
+        Prop<F>("AutoSize", TypeInfoBoolean(), &F::AutoSize, &F::SetAutoSize, 0),
         Prop<F>("BorderIcons", TypeInfoTBorderIcons(), &F::BorderIcons, &F::SetBorderIcons, 7),
         Prop<F>("BorderStyle", TypeInfoTFormBorderStyle(), &F::BorderStyle, &F::SetBorderStyle,
                 bsSizeable),
@@ -655,6 +661,9 @@ static TPropTable FormProps()
         Prop<F>("Color", TypeInfoTColor(), &F::Color, &F::SetColor, clBtnFace),
         Prop<F>("Ctl3D", TypeInfoBoolean(), &F::Ctl3D, &F::SetCtl3D, 1),
         Prop<F>("Cursor", TypeInfoTCursor(), &F::Cursor, &F::SetCursor, crDefault),
+        Prop<F>("DefaultMonitor", TypeInfoTDefaultMonitor(), &F::DefaultMonitor,
+                &F::SetDefaultMonitor, dmActiveForm),
+        Prop<F>("DockSite", TypeInfoBoolean(), &F::DockSite, &F::SetDockSite, 0),
         Prop<F>("Enabled", TypeInfoBoolean(), &F::Enabled, &F::SetEnabled, 1),
         Prop<F>("Font", TFont::StaticClass()->ClassTypeInfo(), &F::Font, &F::SetFont),
         Prop<F>("FormStyle", TypeInfoTFormStyle(), &F::FormStyle, &F::SetFormStyle, fsNormal),
@@ -667,6 +676,8 @@ static TPropTable FormProps()
         Prop<F>("KeyPreview", TypeInfoBoolean(), &F::KeyPreview, &F::SetKeyPreview, 0),
         Prop<F>("Left", TypeInfoInteger(), &F::Left, &F::SetLeft),
         Prop<F>("Menu", TMainMenu::StaticClass()->ClassTypeInfo(), &F::Menu, &F::SetMenu),
+        Prop<F>("ObjectMenuItem", TMenuItem::StaticClass()->ClassTypeInfo(), &F::ObjectMenuItem,
+                &F::SetObjectMenuItem),
         Prop<F>("OldCreateOrder", TypeInfoBoolean(), &F::OldCreateOrder, &F::SetOldCreateOrder),
         Prop<F>("ParentFont", TypeInfoBoolean(), &F::ParentFont, &F::SetParentFont, 0),
         Prop<F>("PixelsPerInch", TypeInfoInteger(), &F::PixelsPerInch, &F::SetPixelsPerInch),
@@ -678,10 +689,14 @@ static TPropTable FormProps()
         Prop<F>("Scaled", TypeInfoBoolean(), &F::Scaled, &F::SetScaled, 1),
         Prop<F>("ShowHint", TypeInfoBoolean(), &F::ShowHint, &F::SetShowHint),
         Prop<F>("Top", TypeInfoInteger(), &F::Top, &F::SetTop),
+        Prop<F>("UseDockManager", TypeInfoBoolean(), &F::UseDockManager, &F::SetUseDockManager,
+                0),
         Prop<F>("VertScrollBar", TControlScrollBar::StaticClass()->ClassTypeInfo(),
                 &F::VertScrollBar, &F::SetVertScrollBar),
         Prop<F>("Visible", TypeInfoBoolean(), &F::Visible, &F::SetVisible, 0),
         Prop<F>("Width", TypeInfoInteger(), &F::Width, &F::SetWidth),
+        Prop<F>("WindowMenu", TMenuItem::StaticClass()->ClassTypeInfo(), &F::WindowMenu,
+                &F::SetWindowMenu),
         Prop<F>("WindowState", TypeInfoTWindowState(), &F::WindowState, &F::SetWindowState,
                 wsNormal),
         EventProp<F>("OnActivate", notify, &F::OnActivate),

@@ -7,7 +7,9 @@
 #include <QPointer>
 
 class TMainMenu;
+class TMenuItem;
 class QEventLoop;
+class QScreen;
 class TFormWidget;
 
 enum TPosition {
@@ -20,6 +22,9 @@ enum TFormStyle { fsNormal, fsMDIChild, fsMDIForm, fsStayOnTop };
 enum TBorderIcon { biSystemMenu, biMinimize, biMaximize, biHelp };
 using TBorderIcons = quint32; // bit n = TBorderIcon n
 enum TPrintScale { poNone, poProportional, poPrintToFit };
+// The screen a form is shown on: the primary one, that of the main form or of the active form;
+// dmDesktop leaves the form where its bounds put it.
+enum TDefaultMonitor { dmDesktop, dmPrimary, dmMainForm, dmActiveForm };
 
 using TModalResult = int;
 enum : int {
@@ -36,6 +41,7 @@ PTypeInfo TypeInfoTWindowState();
 PTypeInfo TypeInfoTFormStyle();
 PTypeInfo TypeInfoTBorderIcons();
 PTypeInfo TypeInfoTPrintScale();
+PTypeInfo TypeInfoTDefaultMonitor();
 PTypeInfo TypeInfoTCloseEvent();
 PTypeInfo TypeInfoTCloseQueryEvent();
 
@@ -150,6 +156,27 @@ public:
     bool Active() const;
     TWinControl *ActiveControl() const { return m_activeControl; }
     void SetActiveControl(TWinControl *control);
+    // With AutoSize the client area takes the size the controls need, and the unaligned
+    // controls move up and left to the edges the aligned ones leave.
+    bool AutoSize() const { return m_autoSize; }
+    void SetAutoSize(bool v);
+    // Where the centring positions centre and, for the other positions, on which screen the
+    // form shows (moved there at the same place relative to the screen).
+    TDefaultMonitor DefaultMonitor() const { return m_defaultMonitor; }
+    void SetDefaultMonitor(TDefaultMonitor monitor) { m_defaultMonitor = monitor; }
+    // The screen DefaultMonitor names; nullptr for dmDesktop and when the form it names is
+    // missing (or is this one).
+    QScreen *DefaultScreen() const;
+    bool DockSite() const { return m_dockSite; }
+    void SetDockSite(bool v) { m_dockSite = v; }
+    bool UseDockManager() const { return m_useDockManager; }
+    void SetUseDockManager(bool v) { m_useDockManager = v; }
+    // The menu that lists the child windows of an MDI form.
+    TMenuItem *WindowMenu() const { return m_windowMenu; } // not owned
+    void SetWindowMenu(TMenuItem *item);
+    // The item that takes an embedded object's verbs; disabled while no object is active.
+    TMenuItem *ObjectMenuItem() const { return m_objectMenuItem; } // not owned
+    void SetObjectMenuItem(TMenuItem *item);
 
     // The designer attached to this form, which then paints it and sees its controls' messages.
     TDesigner *Designer() const { return m_designer; } // not owned
@@ -203,6 +230,9 @@ protected:
     void ColorChanged() override;
     QString GetText() const override { return m_text; }
     void TextChanged() override;
+    // Fits the client area to the controls first when AutoSize is on.
+    void AlignControls(TControl *changed) override;
+    void ChildChanged(TControl *child) override;
     void ValidateRename(TComponent *component, const QString &currentName,
                         const QString &newName) override;
     QRect ScrollArea() const override;
@@ -213,6 +243,11 @@ private:
     void ApplyWindowState();
     void CloseModal();
     TFormWidget *FormWidget() const;
+    // Before the form shows: its place from Position (the first time) or DefaultMonitor.
+    void PlaceForShowing();
+    QRect CentredBounds() const;
+    void MoveToDefaultMonitor();
+    void FitToControls();
 
     TFormBorderStyle m_borderStyle = bsSizeable;
     TPosition m_position = poDesigned;
@@ -235,6 +270,14 @@ private:
     bool m_scaled = true;
     TPrintScale m_printScale = poProportional;
     bool m_oldCreateOrder = false;
+    bool m_autoSize = false;
+    bool m_fitting = false;
+    TDefaultMonitor m_defaultMonitor = dmActiveForm;
+    bool m_positioned = false; // Position has placed the form
+    bool m_dockSite = false;
+    bool m_useDockManager = false;
+    TMenuItem *m_windowMenu = nullptr;
+    TMenuItem *m_objectMenuItem = nullptr;
 };
 
 class TForm : public TCustomForm

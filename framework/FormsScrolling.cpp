@@ -7,6 +7,7 @@
 
 #include <QEvent>
 #include <QScrollBar>
+#include <QSet>
 
 #include <algorithm>
 
@@ -23,8 +24,16 @@ public:
         client->installEventFilter(this);
         for (QObject *child : client->children()) {
             if (child->isWidgetType() && !qobject_cast<QScrollBar *>(child))
-                child->installEventFilter(this);
+                Watch(child);
         }
+    }
+
+private:
+    void Watch(QObject *child)
+    {
+        child->installEventFilter(this);
+        m_watched.insert(child);
+        connect(child, &QObject::destroyed, this, [this](QObject *gone) { m_watched.remove(gone); });
     }
 
 protected:
@@ -33,9 +42,11 @@ protected:
         switch (event->type()) {
         case QEvent::ChildAdded: {
             QObject *child = static_cast<QChildEvent *>(event)->child();
+            // A child that comes back keeps the filter it had: installing it again would
+            // reorder the child's filters while one of them may be running.
             if (watched == parent() && child->isWidgetType() && child != this
-                && !qobject_cast<QScrollBar *>(child))
-                child->installEventFilter(this);
+                && !qobject_cast<QScrollBar *>(child) && !m_watched.contains(child))
+                Watch(child);
             break;
         }
         case QEvent::Move:
@@ -57,6 +68,7 @@ protected:
 
 private:
     TScrollingWinControl *m_control; // not owned: the control owns the widget that owns us
+    QSet<QObject *> m_watched; // children carrying this filter
 };
 
 } // namespace

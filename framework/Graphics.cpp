@@ -426,10 +426,12 @@ void TBrush::Assign(TPersistent *source)
         TGraphicsObject::Assign(source);
         return;
     }
-    if (brush->m_color == m_color && brush->m_style == m_style)
+    if (brush->m_color == m_color && brush->m_style == m_style
+        && brush->m_pattern == m_pattern)
         return;
     m_color = brush->m_color;
     m_style = brush->m_style;
+    m_pattern = brush->m_pattern;
     Changed();
 }
 
@@ -452,8 +454,16 @@ void TBrush::SetStyle(TBrushStyle style)
     Changed();
 }
 
+void TBrush::SetBitmap(TBitmap *bitmap)
+{
+    m_pattern = bitmap && !bitmap->Empty() ? bitmap->Image().copy() : QImage();
+    Changed();
+}
+
 QBrush TBrush::ToQBrush() const
 {
+    if (!m_pattern.isNull() && m_style != bsClear)
+        return QBrush(m_pattern);
     static constexpr Qt::BrushStyle styles[] = {
         Qt::SolidPattern, Qt::NoBrush,      Qt::HorPattern,   Qt::VerPattern,
         Qt::FDiagPattern, Qt::BDiagPattern, Qt::CrossPattern, Qt::DiagCrossPattern};

@@ -203,6 +203,8 @@ private:
     int m_width = 1;
 };
 
+class TBitmap;
+
 class TBrush : public TGraphicsObject
 {
     Z_CLASS(TBrush)
@@ -214,6 +216,10 @@ public:
     void SetColor(TColor color);
     TBrushStyle Style() const { return m_style; }
     void SetStyle(TBrushStyle style);
+    // A pattern brush: the bitmap's pixels tile what the brush fills, from the device's origin.
+    // The brush keeps a copy, so the bitmap may be freed at once; nullptr ends the pattern.
+    void SetBitmap(TBitmap *bitmap);
+    bool HasBitmap() const { return !m_pattern.isNull(); }
 
     // Qt::NoBrush for bsClear.
     QBrush ToQBrush() const;
@@ -221,9 +227,9 @@ public:
 private:
     TColor m_color = clWhite;
     TBrushStyle m_style = bsSolid;
+    QImage m_pattern;
 };
 
-class TBitmap;
 class TGraphic;
 
 // Draws with its pen, brush and font, either on a paint device for which it opens a painter

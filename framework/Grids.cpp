@@ -3,25 +3,46 @@
 #include "ControlWidget.h"
 #include "SafeCall.h"
 
+#include <QFocusEvent>
 #include <QScrollBar>
 
 #include <algorithm>
 
 namespace {
 
-// Keeps the scroll bars at the edges as the grid's widget changes size.
+// Keeps the scroll bars at the edges as the grid's widget changes size, and hands the focus
+// on to the in-place editor while it is up.
 class TGridWidget : public TControlWidget
 {
 public:
     TGridWidget(TCustomGrid *grid, QWidget *parent) : TControlWidget(grid, parent), m_grid(grid)
     {
         setFocusPolicy(Qt::StrongFocus);
+        setMouseTracking(true); // the sizing cursor shows over the lines without a press
+    }
+    ~TGridWidget() override
+    {
+        // The in-place editor's widget belongs to the editor, not to this widget.
+        for (QObject *child : children()) {
+            auto *w = qobject_cast<QWidget *>(child);
+            if (w && ControlOfWidget(w))
+                w->setParent(nullptr);
+        }
     }
 
 protected:
     void resizeEvent(QResizeEvent *) override
     {
         SafeCall([this] { m_grid->LayOutScrollBars(); });
+    }
+    void focusInEvent(QFocusEvent *event) override
+    {
+        TControlWidget::focusInEvent(event);
+        // The grid focuses itself (OtherFocusReason) when it takes the editor down.
+        TInplaceEdit *edit = m_grid->InplaceEditor();
+        if (edit && m_grid->EditorMode() && event->reason() != Qt::OtherFocusReason
+            && edit->Handle()->isVisible())
+            edit->Handle()->setFocus(event->reason());
     }
 
 private:
@@ -56,6 +77,10 @@ TCustomGrid::TCustomGrid(TComponent *owner) : TCustomControl(owner)
 TCustomGrid::~TCustomGrid()
 {
     Destroying();
+    // The editor's widget lives inside ours: the editor goes first.
+    TInplaceEdit *edit = m_inplaceEdit;
+    m_inplaceEdit = nullptr;
+    Free(edit);
     DestroyWidget();
 }
 
@@ -77,6 +102,7 @@ void TCustomGrid::InitWidget()
 {
     TCustomControl::InitWidget();
     LayOutScrollBars();
+    UpdateEditor();
 }
 
 void TCustomGrid::Resize()
@@ -90,6 +116,7 @@ void TCustomGrid::Changed()
 {
     ClampTopLeft();
     LayOutScrollBars();
+    UpdateEditor();
     Invalidate();
 }
 
@@ -215,6 +242,10 @@ void TCustomGrid::SetOptions(TGridOptions options)
     if (options & GridOption(goRowSelect))
         options &= ~(GridOption(goAlwaysShowEditor) | GridOption(goEditing));
     m_options = options;
+    if (!(options & GridOption(goEditing)))
+        m_editorMode = false;
+    else if (options & GridOption(goAlwaysShowEditor))
+        m_editorMode = true;
     Changed();
 }
 
@@ -442,6 +473,10 @@ void TCustomGrid::MoveCurrent(int col, int row, bool extend)
         m_topRow = top;
     }
     UpdateScrollBars();
+    // The editor follows the current cell, storing what was typed into the one it leaves.
+    if ((m_options & GridOption(goEditing)) && (m_options & GridOption(goAlwaysShowEditor)))
+        m_editorMode = true;
+    UpdateEditor();
     Invalidate();
 }
 
@@ -468,6 +503,7 @@ void TCustomGrid::SetTopRow(int row)
 void TCustomGrid::TopLeftChanged()
 {
     UpdateScrollBars();
+    UpdateEditor();
     Invalidate();
     OnTopLeftChanged(this);
 }

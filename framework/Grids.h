@@ -2,9 +2,11 @@
 
 // Grids: a custom-painted table of cells with fixed (heading) rows and columns that stay in
 // place while the others scroll. TDrawGrid leaves the cells' contents to OnDrawCell;
-// TStringGrid keeps a string and an object per cell.
+// TStringGrid keeps a string and an object per cell. With goEditing a cell is edited in place;
+// the lines of the fixed cells size columns and rows, and the fixed cells move them.
 
 #include "Controls.h"
+#include "Mask.h"
 #include "StdCtrls.h"
 
 #include <QHash>
@@ -30,6 +32,8 @@ constexpr TGridOptions DefaultGridOptions = GridOption(goFixedVertLine)
 
 enum TGridDrawStateItem { gdSelected, gdFocused, gdFixed };
 using TGridDrawState = quint32; // bit n = TGridDrawStateItem n
+// What a press of the mouse button started.
+enum TGridState { gsNormal, gsSelecting, gsRowSizing, gsColSizing, gsRowMoving, gsColMoving };
 
 PTypeInfo TypeInfoTGridOptions();
 PTypeInfo TypeInfoTDrawCellEvent();
@@ -54,6 +58,34 @@ using TSelectCellEvent = TEvent<TObject *, int, int, bool &>;
 using TGetEditEvent = TEvent<TObject *, int, int, QString &>;
 using TSetEditEvent = TEvent<TObject *, int, int, const QString &>;
 using TMovedEvent = TEvent<TObject *, int, int>;
+
+// Where a column (row) index ends up when the column (row) at fromIndex moves to toIndex.
+int GridMovedIndex(int index, int fromIndex, int toIndex);
+
+class TCustomGrid;
+
+// The editor a grid shows over its current cell: a borderless masked edit, a child control of
+// the grid, that hands the keys which move between cells (and Enter and Escape) to the grid.
+// The grid's OnKeyDown and OnKeyPress see the keys typed into it.
+class TInplaceEdit : public TCustomMaskEdit
+{
+    Z_CLASS(TInplaceEdit)
+public:
+    explicit TInplaceEdit(TCustomGrid *grid);
+    ~TInplaceEdit() override;
+
+    TCustomGrid *Grid() const { return m_grid; } // not owned: the grid owns its editor
+    bool KeyDown(quint16 &key, TShiftState shift) override;
+    bool KeyPress(QChar &key) override;
+    // Framework-internal: puts ch in as if typed, over the selection.
+    void TypeChar(QChar ch);
+
+protected:
+    void InitWidget() override;
+
+private:
+    TCustomGrid *m_grid;
+};
 
 class TCustomGrid : public TCustomControl
 {
@@ -115,6 +147,14 @@ public:
     QPoint MouseToCell(int x, int y) const;
     QRect ClientRect() const override;
 
+    // Whether the current cell is being edited. Turning it on shows the in-place editor over
+    // the current cell (when editing is allowed); turning it off stores what was typed.
+    bool EditorMode() const { return m_editorMode; }
+    void SetEditorMode(bool v);
+    TInplaceEdit *InplaceEditor() const { return m_inplaceEdit; } // owned; nullptr until used
+    // What the mouse is doing now.
+    TGridState GridState() const { return m_gridState; }
+
     TDrawCellEvent OnDrawCell;
     TSelectCellEvent OnSelectCell;
     TGetEditEvent OnGetEditMask;
@@ -128,9 +168,12 @@ public:
     void MouseMove(TShiftState shift, int x, int y) override;
     void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
     bool KeyDown(quint16 &key, TShiftState shift) override;
+    bool KeyPress(QChar &key) override;
     // Framework-internal: the scroll bars moved.
     void ScrollBarMoved();
     void LayOutScrollBars();
+    // Framework-internal, from the in-place editor: the focus went to a window outside the grid.
+    void EditorExited();
 
 protected:
     QWidget *CreateWidget(QWidget *parentWidget) override;
@@ -143,6 +186,26 @@ protected:
     // Told after the number of columns or rows changed, with the old numbers.
     virtual void SizeChanged(int oldColCount, int oldRowCount);
     virtual void TopLeftChanged();
+    void ApplyDesignState() override;
+
+    // The text the editor starts with and the text it stores, and its edit mask.
+    virtual QString GetEditText(int col, int row);
+    virtual void SetEditText(int col, int row, const QString &value);
+    virtual QString GetEditMask(int col, int row);
+    // Whether the current cell may be edited now.
+    virtual bool CanEditShow() const;
+    // Told after the user sized columns (rows) with the mouse.
+    virtual void ColWidthsChanged() {}
+    virtual void RowHeightsChanged() {}
+    // Told after a column (row) moved from one index to another; widths (heights) and the
+    // current cell have moved with it.
+    virtual void ColumnMoved(int fromIndex, int toIndex);
+    virtual void RowMoved(int fromIndex, int toIndex);
+    void MoveColumn(int fromIndex, int toIndex);
+    void MoveRow(int fromIndex, int toIndex);
+    // Shows the editor over the current cell; hides it, storing its text first.
+    void ShowEditor();
+    void HideEditor();
 
 private:
     void MoveCurrent(int col, int row, bool extend = false);
@@ -158,6 +221,29 @@ private:
     int ColLeft(int col) const;
     int RowTop(int row) const;
     void PaintCell(QPainter &painter, int col, int row, const QRect &rect);
+    void PaintMoveMark(QPainter &painter);
+
+    // The in-place editor: stores its text through SetEditText, or puts the cell's text back.
+    void CommitEditor();
+    void AbandonEditor();
+    // Shows the editor with the key typed into it, as if typed there.
+    void ShowEditorChar(QChar ch);
+    // Places the editor over the current cell, or hides it while that cell is out of sight.
+    void UpdateEditor();
+    bool EditorShowing() const;
+    bool EditorKey(quint16 key, TShiftState shift);
+
+    // Sizing and moving with the mouse on the fixed cells.
+    // The column (row) whose trailing line is within reach of pos along that axis, or -1.
+    int SizingLineAt(int pos, bool columns) const;
+    // What a press at (x, y) starts: sizing, moving or nothing (gsNormal).
+    TGridState StateAt(int x, int y, int *index) const;
+    void StartDrag(TGridState state, int index, int x, int y);
+    void UpdateDrag(int x, int y);
+    void FinishDrag(int x, int y);
+    // The column (row) a moved one would go to with the mouse at pos.
+    int MoveTargetAt(int pos, bool columns) const;
+    void UpdateSizingCursor(int x, int y);
 
     int m_colCount = 5, m_rowCount = 5;
     int m_fixedCols = 1, m_fixedRows = 1;
@@ -172,7 +258,16 @@ private:
     int m_col = 1, m_row = 1;
     QPoint m_anchor{1, 1}; // the other corner of the selection
     int m_leftCol = 1, m_topRow = 1;
-    bool m_selecting = false;
+    TGridState m_gridState = gsNormal;
+    int m_dragIndex = -1;     // the column or row sized or moved
+    int m_dragStart = 0;      // where the press was, along the axis sized or moved
+    int m_dragStartSize = 0;  // the width or height at the press
+    int m_moveTarget = -1;    // where the moved column or row would go now
+    bool m_editorMode = false;
+    TInplaceEdit *m_inplaceEdit = nullptr; // owned, though not as a component; a child control
+    int m_editCol = -1, m_editRow = -1;    // the cell the editor shows, -1 while it is hidden
+    QString m_editOriginal;                // the cell's text when the editor took it
+    bool m_committing = false; // set while the editor's text is being stored
     QScrollBar *m_hBar = nullptr; // child of the widget
     QScrollBar *m_vBar = nullptr; // child of the widget
     bool m_syncingBars = false;
@@ -187,6 +282,13 @@ public:
 
 protected:
     void DrawCell(int col, int row, const QRect &rect, TGridDrawState state) override;
+    // Through OnGetEditText, OnSetEditText and OnGetEditMask.
+    QString GetEditText(int col, int row) override;
+    void SetEditText(int col, int row, const QString &value) override;
+    QString GetEditMask(int col, int row) override;
+    // Through OnColumnMoved and OnRowMoved.
+    void ColumnMoved(int fromIndex, int toIndex) override;
+    void RowMoved(int fromIndex, int toIndex) override;
 };
 
 class TStringGrid;
@@ -238,6 +340,12 @@ public:
 protected:
     void DrawCell(int col, int row, const QRect &rect, TGridDrawState state) override;
     void SizeChanged(int oldColCount, int oldRowCount) override;
+    // The editor edits Cells; OnGetEditText and OnSetEditText still see the text.
+    QString GetEditText(int col, int row) override;
+    void SetEditText(int col, int row, const QString &value) override;
+    // Strings and objects travel with their column (row).
+    void ColumnMoved(int fromIndex, int toIndex) override;
+    void RowMoved(int fromIndex, int toIndex) override;
 
 private:
     void CheckCell(int col, int row) const;

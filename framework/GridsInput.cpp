@@ -1,4 +1,5 @@
-// Mouse and keyboard input of the grid: choosing the current cell and extending the selection.
+// Mouse and keyboard input of the grid: choosing the current cell, extending the selection,
+// and the presses on fixed cells that size and move columns and rows.
 
 #include "Grids.h"
 
@@ -9,10 +10,24 @@ void TCustomGrid::MouseDown(TMouseButton button, TShiftState shift, int x, int y
     if (button == mbLeft && !Designing()) {
         if (m_widget && TabStop())
             m_widget->setFocus(Qt::MouseFocusReason);
+        int index = -1;
+        const TGridState state = StateAt(x, y, &index);
         const QPoint cell = MouseToCell(x, y);
-        if (cell.x() >= m_fixedCols && cell.y() >= m_fixedRows) {
-            MoveCurrent(cell.x(), cell.y(), shift & ssShift);
-            m_selecting = true;
+        const bool alwaysEdit = m_options & GridOption(goAlwaysShowEditor);
+        if (state != gsNormal) {
+            StartDrag(state, index, x, y);
+        } else if (cell.x() >= m_fixedCols && cell.y() >= m_fixedRows) {
+            const bool current = cell.x() == m_col && cell.y() == m_row;
+            if (current && !(shift & ssShift) && !alwaysEdit && CanEditShow()) {
+                // A press on the current cell starts editing it.
+                ShowEditor();
+            } else {
+                // Elsewhere the editor goes down, keeping what was typed.
+                if (!alwaysEdit && m_editorMode)
+                    SetEditorMode(false);
+                MoveCurrent(cell.x(), cell.y(), shift & ssShift);
+                m_gridState = gsSelecting;
+            }
         }
     }
     TCustomControl::MouseDown(button, shift, x, y);
@@ -20,24 +35,41 @@ void TCustomGrid::MouseDown(TMouseButton button, TShiftState shift, int x, int y
 
 void TCustomGrid::MouseMove(TShiftState shift, int x, int y)
 {
-    if (m_selecting && (m_options & GridOption(goRangeSelect))) {
-        const QPoint cell = MouseToCell(x, y);
-        if (cell.x() >= m_fixedCols && cell.y() >= m_fixedRows
-            && (cell.x() != m_col || cell.y() != m_row))
-            MoveCurrent(cell.x(), cell.y(), true);
+    switch (m_gridState) {
+    case gsSelecting:
+        if (m_options & GridOption(goRangeSelect)) {
+            const QPoint cell = MouseToCell(x, y);
+            if (cell.x() >= m_fixedCols && cell.y() >= m_fixedRows
+                && (cell.x() != m_col || cell.y() != m_row))
+                MoveCurrent(cell.x(), cell.y(), true);
+        }
+        break;
+    case gsNormal:
+        if (!Designing())
+            UpdateSizingCursor(x, y);
+        break;
+    default:
+        UpdateDrag(x, y);
+        break;
     }
     TCustomControl::MouseMove(shift, x, y);
 }
 
 void TCustomGrid::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
 {
-    m_selecting = false;
+    if (button == mbLeft) {
+        if (m_gridState != gsNormal && m_gridState != gsSelecting)
+            FinishDrag(x, y);
+        m_gridState = gsNormal;
+    }
     TCustomControl::MouseUp(button, shift, x, y);
 }
 
 bool TCustomGrid::KeyDown(quint16 &key, TShiftState shift)
 {
     if (TCustomControl::KeyDown(key, shift))
+        return true;
+    if (EditorKey(key, shift))
         return true;
     const bool extend = shift & ssShift;
     const int page = std::max(1, VisibleRowCount());
@@ -52,9 +84,20 @@ bool TCustomGrid::KeyDown(quint16 &key, TShiftState shift)
     case VK_HOME: col = m_fixedCols; if (shift & ssCtrl) row = m_fixedRows; break;
     case VK_END: col = m_colCount - 1; if (shift & ssCtrl) row = m_rowCount - 1; break;
     case VK_TAB:
-        if (!(m_options & GridOption(goTabs)))
+        if (!(m_options & GridOption(goTabs)) || (shift & (ssAlt | ssCtrl)))
             return false;
+        // Tab goes on to the next cell, from the end of a row to the start of the next one;
+        // Shift+Tab goes back. At the last (first) cell the focus leaves the grid.
         col += extend ? -1 : 1;
+        if (col >= m_colCount) {
+            col = m_fixedCols;
+            ++row;
+        } else if (col < m_fixedCols) {
+            col = m_colCount - 1;
+            --row;
+        }
+        if (row < m_fixedRows || row >= m_rowCount)
+            return false;
         MoveCurrent(col, row);
         return true;
     default:
@@ -63,4 +106,3 @@ bool TCustomGrid::KeyDown(quint16 &key, TShiftState shift)
     MoveCurrent(col, row, extend);
     return true;
 }
-

@@ -100,6 +100,7 @@ void TCustomGrid::Paint()
                                   ink);
         }
     }
+    PaintMoveMark(*painter);
     painter->restore();
     if (m_borderStyle == bsSingle) {
         QRect r(0, 0, Width(), Height());

@@ -97,6 +97,35 @@ void TDrawGrid::DrawCell(int col, int row, const QRect &rect, TGridDrawState sta
     OnDrawCell(this, col, row, rect, state);
 }
 
+QString TDrawGrid::GetEditText(int col, int row)
+{
+    QString value;
+    OnGetEditText(this, col, row, value);
+    return value;
+}
+
+void TDrawGrid::SetEditText(int col, int row, const QString &value)
+{
+    OnSetEditText(this, col, row, value);
+}
+
+QString TDrawGrid::GetEditMask(int col, int row)
+{
+    QString mask;
+    OnGetEditMask(this, col, row, mask);
+    return mask;
+}
+
+void TDrawGrid::ColumnMoved(int fromIndex, int toIndex)
+{
+    OnColumnMoved(this, fromIndex, toIndex);
+}
+
+void TDrawGrid::RowMoved(int fromIndex, int toIndex)
+{
+    OnRowMoved(this, fromIndex, toIndex);
+}
+
 // --- the string grid ------------------------------------------------------------------------
 
 Z_DEFINE_CLASS(TStringGrid, TDrawGrid, NoPublishedProps)
@@ -206,6 +235,37 @@ void TStringGrid::DrawCell(int col, int row, const QRect &rect, TGridDrawState s
     }
     // The handler draws over the text.
     TDrawGrid::DrawCell(col, row, rect, state);
+}
+
+QString TStringGrid::GetEditText(int col, int row)
+{
+    QString value = Cells(col, row);
+    OnGetEditText(this, col, row, value);
+    return value;
+}
+
+void TStringGrid::SetEditText(int col, int row, const QString &value)
+{
+    SetCells(col, row, value);
+    TDrawGrid::SetEditText(col, row, value);
+}
+
+void TStringGrid::ColumnMoved(int fromIndex, int toIndex)
+{
+    std::map<std::pair<int, int>, Cell> moved;
+    for (auto &[at, cell] : m_cells)
+        moved[{GridMovedIndex(at.first, fromIndex, toIndex), at.second}] = std::move(cell);
+    m_cells = std::move(moved);
+    TDrawGrid::ColumnMoved(fromIndex, toIndex);
+}
+
+void TStringGrid::RowMoved(int fromIndex, int toIndex)
+{
+    std::map<std::pair<int, int>, Cell> moved;
+    for (auto &[at, cell] : m_cells)
+        moved[{at.first, GridMovedIndex(at.second, fromIndex, toIndex)}] = std::move(cell);
+    m_cells = std::move(moved);
+    TDrawGrid::RowMoved(fromIndex, toIndex);
 }
 
 // --- lines as string lists ------------------------------------------------------------------

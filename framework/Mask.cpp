@@ -5,8 +5,10 @@
 #include "PublishedProps.h"
 #include "SafeCall.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QTimer>
 
 namespace {
 
@@ -37,7 +39,32 @@ protected:
         QLineEdit::keyPressEvent(event);
     }
 
+    void focusInEvent(QFocusEvent *event) override
+    {
+        QLineEdit::focusInEvent(event);
+        SafeCall([&] { m_edit->WidgetFocusIn(IsWindowActivation(event->reason())); });
+    }
+
+    // Leaving for another control of the window validates the input, once the focus has
+    // settled there: the edit may take the focus back. The focus going to another window (a
+    // message box, a popup) is no exit. The event's reason is not asked: edits that keep their
+    // selection see a substitute reason.
+    void focusOutEvent(QFocusEvent *event) override
+    {
+        QLineEdit::focusOutEvent(event);
+        QTimer::singleShot(0, this, [this] {
+            const QWidget *now = QApplication::focusWidget();
+            if (now && now != this && now->window() == window())
+                SafeCall([this] { m_edit->WidgetFocusLeft(); });
+        });
+    }
+
 private:
+    static bool IsWindowActivation(Qt::FocusReason reason)
+    {
+        return reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason;
+    }
+
     TCustomMaskEdit *m_edit; // not owned: the edit owns this widget
 };
 
@@ -203,16 +230,60 @@ bool TCustomMaskEdit::MaskDelete(bool backwards)
 
 void TCustomMaskEdit::ValidateEdit()
 {
-    if (!IsMasked())
+    if (!IsMasked() || !Modified())
         return;
     const int at = m_mask.FirstIncomplete(m_editText);
     if (at < 0)
         return;
+    if (!Designing() && !Focused() && CanFocus()) {
+        // The user stays in the edit to complete it or to abandon the changes with Escape.
+        m_reEnter = true;
+        SetFocus();
+    }
     m_cursor = at;
     if (QLineEdit *w = LineEdit())
         w->setCursorPosition(at);
     throw EDBEditError(
         QStringLiteral("Invalid input value.  Use escape key to abandon changes"));
+}
+
+void TCustomMaskEdit::Reset()
+{
+    if (!IsMasked() || !Modified() || !m_entered || m_oldValue.size() != m_mask.Length())
+        return;
+    SetShown(m_oldValue, CursorPosition());
+    SetModified(false);
+    Change();
+}
+
+void TCustomMaskEdit::WidgetFocusIn(bool windowActivation)
+{
+    // Coming back after a failed validation, or with the window, is no new entry: Escape
+    // still brings back the text of the entry before.
+    if (m_reEnter || (windowActivation && m_entered)) {
+        m_reEnter = false;
+        return;
+    }
+    m_oldValue = EditText();
+    m_entered = IsMasked();
+}
+
+void TCustomMaskEdit::WidgetFocusLeft()
+{
+    if (Designing() || IsDestroying() || !IsMasked())
+        return;
+    ValidateEdit();
+}
+
+bool TCustomMaskEdit::KeyDown(quint16 &key, TShiftState shift)
+{
+    if (TCustomEdit::KeyDown(key, shift))
+        return true;
+    if (key == VK_ESCAPE && IsMasked() && Modified() && !Designing()) {
+        Reset();
+        return true;
+    }
+    return false;
 }
 
 void TCustomMaskEdit::UpdateWidgetText()

@@ -24,12 +24,22 @@ public:
     // The text as shown, literals and blanks included.
     QString EditText() const;
     void SetEditText(const QString &text);
-    // Raises EDBEditError when a required position is blank, placing the cursor there.
+    // When the user changed a masked text: raises EDBEditError when a required position is
+    // blank, placing the cursor there and, outside design state, the focus back in the edit.
     virtual void ValidateEdit();
+    // Abandons the user's changes: the text the edit had when it got the focus comes back.
+    void Reset();
 
     // Framework-internal, from the widget: a key typed at the cursor. True when used.
     bool MaskKeyPress(QChar ch);
     bool MaskDelete(bool backwards);
+    // Framework-internal, from the widget: the focus came in (windowActivation: only because
+    // the window became active again), or went to another control of the window.
+    void WidgetFocusIn(bool windowActivation);
+    void WidgetFocusLeft();
+
+    // Escape abandons the changes of a changed masked text.
+    bool KeyDown(quint16 &key, TShiftState shift) override;
 
 protected:
     QWidget *CreateWidget(QWidget *parentWidget) override;
@@ -47,6 +57,9 @@ private:
     TEditMask m_mask;
     QString m_editText; // the shown text while masked
     int m_cursor = 0;
+    QString m_oldValue;    // the shown text when the focus came in
+    bool m_entered = false; // m_oldValue is known
+    bool m_reEnter = false; // the focus comes back after a failed validation
 };
 
 class TMaskEdit : public TCustomMaskEdit

@@ -1,5 +1,6 @@
 #include "Menus.h"
 
+#include "BasicAction.h"
 #include "Controls.h"
 #include "Graphics.h"
 #include "ImgList.h"
@@ -41,6 +42,8 @@ static PTypeInfo TypeInfoTTrackButton()
 static TPropTable MenuItemProps()
 {
     return {
+        Prop<TMenuItem>("Action", TBasicAction::StaticClass()->ClassTypeInfo(),
+                        &TMenuItem::Action, &TMenuItem::SetAction),
         Prop<TMenuItem>("Bitmap", TBitmap::StaticClass()->ClassTypeInfo(), &TMenuItem::Bitmap,
                         &TMenuItem::SetBitmap),
         Prop<TMenuItem>("Break", TypeInfoTMenuBreak(), &TMenuItem::Break, &TMenuItem::SetBreak,
@@ -92,6 +95,7 @@ void TMenuItem::SetBitmap(TBitmap *bitmap)
 TMenuItem::~TMenuItem()
 {
     Destroying();
+    SetAction(nullptr);
     while (!m_items.empty()) {
         TMenuItem *last = m_items.back();
         Remove(last);
@@ -209,10 +213,16 @@ void TMenuItem::SetVisible(bool visible)
 
 void TMenuItem::Click()
 {
-    OnClick(this);
+    TBasicAction *action = Action();
+    if (OnClick.Assigned() && action && OnClick != action->OnExecute())
+        OnClick(this);
+    else if (action && !Designing())
+        m_actionLink->Execute(this);
+    else
+        OnClick(this);
 }
 
-QAction *TMenuItem::Action()
+QAction *TMenuItem::QtAction()
 {
     if (!m_action) {
         m_action = new QAction();
@@ -255,7 +265,7 @@ void TMenuItem::Rebuild()
     }
     m_menu->clear();
     for (TMenuItem *item : m_items)
-        m_menu->addAction(item->Action());
+        m_menu->addAction(item->QtAction());
 }
 
 static TPropTable MenuProps()
@@ -310,7 +320,7 @@ QMenuBar *TMainMenu::CreateMenuBar()
     auto *bar = new QMenuBar();
     bar->setNativeMenuBar(false);
     for (int i = 0; i < Items()->Count(); ++i)
-        bar->addAction(Items()->Items(i)->Action());
+        bar->addAction(Items()->Items(i)->QtAction());
     return bar;
 }
 
@@ -337,7 +347,7 @@ void TPopupMenu::Popup(int x, int y)
     OnPopup(this);
     QMenu menu;
     for (int i = 0; i < Items()->Count(); ++i)
-        menu.addAction(Items()->Items(i)->Action());
+        menu.addAction(Items()->Items(i)->QtAction());
     menu.exec(QPoint(x, y));
 }
 

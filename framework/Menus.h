@@ -21,6 +21,8 @@ class QKeySequence;
 using TShortCut = quint16;
 class TBitmap;
 class TCustomImageList;
+class TBasicAction;
+class TBasicActionLink;
 
 enum TMenuBreak { mbNone, mbBreak, mbBarBreak };
 enum TPopupAlignment { paLeft, paRight, paCenter };
@@ -75,15 +77,29 @@ public:
     // The subitem with that caption (ignoring case and "&"), or nullptr.
     TMenuItem *Find(const QString &caption) const;
 
+    // The action the item follows (ActionClients.h): it takes every value of the action and
+    // its changes, and a click executes the action. Freeing the action leaves nullptr.
+    TBasicAction *Action() const;
+    void SetAction(TBasicAction *action);
+    TBasicActionLink *ActionLink() const { return m_actionLink; } // owned
+
+    // Runs OnClick, or executes the action when OnClick is the action's own handler.
     virtual void Click();
     TNotifyEvent OnClick;
 
-    // Framework-internal: the action that shows this item in Qt menus.
-    QAction *Action();
+    void Notification(TComponent *component, TOperation operation) override;
+
+    // Framework-internal: the Qt action that shows this item in Qt menus.
+    QAction *QtAction();
+
+protected:
+    // Takes the action's values; with checkDefaults only where the item has its default.
+    virtual void ActionChange(TObject *sender, bool checkDefaults);
 
 private:
     void Rebuild();
     void SyncAction();
+    void DoActionChange(TObject *sender);
 
     QString m_caption;
     TShortCut m_shortCut = 0;
@@ -102,6 +118,7 @@ private:
     std::vector<TMenuItem *> m_items;
     QAction *m_action = nullptr; // owned
     QMenu *m_menu = nullptr;     // owned; made when the item has subitems
+    TBasicActionLink *m_actionLink = nullptr; // owned
 };
 
 class TMenu : public TComponent

@@ -52,14 +52,14 @@ static TPropTable ButtonProps()
 {
     using B = TButton;
     TPropTable t = WinControlBaseProps();
-    AppendProps(t, ControlProps({"Anchors", "BiDiMode", "Caption", "Constraints", "DragCursor",
-                                 "DragKind", "DragMode", "Enabled", "Font", "ParentBiDiMode",
-                                 "ParentFont", "ParentShowHint", "PopupMenu", "ShowHint",
-                                 "TabOrder", "TabStop", "Visible", "OnClick", "OnContextPopup",
-                                 "OnDragDrop", "OnDragOver", "OnEndDock", "OnEndDrag",
-                                 "OnEnter", "OnExit", "OnKeyDown", "OnKeyPress", "OnKeyUp",
-                                 "OnMouseDown", "OnMouseMove", "OnMouseUp", "OnStartDock",
-                                 "OnStartDrag"}));
+    AppendProps(t, ControlProps({"Action", "Anchors", "BiDiMode", "Caption", "Constraints",
+                                 "DragCursor", "DragKind", "DragMode", "Enabled", "Font",
+                                 "ParentBiDiMode", "ParentFont", "ParentShowHint", "PopupMenu",
+                                 "ShowHint", "TabOrder", "TabStop", "Visible", "OnClick",
+                                 "OnContextPopup", "OnDragDrop", "OnDragOver", "OnEndDock",
+                                 "OnEndDrag", "OnEnter", "OnExit", "OnKeyDown", "OnKeyPress",
+                                 "OnKeyUp", "OnMouseDown", "OnMouseMove", "OnMouseUp",
+                                 "OnStartDock", "OnStartDrag"}));
     SetPropDefault(t, "TabStop", 1);
     t.push_back(Prop<B>("Cancel", TypeInfoBoolean(), &B::Cancel, &B::SetCancel, 0));
     t.push_back(Prop<B>("Default", TypeInfoBoolean(), &B::Default, &B::SetDefault, 0));

@@ -147,11 +147,14 @@ public:
     TEditCharCase CharCase() const { return m_charCase; }
     // Converts the present text too.
     void SetCharCase(TEditCharCase charCase);
+    // Whether the selection stops showing while the edit does not have the focus (it stays
+    // selected all the same).
     bool HideSelection() const { return m_hideSelection; }
-    void SetHideSelection(bool v) { m_hideSelection = v; }
+    void SetHideSelection(bool v);
     // 0: no limit. Typing stops at the limit; text set by code is cut to it.
     int MaxLength() const { return m_maxLength; }
     void SetMaxLength(int length);
+    // Typed characters go through the OEM code page and back: those it cannot hold become '?'.
     bool OEMConvert() const { return m_oemConvert; }
     void SetOEMConvert(bool v) { m_oemConvert = v; }
     // 0: none; otherwise every character shows as this one.
@@ -246,6 +249,8 @@ public:
     bool KeyDown(quint16 &key, TShiftState shift) override;
 
 protected:
+    // For descendants whose Lines are a list of their own kind; takes lines over.
+    TCustomMemo(TComponent *owner, TStringList *lines);
     QWidget *CreateWidget(QWidget *parentWidget) override;
     QString GetText() const override;
     void TextChanged() override;
@@ -288,8 +293,14 @@ protected:
     // The checked state of check boxes and radio buttons; push buttons have none.
     virtual bool GetChecked() const { return false; }
     virtual void SetCheckedState(bool checked) { (void)checked; }
+    // Takes the action's Checked too.
+    void ActionChange(TObject *sender, bool checkDefaults) override;
+    TBasicActionLink *CreateActionLink() override;
     // True while the control sets its own state, so that no click is reported for it.
     bool m_clicksDisabled = false;
+
+private:
+    friend class TButtonActionLink;
 };
 
 // A push button drawn by a QPushButton. A click (mouse or keyboard) calls Click once; a
@@ -481,10 +492,12 @@ public:
     void SetColumns(int columns);
     bool ExtendedSelect() const { return m_extendedSelect; }
     void SetExtendedSelect(bool v);
+    // Whether the height is cut to a whole number of items (not with lbOwnerDrawVariable).
     bool IntegralHeight() const { return m_integralHeight; }
-    void SetIntegralHeight(bool v) { m_integralHeight = v; }
+    void SetIntegralHeight(bool v);
     int ItemHeight() const { return m_itemHeight; }
-    // At least 1; used by the owner-draw styles.
+    // At least 1; the height of every item with lbOwnerDrawFixed, the height OnMeasureItem
+    // starts from with lbOwnerDrawVariable.
     void SetItemHeight(int height);
     bool MultiSelect() const { return m_multiSelect; }
     void SetMultiSelect(bool v);
@@ -492,17 +505,38 @@ public:
     void SetSorted(bool v) { m_items->SetSorted(v); }
     TListBoxStyle Style() const { return m_style; }
     void SetStyle(TListBoxStyle style);
+    // The distance of the tab stops in items' text, in dialog units (a quarter of the average
+    // character width); 0 keeps the standard stops, every 8 characters.
     int TabWidth() const { return m_tabWidth; }
     void SetTabWidth(int width);
+    // Where OnDrawItem draws, while it draws.
+    TCanvas *Canvas() const { return m_canvas; } // owned
 
     TDrawItemEvent OnDrawItem;
     TMeasureItemEvent OnMeasureItem;
+
+    void SetBounds(int left, int top, int width, int height) override;
+    // Framework-internal, from the widget's item painter: paints item index over rect.
+    virtual void PaintItem(QPainter &painter, int index, const QRect &rect,
+                           TOwnerDrawState state);
+    // Framework-internal: where a row over rect has its check box; empty for none.
+    virtual QRect ItemCheckRect(const QRect &rect) const;
 
 protected:
     QWidget *CreateWidget(QWidget *parentWidget) override;
     void InitWidget() override;
     void FontChanged() override;
     void ColorChanged() override;
+    // Draws item index on Canvas: the owner-draw styles through OnDrawItem when assigned;
+    // otherwise the item's text.
+    virtual void DrawItem(int index, const QRect &rect, TOwnerDrawState state);
+    // With lbOwnerDrawVariable: the height of item index, from ItemHeight through
+    // OnMeasureItem.
+    virtual void MeasureItem(int index, int &height);
+    // The height of row index for the style.
+    int RowHeight(int index);
+    // The distance of the tab stops in pixels.
+    int TabStopPixels() const;
     QListWidget *ListWidget() const;
     // Rebuilds the widget's rows from Items; descendants set up each row after.
     virtual void ItemsChanged();
@@ -527,6 +561,7 @@ private:
     TListBoxStyle m_style = lbStandard;
     int m_tabWidth = 0;
     std::vector<bool> m_selected; // MultiSelect selection kept while there is no widget
+    TCanvas *m_canvas;
 };
 
 // The published properties every list box has (check list boxes too), for their tables.
@@ -567,11 +602,20 @@ public:
     void SetSorted(bool v) { m_items->SetSorted(v); }
     TComboBoxStyle Style() const { return m_style; }
     void SetStyle(TComboBoxStyle style);
+    // Whether the items are drawn by OnDrawItem (csOwnerDrawFixed, csOwnerDrawVariable).
+    bool OwnerDrawn() const { return m_style == csOwnerDrawFixed
+                                     || m_style == csOwnerDrawVariable; }
+    // Where OnDrawItem draws, while it draws.
+    TCanvas *Canvas() const { return m_canvas; } // owned
 
     TNotifyEvent OnChange;
     TNotifyEvent OnDropDown;
     TDrawItemEvent OnDrawItem;
     TMeasureItemEvent OnMeasureItem;
+
+    // Framework-internal, from the list's item painter and the closed box: paints item index
+    // (-1: none) over rect.
+    void PaintItem(QPainter &painter, int index, const QRect &rect, TOwnerDrawState state);
 
 protected:
     QWidget *CreateWidget(QWidget *parentWidget) override;
@@ -581,6 +625,12 @@ protected:
     void ColorChanged() override;
     virtual void Change();
     virtual void DropDown();
+    // Draws item index on Canvas: through OnDrawItem when owner-drawn and assigned, else its
+    // text. The closed box's item comes with odComboBoxEdit.
+    virtual void DrawItem(int index, const QRect &rect, TOwnerDrawState state);
+    // With csOwnerDrawVariable: the height of item index, from ItemHeight through
+    // OnMeasureItem.
+    virtual void MeasureItem(int index, int &height);
     QComboBox *ComboWidget() const;
     bool Editable() const { return m_style == csDropDown || m_style == csSimple; }
 
@@ -597,6 +647,7 @@ private:
     int m_maxLength = 0;
     TComboBoxStyle m_style = csDropDown;
     bool m_syncing = false;
+    TCanvas *m_canvas;
 };
 
 class TComboBox : public TCustomComboBox

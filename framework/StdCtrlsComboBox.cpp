@@ -1,5 +1,9 @@
 // Combo boxes over QComboBox: items, the chosen item and the edit's text kept in the control.
+// The control paints the items of the list, and with the owner-draw styles the closed box's
+// item too.
 
+#include "ClassicDraw.h"
+#include "ItemPainter.h"
 #include "PublishedProps.h"
 #include "SafeCall.h"
 #include "StdCtrls.h"
@@ -7,15 +11,17 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QStylePainter>
 
 namespace {
 
-// Tells the control before its list drops down.
+// Tells the control before its list drops down; an owner-drawn box has its chosen item
+// painted by the control.
 class TComboWidget : public QComboBox
 {
 public:
-    TComboWidget(std::function<void()> dropDown, QWidget *parent)
-        : QComboBox(parent), m_dropDown(std::move(dropDown))
+    TComboWidget(TCustomComboBox *combo, std::function<void()> dropDown, QWidget *parent)
+        : QComboBox(parent), m_combo(combo), m_dropDown(std::move(dropDown))
     {
     }
 
@@ -25,7 +31,32 @@ public:
         QComboBox::showPopup();
     }
 
+protected:
+    void paintEvent(QPaintEvent *event) override
+    {
+        if (!m_combo->OwnerDrawn() || isEditable()) {
+            QComboBox::paintEvent(event);
+            return;
+        }
+        QStylePainter painter(this);
+        QStyleOptionComboBox option;
+        initStyleOption(&option);
+        option.currentText.clear();
+        option.currentIcon = QIcon();
+        painter.drawComplexControl(QStyle::CC_ComboBox, option);
+        const QRect field = style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                    QStyle::SC_ComboBoxEditField, this);
+        TOwnerDrawState state = 1u << odComboBoxEdit;
+        if (hasFocus())
+            state |= (1u << odSelected) | (1u << odFocused);
+        if (!isEnabled())
+            state |= (1u << odDisabled) | (1u << odGrayed);
+        const int index = currentIndex();
+        SafeCall([&] { m_combo->PaintItem(painter, index, field, state); });
+    }
+
 private:
+    TCustomComboBox *m_combo; // not owned: the combo box owns this widget
     std::function<void()> m_dropDown;
 };
 
@@ -34,7 +65,7 @@ private:
 Z_DEFINE_CLASS(TCustomComboBox, TWinControl, NoPublishedProps)
 
 TCustomComboBox::TCustomComboBox(TComponent *owner)
-    : TWinControl(owner), m_items(new TItemStrings)
+    : TWinControl(owner), m_items(new TItemStrings), m_canvas(new TCanvas)
 {
     SetControlStyle(csCaptureMouse | csSetCaption | csDoubleClicks | csFixedHeight);
     SetParentColor(false);
@@ -49,6 +80,7 @@ TCustomComboBox::~TCustomComboBox()
     Destroying();
     DestroyWidget();
     delete m_items;
+    delete m_canvas;
 }
 
 QComboBox *TCustomComboBox::ComboWidget() const
@@ -58,7 +90,12 @@ QComboBox *TCustomComboBox::ComboWidget() const
 
 QWidget *TCustomComboBox::CreateWidget(QWidget *parentWidget)
 {
-    auto *w = new TComboWidget([this] { DropDown(); }, parentWidget);
+    auto *w = new TComboWidget(this, [this] { DropDown(); }, parentWidget);
+    w->setItemDelegate(new TItemPainter(
+        [this](QPainter &painter, int index, const QRect &rect, TOwnerDrawState state) {
+            PaintItem(painter, index, rect, state);
+        },
+        {}, w));
     QObject::connect(w, &QComboBox::activated, w,
                      [this](int index) { SafeCall([&] { WidgetActivated(index); }); });
     return w;
@@ -80,6 +117,15 @@ void TCustomComboBox::SyncWidget()
     const bool editableBefore = w->isEditable();
     w->clear();
     w->addItems(m_items->ToStringList());
+    if (OwnerDrawn()) {
+        // Each item of the list as high as the style makes it.
+        for (int i = 0; i < w->count(); ++i) {
+            int height = m_itemHeight;
+            if (m_style == csOwnerDrawVariable)
+                MeasureItem(i, height);
+            w->setItemData(i, QSize(0, std::max(0, height)), Qt::SizeHintRole);
+        }
+    }
     w->setEditable(Editable());
     w->setMaxVisibleItems(m_dropDownCount);
     w->setCurrentIndex(m_itemIndex);
@@ -185,6 +231,40 @@ void TCustomComboBox::SetDroppedDown(bool v)
 void TCustomComboBox::SetItemHeight(int height)
 {
     m_itemHeight = std::max(1, height);
+    SyncWidget();
+}
+
+void TCustomComboBox::MeasureItem(int index, int &height)
+{
+    OnMeasureItem(this, index, height);
+}
+
+void TCustomComboBox::PaintItem(QPainter &painter, int index, const QRect &rect,
+                                TOwnerDrawState state)
+{
+    PrepareItemCanvas(m_canvas, painter, Font(), Color(), state);
+    try {
+        if (index >= 0)
+            DrawItem(index, rect, state);
+        else
+            m_canvas->FillRect(rect);
+    } catch (...) {
+        m_canvas->ReleasePainter();
+        throw;
+    }
+    m_canvas->ReleasePainter();
+    if (state & (1u << odFocused))
+        DrawFocusRect(painter, rect);
+}
+
+void TCustomComboBox::DrawItem(int index, const QRect &rect, TOwnerDrawState state)
+{
+    if (OwnerDrawn() && OnDrawItem.Assigned()) {
+        OnDrawItem(this, index, rect, state);
+        return;
+    }
+    const QString text = index < m_items->Count() ? m_items->Strings(index) : QString();
+    DrawItemText(m_canvas, rect, text, 0);
 }
 
 void TCustomComboBox::SetMaxLength(int length)
@@ -239,12 +319,12 @@ TPropTable ComboBoxPublishedProps()
     TPropTable t = WinControlBaseProps();
     AppendProps(t, ControlProps({"Anchors", "BiDiMode", "Color", "Constraints", "Ctl3D",
                                  "DragCursor", "DragKind", "DragMode", "Enabled", "Font",
-                                 "ParentBiDiMode", "ParentColor", "ParentCtl3D", "ParentFont",
-                                 "ParentShowHint", "PopupMenu", "ShowHint", "TabOrder",
-                                 "TabStop", "Text", "Visible", "OnClick", "OnDblClick",
-                                 "OnDragDrop", "OnDragOver", "OnEndDock", "OnEndDrag",
-                                 "OnEnter", "OnExit", "OnKeyDown", "OnKeyPress", "OnKeyUp",
-                                 "OnStartDock", "OnStartDrag"}));
+                                 "ImeMode", "ImeName", "ParentBiDiMode", "ParentColor",
+                                 "ParentCtl3D", "ParentFont", "ParentShowHint", "PopupMenu",
+                                 "ShowHint", "TabOrder", "TabStop", "Text", "Visible",
+                                 "OnClick", "OnDblClick", "OnDragDrop", "OnDragOver",
+                                 "OnEndDock", "OnEndDrag", "OnEnter", "OnExit", "OnKeyDown",
+                                 "OnKeyPress", "OnKeyUp", "OnStartDock", "OnStartDrag"}));
     SetPropDefault(t, "Color", clWindow);
     SetPropDefault(t, "ParentColor", 0);
     SetPropDefault(t, "TabStop", 1);

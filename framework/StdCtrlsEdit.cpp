@@ -1,5 +1,6 @@
 // Edits: the one-line edit over a QLineEdit, with the classic options and OnChange.
 
+#include "EditInput.h"
 #include "PublishedProps.h"
 #include "SafeCall.h"
 #include "StdCtrls.h"
@@ -43,6 +44,7 @@ void TCustomEdit::InitWidget()
     UpdateWidgetOptions();
     UpdateWidgetText();
     TWinControl::InitWidget();
+    WatchEditInput(this, m_widget);
     ColorChanged();
 }
 
@@ -188,7 +190,15 @@ void TCustomEdit::ColorChanged()
     QPalette pal = m_widget->palette();
     pal.setColor(QPalette::Base, ColorToQColor(Color()));
     pal.setColor(QPalette::Text, ColorToQColor(Font()->Color()));
+    SetSelectionColors(pal, m_hideSelection && !m_widget->hasFocus(), Color(),
+                       Font()->Color());
     m_widget->setPalette(pal);
+}
+
+void TCustomEdit::SetHideSelection(bool v)
+{
+    m_hideSelection = v;
+    ColorChanged();
 }
 
 void TCustomEdit::ApplyDesignState()
@@ -246,9 +256,10 @@ TPropTable EditCommonProps()
     TPropTable t = WinControlBaseProps();
     AppendProps(t, ControlProps({"Anchors", "BiDiMode", "Color", "Constraints", "Ctl3D",
                                  "DragCursor", "DragKind", "DragMode", "Enabled", "Font",
-                                 "ParentBiDiMode", "ParentColor", "ParentCtl3D", "ParentFont",
-                                 "ParentShowHint", "PopupMenu", "ShowHint", "TabOrder",
-                                 "TabStop", "Visible", "OnClick", "OnContextPopup",
+                                 "ImeMode", "ImeName", "ParentBiDiMode", "ParentColor",
+                                 "ParentCtl3D", "ParentFont", "ParentShowHint", "PopupMenu",
+                                 "ShowHint", "TabOrder", "TabStop", "Visible", "OnClick",
+                                 "OnContextPopup",
                                  "OnDblClick", "OnDragDrop", "OnDragOver", "OnEndDock",
                                  "OnEndDrag", "OnEnter", "OnExit", "OnKeyDown", "OnKeyPress",
                                  "OnKeyUp", "OnMouseDown", "OnMouseMove", "OnMouseUp",

@@ -1,23 +1,51 @@
 // List boxes over QListWidget: the rows follow Items, ItemIndex and the selection follow the
-// user.
+// user. The control paints each row itself (see ItemPainter.h) and measures it by its style.
 
+#include "ClassicDraw.h"
+#include "ItemPainter.h"
 #include "PublishedProps.h"
 #include "SafeCall.h"
 #include "StdCtrls.h"
 
+#include <QEvent>
 #include <QListWidget>
+#include <QPainter>
 
 namespace {
 
 // Tells whether a change of the current row comes from the user's mouse or keys: a list view
 // also moves it by itself, to the first row when it takes the focus.
+// Draws the classic border: a two-pixel sunken edge, or a single line without Ctl3D.
 class TListWidget : public QListWidget
 {
 public:
     using QListWidget::QListWidget;
     bool UserInput() const { return m_input > 0; }
+    // The width of the border on each side: 0, 1 or 2.
+    void SetEdge(int edge)
+    {
+        m_edge = edge;
+        setFrameStyle(edge == 0 ? QFrame::NoFrame : QFrame::Panel | QFrame::Sunken);
+        setLineWidth(edge);
+        update();
+    }
 
 protected:
+    bool event(QEvent *e) override
+    {
+        const bool result = QListWidget::event(e);
+        if (e->type() == QEvent::Paint && m_edge > 0) {
+            QPainter painter(this);
+            QRect r = rect();
+            if (m_edge == 2) {
+                Frame3D(painter, r, clBtnShadow, clBtnHighlight, 1);
+                Frame3D(painter, r, cl3DDkShadow, cl3DLight, 1);
+            } else {
+                Frame3D(painter, r, clWindowFrame, clWindowFrame, 1);
+            }
+        }
+        return result;
+    }
     void mousePressEvent(QMouseEvent *e) override
     {
         Input([&] { QListWidget::mousePressEvent(e); });
@@ -40,13 +68,15 @@ private:
         --m_input;
     }
     int m_input = 0;
+    int m_edge = 0;
 };
 
 } // namespace
 
 Z_DEFINE_CLASS(TCustomListBox, TWinControl, NoPublishedProps)
 
-TCustomListBox::TCustomListBox(TComponent *owner) : TWinControl(owner), m_items(new TItemStrings)
+TCustomListBox::TCustomListBox(TComponent *owner)
+    : TWinControl(owner), m_items(new TItemStrings), m_canvas(new TCanvas)
 {
     // Clicks come from the user's choice of an item, not from TControl's mouse-up.
     SetControlStyle(csCaptureMouse | csDoubleClicks);
@@ -62,6 +92,7 @@ TCustomListBox::~TCustomListBox()
     Destroying();
     DestroyWidget();
     delete m_items;
+    delete m_canvas;
 }
 
 QListWidget *TCustomListBox::ListWidget() const
@@ -72,6 +103,11 @@ QListWidget *TCustomListBox::ListWidget() const
 QWidget *TCustomListBox::CreateWidget(QWidget *parentWidget)
 {
     auto *w = new TListWidget(parentWidget);
+    w->setItemDelegate(new TItemPainter(
+        [this](QPainter &painter, int index, const QRect &rect, TOwnerDrawState state) {
+            PaintItem(painter, index, rect, state);
+        },
+        [this](const QRect &rect) { return ItemCheckRect(rect); }, w));
     QObject::connect(w, &QListWidget::currentRowChanged, w, [this](int row) {
         SafeCall([&] { WidgetCurrentRowChanged(row); });
     });
@@ -120,11 +156,89 @@ void TCustomListBox::ItemsChanged()
 
 void TCustomListBox::SetUpRow(int index)
 {
-    if (m_style == lbStandard)
-        return;
-    // Owner-drawn rows have the height the control gives them.
+    // Rows are as high as the style makes them, and wide enough for their text.
     QListWidgetItem *item = ListWidget()->item(index);
-    item->setSizeHint(QSize(item->sizeHint().width(), m_itemHeight));
+    const QFontMetrics metrics(Font()->ToQFont());
+    const int width = metrics.horizontalAdvance(item->text()) + 4;
+    item->setSizeHint(QSize(width, RowHeight(index)));
+}
+
+int TCustomListBox::RowHeight(int index)
+{
+    switch (m_style) {
+    case lbOwnerDrawFixed:
+        return m_itemHeight;
+    case lbOwnerDrawVariable: {
+        int height = m_itemHeight;
+        MeasureItem(index, height);
+        return std::max(0, height);
+    }
+    case lbStandard:
+        break;
+    }
+    return FontLineHeight(Font());
+}
+
+void TCustomListBox::MeasureItem(int index, int &height)
+{
+    OnMeasureItem(this, index, height);
+}
+
+void TCustomListBox::PaintItem(QPainter &painter, int index, const QRect &rect,
+                               TOwnerDrawState state)
+{
+    PrepareItemCanvas(m_canvas, painter, Font(), Color(), state);
+    try {
+        DrawItem(index, rect, state);
+    } catch (...) {
+        m_canvas->ReleasePainter();
+        throw;
+    }
+    m_canvas->ReleasePainter();
+    if (state & (1u << odFocused))
+        DrawFocusRect(painter, rect);
+}
+
+void TCustomListBox::DrawItem(int index, const QRect &rect, TOwnerDrawState state)
+{
+    if (m_style != lbStandard && OnDrawItem.Assigned()) {
+        OnDrawItem(this, index, rect, state);
+        return;
+    }
+    const QString text = index >= 0 && index < m_items->Count() ? m_items->Strings(index)
+                                                                 : QString();
+    DrawItemText(m_canvas, rect, text, TabStopPixels());
+}
+
+QRect TCustomListBox::ItemCheckRect(const QRect &) const
+{
+    return {};
+}
+
+int TCustomListBox::TabStopPixels() const
+{
+    // The standard stops stand 32 dialog units apart.
+    const int dialogUnits = m_tabWidth > 0 ? m_tabWidth : 32;
+    return std::max(1, dialogUnits * DialogBaseUnitX(Font()) / 4);
+}
+
+void TCustomListBox::SetBounds(int left, int top, int width, int height)
+{
+    if (m_integralHeight && m_style != lbOwnerDrawVariable) {
+        // Whole rows inside the border; a height below one row stays as it is.
+        const int edge = m_borderStyle == bsNone ? 0 : Ctl3D() ? 2 : 1;
+        const int row = m_style == lbOwnerDrawFixed ? m_itemHeight : FontLineHeight(Font());
+        const int rows = (height - 2 * edge) / std::max(1, row);
+        if (rows >= 1)
+            height = 2 * edge + rows * row;
+    }
+    TWinControl::SetBounds(left, top, width, height);
+}
+
+void TCustomListBox::SetIntegralHeight(bool v)
+{
+    m_integralHeight = v;
+    SetBounds(Left(), Top(), Width(), Height());
 }
 
 void TCustomListBox::WidgetCurrentRowChanged(int row)
@@ -212,7 +326,7 @@ void TCustomListBox::ApplyOptions()
     QListWidget *w = ListWidget();
     if (!w)
         return;
-    w->setFrameShape(m_borderStyle == bsNone ? QFrame::NoFrame : QFrame::StyledPanel);
+    static_cast<TListWidget *>(w)->SetEdge(m_borderStyle == bsNone ? 0 : Ctl3D() ? 2 : 1);
     if (!m_multiSelect)
         w->setSelectionMode(QAbstractItemView::SingleSelection);
     else if (m_extendedSelect)
@@ -226,10 +340,15 @@ void TCustomListBox::ApplyOptions()
         w->setResizeMode(QListView::Adjust);
         const int columnWidth = std::max(1, (ClientWidth() - 4) / m_columns);
         w->setGridSize(QSize(columnWidth, FontLineHeight(Font()) + 2));
+        w->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+        w->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     } else {
+        // One column scrolls up and down only; long items are cut at the edge.
         w->setFlow(QListView::TopToBottom);
         w->setWrapping(false);
         w->setGridSize(QSize());
+        w->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        w->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     }
 }
 
@@ -237,6 +356,7 @@ void TCustomListBox::SetBorderStyle(TFormBorderStyle style)
 {
     m_borderStyle = style == bsNone ? bsNone : bsSingle;
     ApplyOptions();
+    SetBounds(Left(), Top(), Width(), Height());
 }
 
 void TCustomListBox::SetColumns(int columns)
@@ -255,6 +375,7 @@ void TCustomListBox::SetItemHeight(int height)
 {
     m_itemHeight = std::max(1, height);
     ItemsChanged();
+    SetBounds(Left(), Top(), Width(), Height());
 }
 
 void TCustomListBox::SetMultiSelect(bool v)
@@ -268,11 +389,14 @@ void TCustomListBox::SetStyle(TListBoxStyle style)
 {
     m_style = style;
     ItemsChanged();
+    SetBounds(Left(), Top(), Width(), Height());
 }
 
 void TCustomListBox::SetTabWidth(int width)
 {
     m_tabWidth = std::max(0, width);
+    if (QListWidget *w = ListWidget())
+        w->viewport()->update();
 }
 
 void TCustomListBox::FontChanged()
@@ -280,6 +404,8 @@ void TCustomListBox::FontChanged()
     TWinControl::FontChanged();
     ColorChanged();
     ApplyOptions();
+    ItemsChanged(); // standard rows are as high as a line of the font
+    SetBounds(Left(), Top(), Width(), Height());
 }
 
 void TCustomListBox::ColorChanged()
@@ -300,13 +426,13 @@ TPropTable ListBoxCommonProps()
     TPropTable t = WinControlBaseProps();
     AppendProps(t, ControlProps({"Align", "Anchors", "BiDiMode", "Color", "Constraints",
                                  "Ctl3D", "DragCursor", "DragKind", "DragMode", "Enabled",
-                                 "Font", "ParentBiDiMode", "ParentColor", "ParentCtl3D",
-                                 "ParentFont", "ParentShowHint", "PopupMenu", "ShowHint",
-                                 "TabOrder", "TabStop", "Visible", "OnClick", "OnContextPopup",
-                                 "OnDblClick", "OnDragDrop", "OnDragOver", "OnEndDock",
-                                 "OnEndDrag", "OnEnter", "OnExit", "OnKeyDown", "OnKeyPress",
-                                 "OnKeyUp", "OnMouseDown", "OnMouseMove", "OnMouseUp",
-                                 "OnStartDock", "OnStartDrag"}));
+                                 "Font", "ImeMode", "ImeName", "ParentBiDiMode", "ParentColor",
+                                 "ParentCtl3D", "ParentFont", "ParentShowHint", "PopupMenu",
+                                 "ShowHint", "TabOrder", "TabStop", "Visible", "OnClick",
+                                 "OnContextPopup", "OnDblClick", "OnDragDrop", "OnDragOver",
+                                 "OnEndDock", "OnEndDrag", "OnEnter", "OnExit", "OnKeyDown",
+                                 "OnKeyPress", "OnKeyUp", "OnMouseDown", "OnMouseMove",
+                                 "OnMouseUp", "OnStartDock", "OnStartDrag"}));
     SetPropDefault(t, "Color", clWindow);
     SetPropDefault(t, "ParentColor", 0);
     SetPropDefault(t, "TabStop", 1);

@@ -10,7 +10,10 @@
 
 Z_DEFINE_CLASS(TCustomMemo, TCustomEdit, NoPublishedProps)
 
-TCustomMemo::TCustomMemo(TComponent *owner) : TCustomEdit(owner), m_lines(new TStringList)
+TCustomMemo::TCustomMemo(TComponent *owner) : TCustomMemo(owner, new TStringList) {}
+
+TCustomMemo::TCustomMemo(TComponent *owner, TStringList *lines)
+    : TCustomEdit(owner), m_lines(lines)
 {
     SetControlStyle(ControlStyle() & ~csFixedHeight);
     SetAutoSize(false);

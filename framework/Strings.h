@@ -65,8 +65,8 @@ public:
 
     // Lines written each ended by "\r\n", in UTF-8; files that are not valid UTF-8 read as
     // Latin-1.
-    void LoadFromFile(const QString &fileName);
-    void SaveToFile(const QString &fileName) const;
+    virtual void LoadFromFile(const QString &fileName);
+    virtual void SaveToFile(const QString &fileName) const;
 
 protected:
     virtual QString Get(int index) const = 0;

@@ -8,6 +8,7 @@
 #include "ComCtrls.h"
 #include "ExtCtrls.h"
 #include "Forms.h"
+#include "Mask.h"
 #include "StdCtrls.h"
 
 #include <QtTest>
@@ -51,6 +52,19 @@ TSpeedButton *GroupButton(TComponent *owner, TWinControl *parent, int left, int 
     b->SetGroupIndex(group);
     b->SetFlat(true);
     return b;
+}
+
+// Whether the control's widget or one of its own parts takes input method input.
+bool InputMethodOn(TControl *control)
+{
+    QWidget *widget = control->Handle();
+    QList<QWidget *> parts = widget->findChildren<QWidget *>();
+    parts.prepend(widget);
+    for (QWidget *part : parts) {
+        if (FindControl(part) == control && part->testAttribute(Qt::WA_InputMethodEnabled))
+            return true;
+    }
+    return false;
 }
 
 QPoint Center(TControl *control)
@@ -520,6 +534,44 @@ private slots:
         QCOMPARE(splitter->Left(), expected);
         QCOMPARE(rest->Left(), expected + 2);
         QCOMPARE(events.changes, 1);
+    }
+
+    void imeModeTurnsTheInputMethodOffOrLeavesItOn_data()
+    {
+        QTest::addColumn<void *>("cls");
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<bool>("on");
+        auto row = [](const char *name, TClass cls, TImeMode mode, bool on) {
+            QTest::newRow(name) << const_cast<void *>(static_cast<const void *>(cls)) << int(mode)
+                                << on;
+        };
+        row("edit disabled", TEdit::StaticClass(), imDisable, false);
+        row("edit closed", TEdit::StaticClass(), imClose, false);
+        row("edit open", TEdit::StaticClass(), imOpen, true);
+        row("edit hiragana", TEdit::StaticClass(), imHira, true);
+        row("memo disabled", TMemo::StaticClass(), imDisable, false);
+        row("memo don't care", TMemo::StaticClass(), imDontCare, true);
+        row("mask edit closed", TMaskEdit::StaticClass(), imClose, false);
+        row("combo box disabled", TComboBox::StaticClass(), imDisable, false);
+        row("combo box hangul", TComboBox::StaticClass(), imHanguel, true);
+    }
+    void imeModeTurnsTheInputMethodOffOrLeavesItOn()
+    {
+        QFETCH(void *, cls);
+        QFETCH(int, mode);
+        QFETCH(bool, on);
+        TForm form(nullptr);
+        auto *control = static_cast<TWinControl *>(static_cast<TClass>(cls)->Create(&form));
+        // Set before the widget exists: the widget takes it when made.
+        control->SetImeMode(TImeMode(mode));
+        control->SetParent(&form);
+        form.Show();
+        QCOMPARE(InputMethodOn(control), on);
+        // And it follows a change either way.
+        control->SetImeMode(on ? imClose : imDontCare);
+        QCOMPARE(InputMethodOn(control), !on);
+        control->SetImeMode(TImeMode(mode));
+        QCOMPARE(InputMethodOn(control), on);
     }
 };
 

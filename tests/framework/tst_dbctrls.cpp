@@ -496,6 +496,69 @@ private slots:
         grid->ColumnAt(1)->Title()->SetColor(clRed);
         QVERIFY(HasInk(grid, grid->CellRect(1, 0).adjusted(2, 2, -2, -2), Qt::red));
     }
+
+    void gridEditsFieldsAndKeepsWhatTheUserDidToColumns()
+    {
+        Data data(m_form);
+        auto *grid = new TDBGrid(m_form);
+        grid->SetBounds(0, 0, 400, 100);
+        grid->SetParent(m_form);
+        TColumn *name = grid->Columns()->Add();
+        name->SetFieldName(QStringLiteral("Name"));
+        TColumn *active = grid->Columns()->Add();
+        active->SetFieldName(QStringLiteral("Active"));
+        active->SetReadOnly(true);
+        grid->SetDataSource(data.source);
+        data.Open(QStringLiteral("Ann"), QStringLiteral("Y"));
+        m_form->Show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_form->Handle()));
+        // Typing over the current record's field puts the data set into edit state.
+        grid->SetCol(1);
+        QTest::keyClick(grid->Handle(), 'B');
+        TInplaceEdit *editor = grid->InplaceEditor();
+        QVERIFY(editor);
+        QTest::keyClicks(editor->Handle(), QStringLiteral("ob"));
+        QTest::keyClick(editor->Handle(), Qt::Key_Return);
+        QCOMPARE(data.set->FieldByName(QStringLiteral("Name"))->AsString(), QStringLiteral("Bob"));
+        QCOMPARE(data.set->State(), dsEdit);
+        // A read-only column takes no typing.
+        grid->SetCol(2);
+        QTest::keyClick(grid->Handle(), 'N');
+        QVERIFY(!editor->Visible());
+        QCOMPARE(data.set->FieldByName(QStringLiteral("Active"))->AsString(), QStringLiteral("Y"));
+        // A column sized on its title's line keeps the width; a title dragged onto another
+        // moves its column there.
+        const QRect title = grid->CellRect(1, 0);
+        const QPoint line(title.right() + 1, title.center().y());
+        grid->MouseDown(mbLeft, 0, line.x(), line.y());
+        grid->MouseMove(ssLeft, line.x() + 36, line.y());
+        grid->MouseUp(mbLeft, 0, line.x() + 36, line.y());
+        QCOMPARE(name->Width(), 100);
+        QCOMPARE(grid->ColWidths(1), 100);
+        const QPoint from = grid->CellRect(2, 0).center(), to = grid->CellRect(1, 0).center();
+        grid->MouseDown(mbLeft, 0, from.x(), from.y());
+        grid->MouseMove(ssLeft, to.x(), to.y());
+        grid->MouseUp(mbLeft, 0, to.x(), to.y());
+        QCOMPARE(grid->Columns()->Items(0), active);
+        QCOMPARE(grid->ColWidths(2), 100);
+    }
+
+    void columnExpandedIsPublishedAndCopied()
+    {
+        const TPropInfo *expanded =
+            GetPropInfo(TColumn::StaticClass(), QStringLiteral("Expanded"));
+        QVERIFY(expanded);
+        QCOMPARE(static_cast<const void *>(expanded->PropType),
+                 static_cast<const void *>(TypeInfoBoolean()));
+        QCOMPARE(expanded->Default, qint64(1));
+        TDBGrid grid(m_form);
+        TColumn *column = grid.Columns()->Add();
+        QVERIFY(column->Expanded());
+        column->SetExpanded(false);
+        TDBGrid other(m_form);
+        other.SetColumns(grid.Columns());
+        QVERIFY(!other.Columns()->Items(0)->Expanded());
+    }
 };
 
 QTEST_MAIN(DBCtrlsTest)

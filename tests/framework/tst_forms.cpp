@@ -7,7 +7,9 @@
 #include "Forms.h"
 #include "ImgList.h"
 #include "Menus.h"
+#include "PublishedTypeChecks.h"
 
+#include <QScreen>
 #include <QtTest>
 
 namespace {
@@ -343,6 +345,161 @@ private slots:
         form->OnDestroy = TNotifyEvent::Of<&Watcher::Destroyed>(&watcher);
         Free(form);
         QCOMPARE(watcher.name, QStringLiteral("Going"));
+    }
+
+    void formPublishesSizingDockingAndMenuProperties_data()
+    {
+        AddPublishedTypeColumns();
+        const TClass form = TForm::StaticClass();
+        const PTypeInfo item = TMenuItem::StaticClass()->ClassTypeInfo();
+        AddPublishedTypeRow(form, "AutoSize", TypeInfoBoolean(), 0);
+        AddPublishedTypeRow(form, "DefaultMonitor", TypeInfoTDefaultMonitor(), dmActiveForm);
+        AddPublishedTypeRow(form, "DockSite", TypeInfoBoolean(), 0);
+        AddPublishedTypeRow(form, "UseDockManager", TypeInfoBoolean(), 0);
+        AddPublishedTypeRow(form, "WindowMenu", item, TPropInfo::NoDefault);
+        AddPublishedTypeRow(form, "ObjectMenuItem", item, TPropInfo::NoDefault);
+    }
+    void formPublishesSizingDockingAndMenuProperties()
+    {
+        VerifyPublishedTypeAndDefault();
+        // A new form has the stored default (nil for the references).
+        QFETCH(QString, prop);
+        QFETCH(qint64, defaultValue);
+        TForm form(nullptr);
+        const qint64 expected = defaultValue == TPropInfo::NoDefault ? 0 : defaultValue;
+        QCOMPARE(GetOrdProp(&form, GetPropInfo(&form, prop)), expected);
+    }
+
+    void menuReferencesAreFreeNotified()
+    {
+        TForm form(nullptr);
+        auto *menu = new TMainMenu(&form);
+        auto *window = new TMenuItem(&form);
+        auto *object = new TMenuItem(nullptr); // owned elsewhere: only free notification helps
+        menu->Items()->Add(window);
+        form.SetWindowMenu(window);
+        form.SetObjectMenuItem(object);
+        // The object item waits, disabled, for an embedded object to activate it.
+        QVERIFY(!object->Enabled());
+        Free(window);
+        QCOMPARE(form.WindowMenu(), nullptr);
+        Free(object);
+        QCOMPARE(form.ObjectMenuItem(), nullptr);
+    }
+
+    void autoSizeFitsTheClientToTheControls_data()
+    {
+        QTest::addColumn<QList<QRect>>("bounds");
+        QTest::addColumn<QList<int>>("aligns");
+        QTest::addColumn<QSize>("client");
+        QTest::addColumn<QPoint>("firstUnaligned");
+        QTest::newRow("one control far in")
+            << QList<QRect>{{50, 40, 75, 25}} << QList<int>{alNone} << QSize(75, 25)
+            << QPoint(0, 0);
+        QTest::newRow("two controls keep their distance")
+            << QList<QRect>{{10, 10, 50, 20}, {100, 60, 30, 30}} << QList<int>{alNone, alNone}
+            << QSize(120, 80) << QPoint(0, 0);
+        QTest::newRow("below a top-aligned panel")
+            << QList<QRect>{{0, 0, 10, 30}, {20, 50, 75, 25}} << QList<int>{alTop, alNone}
+            << QSize(75, 55) << QPoint(0, 30);
+        QTest::newRow("beside left- and right-aligned panels")
+            << QList<QRect>{{0, 0, 40, 10}, {100, 10, 75, 25}, {0, 0, 15, 10}}
+            << QList<int>{alLeft, alNone, alRight} << QSize(130, 25) << QPoint(40, 0);
+        QTest::newRow("only aligned: the other side keeps its size")
+            << QList<QRect>{{0, 0, 10, 30}, {0, 0, 10, 20}} << QList<int>{alTop, alBottom}
+            << QSize(320, 50) << QPoint(-1, -1);
+    }
+    void autoSizeFitsTheClientToTheControls()
+    {
+        QFETCH(QList<QRect>, bounds);
+        QFETCH(QList<int>, aligns);
+        QFETCH(QSize, client);
+        QFETCH(QPoint, firstUnaligned);
+        TForm form(nullptr);
+        form.SetBorderStyle(bsNone);
+        form.SetBounds(0, 0, 320, 240);
+        TProbe *unaligned = nullptr;
+        for (int i = 0; i < bounds.size(); ++i) {
+            TProbe *p = Probe(&form, &form, bounds[i], TAlign(aligns[i]));
+            if (aligns[i] == alNone && !unaligned)
+                unaligned = p;
+        }
+        form.SetAutoSize(true);
+        QCOMPARE(QSize(form.ClientWidth(), form.ClientHeight()), client);
+        if (unaligned)
+            QCOMPARE(unaligned->BoundsRect().topLeft(), firstUnaligned);
+        // The same once the form has its window.
+        form.Show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.Handle()));
+        QCOMPARE(QSize(form.ClientWidth(), form.ClientHeight()), client);
+        QCOMPARE(form.ClientWidget()->size(), client);
+    }
+
+    void autoSizeFollowsTheControls()
+    {
+        TForm form(nullptr);
+        form.SetBorderStyle(bsNone);
+        TProbe *first = Probe(&form, &form, QRect(0, 0, 50, 20));
+        form.SetAutoSize(true);
+        form.Show();
+        QCOMPARE(QSize(form.ClientWidth(), form.ClientHeight()), QSize(50, 20));
+        TProbe *second = Probe(&form, &form, QRect(60, 30, 40, 40));
+        QCOMPARE(QSize(form.ClientWidth(), form.ClientHeight()), QSize(100, 70));
+        second->SetWidth(140);
+        QCOMPARE(form.ClientWidth(), 200);
+        second->Hide();
+        QCOMPARE(QSize(form.ClientWidth(), form.ClientHeight()), QSize(50, 20));
+        first->SetHeight(35);
+        QCOMPARE(form.ClientHeight(), 35);
+        // Without AutoSize the form keeps its size (and scrolls what no longer fits).
+        form.SetAutoSize(false);
+        first->SetBounds(0, 0, 300, 300);
+        QCOMPARE(form.BoundsRect().size(), QSize(50, 35));
+    }
+
+    void positionPlacesTheFormAsItFirstShows_data()
+    {
+        QTest::addColumn<int>("position");
+        QTest::addColumn<QRect>("expected");
+        const QRect screen = QGuiApplication::primaryScreen()->geometry();
+        const QRect centred(screen.left() + (screen.width() - 200) / 2,
+                            screen.top() + (screen.height() - 100) / 2, 200, 100);
+        QTest::newRow("designed") << int(poDesigned) << QRect(5, 6, 200, 100);
+        QTest::newRow("screen centre") << int(poScreenCenter) << centred;
+        QTest::newRow("desktop centre") << int(poDesktopCenter) << centred;
+        QTest::newRow("main form centre") << int(poMainFormCenter) << QRect(200, 200, 200, 100);
+        QTest::newRow("owner form centre") << int(poOwnerFormCenter) << QRect(50, 60, 200, 100);
+    }
+    void positionPlacesTheFormAsItFirstShows()
+    {
+        QFETCH(int, position);
+        QFETCH(QRect, expected);
+        auto *mainForm = new TForm(m_app.get());
+        m_app->SetMainForm(mainForm);
+        mainForm->SetBoundsRect(QRect(100, 100, 400, 300));
+        TForm owner(nullptr);
+        owner.SetBoundsRect(QRect(0, 10, 300, 200));
+        auto *form = new TForm(&owner);
+        form->SetBorderStyle(bsNone);
+        form->SetBoundsRect(QRect(5, 6, 200, 100));
+        form->SetPosition(TPosition(position));
+        form->Show();
+        QCOMPARE(form->BoundsRect(), expected);
+        // Once placed, the form stays where it is put.
+        form->Hide();
+        form->SetBounds(7, 8, 200, 100);
+        form->Show();
+        QCOMPARE(form->BoundsRect(), QRect(7, 8, 200, 100));
+    }
+
+    void designedFormsKeepTheirPlace()
+    {
+        TForm form(nullptr);
+        form.SetBoundsRect(QRect(5, 6, 200, 100));
+        form.SetPosition(poScreenCenter);
+        form.SetDesigning(true);
+        form.Show();
+        QCOMPARE(form.BoundsRect(), QRect(5, 6, 200, 100));
     }
 };
 

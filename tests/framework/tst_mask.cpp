@@ -1,9 +1,11 @@
-// The edit-mask language on its own, and typing into a masked edit.
+// The edit-mask language on its own, typing into a masked edit, and checking the input when
+// the focus leaves it.
 
 #include "Application.h"
 #include "EditMask.h"
 #include "Forms.h"
 #include "Mask.h"
+#include "StdCtrls.h"
 
 #include <QLineEdit>
 #include <QtTest>
@@ -137,6 +139,121 @@ private slots:
         QVERIFY(!edit->IsMasked());
         QTest::keyClicks(w, QStringLiteral("ab"));
         QCOMPARE(edit->Text(), QStringLiteral("555123ab"));
+    }
+
+    void leavingChecksTheInput_data()
+    {
+        QTest::addColumn<QString>("mask");
+        QTest::addColumn<QString>("initial");
+        QTest::addColumn<int>("backspaces"); // typed at the end before leaving
+        QTest::addColumn<int>("badPosition"); // -1: leaving is fine
+        QTest::newRow("required position left blank") << "000-0000;1;_" << "5551234" << 1 << 7;
+        QTest::newRow("several blank, the first one") << "000-0000;1;_" << "5551234" << 3 << 5;
+        QTest::newRow("optional positions left blank") << "000-0099;1;_" << "5551234" << 2 << -1;
+        QTest::newRow("incomplete but not changed") << "000-0000;1;_" << "555" << 0 << -1;
+    }
+    void leavingChecksTheInput()
+    {
+        QFETCH(QString, mask);
+        QFETCH(QString, initial);
+        QFETCH(int, backspaces);
+        QFETCH(int, badPosition);
+        TApplication app(nullptr);
+        QStringList shown;
+        app.MessageBoxSeam = [&](const TMessageBoxRequest &r) {
+            shown << r.Text;
+            return IDOK;
+        };
+        TForm form(nullptr);
+        form.SetBounds(0, 0, 300, 120);
+        auto *edit = new TMaskEdit(&form);
+        edit->SetParent(&form);
+        edit->SetEditMask(mask);
+        edit->SetText(initial);
+        const QString before = edit->EditText();
+        auto *other = new TEdit(&form);
+        other->SetParent(&form);
+        other->SetTop(40);
+        form.Show();
+        QVERIFY(QTest::qWaitForWindowActive(form.Handle()));
+        auto *w = qobject_cast<QLineEdit *>(edit->Handle());
+        edit->SetFocus();
+        QTRY_VERIFY(w->hasFocus());
+        w->setCursorPosition(int(w->text().size()));
+        for (int i = 0; i < backspaces; ++i)
+            QTest::keyClick(w, Qt::Key_Backspace);
+
+        other->SetFocus();
+        if (badPosition < 0) {
+            QTRY_VERIFY(other->Focused());
+            QCoreApplication::processEvents();
+            QVERIFY(shown.isEmpty());
+            return;
+        }
+        // The standard error display shows the error; the user is back in the edit, at the
+        // first position to fill.
+        QTRY_COMPARE(shown.size(), 1);
+        QCOMPARE(shown.at(0),
+                 QStringLiteral("Invalid input value.  Use escape key to abandon changes."));
+        QTRY_VERIFY(w->hasFocus());
+        QCOMPARE(w->cursorPosition(), badPosition);
+        QVERIFY(edit->EditText() != before);
+
+        // Escape abandons the changes: the text the edit had on entry comes back, and the
+        // focus may leave.
+        QTest::keyClick(w, Qt::Key_Escape);
+        QCOMPARE(edit->EditText(), before);
+        QVERIFY(!edit->Modified());
+        other->SetFocus();
+        QTRY_VERIFY(other->Focused());
+        QCoreApplication::processEvents();
+        QCOMPARE(shown.size(), 1);
+    }
+
+    void escapeLeavesAnUnchangedTextAlone()
+    {
+        TApplication app(nullptr);
+        TForm form(nullptr);
+        auto *edit = new TMaskEdit(&form);
+        edit->SetParent(&form);
+        edit->SetEditMask(QStringLiteral("00:00;1;_"));
+        edit->SetText(QStringLiteral("1230"));
+        form.Show();
+        QVERIFY(QTest::qWaitForWindowActive(form.Handle()));
+        auto *w = qobject_cast<QLineEdit *>(edit->Handle());
+        edit->SetFocus();
+        QTRY_VERIFY(w->hasFocus());
+        edit->SetText(QStringLiteral("0915")); // by code: nothing the user could abandon
+        QTest::keyClick(w, Qt::Key_Escape);
+        QCOMPARE(edit->EditText(), QStringLiteral("09:15"));
+    }
+
+    void designStateChecksNothing()
+    {
+        TApplication app(nullptr);
+        QStringList shown;
+        app.MessageBoxSeam = [&](const TMessageBoxRequest &r) {
+            shown << r.Text;
+            return IDOK;
+        };
+        TForm form(nullptr);
+        auto *edit = new TMaskEdit(&form);
+        edit->SetParent(&form);
+        edit->SetEditMask(QStringLiteral("0000;1;_"));
+        auto *other = new TEdit(&form);
+        other->SetParent(&form);
+        other->SetTop(40);
+        edit->SetDesigning(true);
+        form.Show();
+        QVERIFY(QTest::qWaitForWindowActive(form.Handle()));
+        edit->SetEditText(QStringLiteral("12"));
+        edit->SetModified(true);
+        edit->Handle()->setFocus();
+        QTRY_VERIFY(edit->Handle()->hasFocus());
+        other->Handle()->setFocus();
+        QTRY_VERIFY(other->Handle()->hasFocus());
+        QCoreApplication::processEvents();
+        QVERIFY(shown.isEmpty());
     }
 };
 

@@ -588,6 +588,92 @@ private slots:
         Free(c);
         QCOMPARE(form.ControlCount(), 0);
     }
+
+    void oemConvertTurnsWhatCodePage437LacksIntoQuestionMarks_data()
+    {
+        QTest::addColumn<QString>("cls");
+        QTest::addColumn<bool>("oem");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("letter the code page has") << "TEdit" << true << "a\u00E9" << "a\u00E9";
+        QTest::newRow("letter it lacks") << "TEdit" << true << "\u00F8" << "?";
+        QTest::newRow("euro sign") << "TEdit" << true << "\u20AC" << "?";
+        QTest::newRow("pound sign and sharp s, which it has")
+            << "TEdit" << true << "\u00A3\u00DF" << "\u00A3\u00DF";
+        QTest::newRow("OEMConvert off") << "TEdit" << false << "\u00F8" << "\u00F8";
+        QTest::newRow("memo") << "TMemo" << true << "x\u00F8" << "x?";
+        QTest::newRow("masked edit") << "TMaskEdit" << true << "\u00C0" << "?";
+    }
+    void oemConvertTurnsWhatCodePage437LacksIntoQuestionMarks()
+    {
+        QFETCH(QString, cls);
+        QFETCH(bool, oem);
+        QFETCH(QString, typed);
+        QFETCH(QString, text);
+        TForm form(nullptr);
+        auto *edit = Place(static_cast<TCustomEdit *>(ClassNamed(cls)->Create(&form)), &form);
+        edit->SetOEMConvert(oem);
+        ShowForm(form);
+        QWidget *w = edit->Handle();
+        // Characters as a keyboard layout sends them: no key code of their own.
+        for (const QChar ch : typed)
+            QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(ch), Qt::NoModifier);
+        QCOMPARE(edit->Text(), text);
+    }
+
+    void hideSelectionHidesTheSelectionWithoutTheFocus_data()
+    {
+        QTest::addColumn<QString>("cls");
+        QTest::addColumn<bool>("hide");
+        QTest::newRow("edit, hidden") << "TEdit" << true;
+        QTest::newRow("edit, shown") << "TEdit" << false;
+        QTest::newRow("memo, hidden") << "TMemo" << true;
+        QTest::newRow("memo, shown") << "TMemo" << false;
+    }
+    void hideSelectionHidesTheSelectionWithoutTheFocus()
+    {
+        QFETCH(QString, cls);
+        QFETCH(bool, hide);
+        TForm form(nullptr);
+        auto *edit = Place(static_cast<TCustomEdit *>(ClassNamed(cls)->Create(&form)), &form);
+        auto *other = Place(new TEdit(&form), &form, 8, 120);
+        edit->SetHideSelection(hide);
+        edit->SetText(QStringLiteral("selected words"));
+        ShowForm(form);
+        form.Handle()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form.Handle()));
+        QWidget *w = edit->Handle();
+        edit->SetFocus();
+        QTRY_VERIFY(w->hasFocus());
+        if (auto *memo = qobject_cast<QPlainTextEdit *>(w))
+            memo->selectAll();
+        else
+            edit->SelectAll();
+        auto highlighted = [&] {
+            const QImage image = w->grab().toImage();
+            const QRgb ink = ColorToQColor(clHighlight).rgb();
+            int count = 0;
+            for (int y = 0; y < image.height(); ++y) {
+                for (int x = 0; x < image.width(); ++x)
+                    count += image.pixel(x, y) == ink ? 1 : 0;
+            }
+            return count;
+        };
+        QVERIFY(highlighted() > 50);
+        other->SetFocus();
+        QTRY_VERIFY(!w->hasFocus());
+        // The selection stays, shown or not; it shows again with the focus.
+        if (auto *line = qobject_cast<QLineEdit *>(w))
+            QCOMPARE(line->selectedText(), QStringLiteral("selected words"));
+        else
+            QVERIFY(qobject_cast<QPlainTextEdit *>(w)->textCursor().hasSelection());
+        QCOMPARE(highlighted() == 0, hide);
+        edit->SetHideSelection(!hide);
+        QCOMPARE(highlighted() == 0, !hide);
+        edit->SetFocus();
+        QTRY_VERIFY(w->hasFocus());
+        QVERIFY(highlighted() > 50);
+    }
 };
 
 QTEST_MAIN(StdCtrlsTest)

@@ -19,6 +19,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QSlider>
+#include <QTextEdit>
 #include <QtTest>
 
 namespace {
@@ -262,6 +263,9 @@ private slots:
         pages->SetTabPosition(tpBottom);
         QVERIFY(pages->DisplayRect().top() < top.top());
         QCOMPARE(pages->DisplayRect().height(), top.height());
+        // Buttons go with tabs at the top only.
+        QVERIFY_THROWS_EXCEPTION(EInvalidOperation, pages->SetStyle(tsButtons));
+        pages->SetTabPosition(tpTop);
         pages->SetStyle(tsButtons);
         // Buttons have no page frame around the display area.
         QCOMPARE(pages->DisplayRect().left(), 0);
@@ -594,7 +598,8 @@ private slots:
     {
         auto *r = Make<TRichEdit>();
         m_form->Show();
-        auto *w = static_cast<QPlainTextEdit *>(r->Handle());
+        auto *w = qobject_cast<QTextEdit *>(r->Handle());
+        QVERIFY(w);
         r->SetScrollBars(ssVertical);
         QCOMPARE(w->verticalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
         r->SetHideScrollBars(false);
@@ -639,6 +644,90 @@ private slots:
         control->Handle()->grab();
         Free(control);
         QCOMPARE(m_form->ControlCount(), 0);
+    }
+
+    void trackBarDrawsTheSelectionRangeInItsChannel_data()
+    {
+        QTest::addColumn<int>("orientation");
+        QTest::addColumn<int>("selStart");
+        QTest::addColumn<int>("selEnd");
+        QTest::newRow("horizontal") << int(trHorizontal) << 2 << 6;
+        QTest::newRow("vertical") << int(trVertical) << 3 << 8;
+        QTest::newRow("empty range") << int(trHorizontal) << 4 << 4;
+        QTest::newRow("reversed range") << int(trHorizontal) << 6 << 2;
+    }
+    void trackBarDrawsTheSelectionRangeInItsChannel()
+    {
+        QFETCH(int, orientation);
+        QFETCH(int, selStart);
+        QFETCH(int, selEnd);
+        auto *t = Make<TTrackBar>();
+        t->SetOrientation(TTrackBarOrientation(orientation));
+        t->SetPosition(10); // the thumb at the far end, clear of the range
+        t->SetSelStart(selStart);
+        t->SetSelEnd(selEnd);
+        m_form->Show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_form->Handle()));
+        const QImage image = t->Handle()->grab().toImage();
+        const bool horizontal = orientation == trHorizontal;
+        const QRect groove = t->ChannelRect().adjusted(2, 2, -2, -2); // inside the sunken edge
+        const bool range = selEnd > selStart;
+        for (int pos = 0; pos < 10; ++pos) {
+            const int p = t->PositionToPixel(pos);
+            const QPoint at = horizontal ? QPoint(p, groove.center().y())
+                                         : QPoint(groove.center().x(), p);
+            const bool inside = range && pos >= selStart && pos <= selEnd;
+            QCOMPARE(image.pixel(at), ColorToQColor(inside ? clHighlight : clWindow).rgb());
+        }
+        // The ends of the range are marked among the ticks by triangles leaning outwards;
+        // a plain tick is one line. The ticks stand within a few pixels of the thumb.
+        const QRect thumb = t->ThumbRect();
+        auto inkBeside = [&](int pos, int side) {
+            const int p = t->PositionToPixel(pos) + 2 * side;
+            const int from = (horizontal ? thumb.bottom() : thumb.right()) + 1;
+            for (int q = from; q < from + 8; ++q) {
+                if (qGray(image.pixel(horizontal ? QPoint(p, q) : QPoint(q, p))) < 100)
+                    return true;
+            }
+            return false;
+        };
+        QCOMPARE(inkBeside(selStart, -1), range);
+        QCOMPARE(inkBeside(selEnd, 1), range);
+        QVERIFY(!inkBeside(1, -1));
+        QVERIFY(!inkBeside(9, 1));
+    }
+
+    void trackBarFollowsKeysAndTheMouse()
+    {
+        auto *t = Make<TTrackBar>();
+        Events events;
+        t->OnChange = TNotifyEvent::Of<&Events::Changed>(&events);
+        m_form->Show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_form->Handle()));
+        QWidget *w = t->Handle();
+        // Right and down go towards Max, left and up towards Min; pages are PageSize.
+        QTest::keyClick(w, Qt::Key_Right);
+        QCOMPARE(t->Position(), 1);
+        QTest::keyClick(w, Qt::Key_PageDown);
+        QCOMPARE(t->Position(), 3);
+        QTest::keyClick(w, Qt::Key_End);
+        QCOMPARE(t->Position(), 10);
+        QTest::keyClick(w, Qt::Key_Up);
+        QCOMPARE(t->Position(), 9);
+        // A press in the channel before the thumb pages back towards it.
+        const int across = t->ChannelRect().center().y();
+        QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(t->PositionToPixel(2), across));
+        QCOMPARE(t->Position(), 7);
+        // The thumb dragged by the mouse lands on the position nearest the mouse.
+        const QPoint grip = t->ThumbRect().center();
+        const QPoint drop(t->PositionToPixel(4) + 1, grip.y());
+        QTest::mousePress(w, Qt::LeftButton, {}, grip);
+        QTest::mouseMove(w, (grip + drop) / 2);
+        QTest::mouseMove(w, drop);
+        QTest::mouseRelease(w, Qt::LeftButton, {}, drop);
+        QCOMPARE(t->Position(), 4);
+        QCOMPARE(t->ThumbRect().center().x(), t->PositionToPixel(4));
+        QVERIFY(events.changes >= 6);
     }
 };
 

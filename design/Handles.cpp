@@ -1,0 +1,357 @@
+#include "Handles.h"
+
+#include "ControlProps.h"
+#include "ControlWidget.h"
+#include "Forms.h"
+#include "MouseCapture.h"
+#include "SafeCall.h"
+
+#include <QEvent>
+
+namespace {
+
+// The handle's widget: transparent, so the selected controls show through between the grips,
+// and watching for the window losing the mouse, which ends a drag without applying it.
+class THandleWidget : public TControlWidget
+{
+public:
+    THandleWidget(TStretchHandle *handle, QWidget *parent)
+        : TControlWidget(handle, parent), m_handle(handle)
+    {
+        setAttribute(Qt::WA_NoSystemBackground);
+        setFocusPolicy(Qt::StrongFocus);
+        setMouseTracking(true); // the grip under the pointer shows before any press
+    }
+
+protected:
+    bool event(QEvent *event) override
+    {
+        switch (event->type()) {
+        case QEvent::UngrabMouse:
+        case QEvent::WindowDeactivate:
+        case QEvent::FocusOut:
+        case QEvent::Hide:
+            SafeCall([&] { m_handle->CancelDrag(); });
+            break;
+        default:
+            break;
+        }
+        return TControlWidget::event(event);
+    }
+
+private:
+    TStretchHandle *m_handle; // owns this widget
+};
+
+PTypeInfo TypeInfoGridStep()
+{
+    static const PTypeInfo type = NewOrdinalType(KindInteger, QStringLiteral("TGridStep"), 1, 32);
+    return type;
+}
+
+TPropTable StretchHandleProps()
+{
+    TPropTable t = ControlProps({"Enabled", "Hint", "ParentShowHint", "PopupMenu", "ShowHint",
+                                 "Visible", "OnClick", "OnDblClick", "OnMouseDown",
+                                 "OnMouseMove", "OnMouseUp", "OnKeyDown", "OnKeyUp",
+                                 "OnKeyPress"});
+    t.push_back(Prop<TStretchHandle>("Color", TypeInfoTColor(), &TStretchHandle::GripColor,
+                                     &TStretchHandle::SetGripColor, clBlack));
+    t.push_back(Prop<TStretchHandle>("SecondaryColor", TypeInfoTColor(),
+                                     &TStretchHandle::SecondaryColor,
+                                     &TStretchHandle::SetSecondaryColor, 0x808080));
+    t.push_back(Prop<TStretchHandle>("Locked", TypeInfoBoolean(), &TStretchHandle::Locked,
+                                     &TStretchHandle::SetLocked, false));
+    t.push_back(Prop<TStretchHandle>("GridX", TypeInfoGridStep(), &TStretchHandle::GridX,
+                                     &TStretchHandle::SetGridX, 8));
+    t.push_back(Prop<TStretchHandle>("GridY", TypeInfoGridStep(), &TStretchHandle::GridY,
+                                     &TStretchHandle::SetGridY, 8));
+    t.push_back(Prop<TStretchHandle>("SnapToGrid", TypeInfoBoolean(),
+                                     &TStretchHandle::SnapToGrid,
+                                     &TStretchHandle::SetSnapToGrid, false));
+    t.push_back(Prop<TStretchHandle>("DragCursor", TypeInfoTCursor(), &TControl::DragCursor,
+                                     &TControl::SetDragCursor, crDrag));
+    return t;
+}
+
+} // namespace
+
+Z_DEFINE_CLASS(TStretchHandle, TCustomControl, StretchHandleProps)
+
+TStretchHandle::TStretchHandle(TComponent *owner) : TCustomControl(owner)
+{
+    SetControlStyle(ControlStyle() | csNotFreedByParent);
+    TControl::SetBounds(0, 0, 24, 24);
+    SetEnabled(false);
+    SetVisible(false);
+}
+
+TStretchHandle::~TStretchHandle()
+{
+    Destroying();
+    for (TControl *target : m_targets)
+        target->RemoveFreeNotification(this);
+    m_targets.clear();
+}
+
+QWidget *TStretchHandle::CreateWidget(QWidget *parentWidget)
+{
+    return new THandleWidget(this, parentWidget);
+}
+
+// ---------------------------------------------------------------------------------------------
+// The selection
+
+void TStretchHandle::Attach(TControl *control)
+{
+    if (control && control->Is<TCustomForm>())
+        throw EBadChild(QStringLiteral("Handles can not be attached to a Form!"));
+    if (!control || IndexOfTarget(control) >= 0)
+        return;
+    if (HasTargets() && control->Parent() != Parent())
+        DetachAll();
+    if (HasTargets()) {
+        const QRect box = BoundsRect();
+        const int left = std::min(box.left(), control->Left() - Margin);
+        const int top = std::min(box.top(), control->Top() - Margin);
+        const int right = std::max(box.left() + box.width() - 3, control->Left() + control->Width());
+        const int bottom = std::max(box.top() + box.height() - 3,
+                                    control->Top() + control->Height());
+        SetHandleBounds(QRect(left, top, right - left + 3, bottom - top + 3));
+    } else {
+        m_savedAutoScroll = false;
+        auto *form = ObjectCast<TCustomForm>(control->Parent());
+        if (form && control->Align() != alNone) {
+            m_savedAutoScroll = form->AutoScroll();
+            form->SetAutoScroll(false);
+        }
+        SetParent(control->Parent());
+        m_outlineRect = QRect();
+        SetEnabled(true);
+        SetVisible(true);
+        SetHandleBounds(FirstTargetBox(control));
+    }
+    m_targets.push_back(control);
+    control->FreeNotification(this);
+    m_grip = 0;
+    if (!Designing())
+        GrabInput();
+}
+
+QRect TStretchHandle::FirstTargetBox(TControl *control) const
+{
+    const int l = control->Left(), t = control->Top();
+    const int w = control->Width(), h = control->Height();
+    switch (control->Align()) {
+    case alTop:
+        return QRect(l, t, w, h + 2 * Margin);
+    case alBottom:
+        return QRect(l, t - Margin, w, h);
+    case alLeft:
+        return QRect(l, t, w + 2 * Margin, h);
+    case alRight:
+        return QRect(l - Margin, t, w, h);
+    case alClient:
+        return QRect(l, t, w, h);
+    default:
+        return QRect(l - Margin, t - Margin, w + 2 * Margin, h + 2 * Margin);
+    }
+}
+
+void TStretchHandle::GrabInput()
+{
+    BringToFront();
+    if (!Showing())
+        return;
+    SetCaptureControl(this);
+    if (Visible() && Enabled() && CanFocus())
+        SetFocus();
+}
+
+void TStretchHandle::DetachAll()
+{
+    CancelDrag();
+    while (!m_targets.empty()) {
+        TControl *target = m_targets.front();
+        auto *form = ObjectCast<TCustomForm>(target->Parent());
+        if (m_savedAutoScroll && form)
+            form->SetAutoScroll(true);
+        m_targets.erase(m_targets.begin());
+        target->RemoveFreeNotification(this);
+    }
+    m_savedAutoScroll = false;
+    m_locked = false;
+    TControl::SetBounds(Left(), Top(), 24, 24);
+    SetEnabled(false);
+    SetVisible(false);
+    SetParent(nullptr);
+    m_outlineRect = QRect();
+}
+
+int TStretchHandle::IndexOfTarget(const TControl *control) const
+{
+    const auto it = std::find(m_targets.begin(), m_targets.end(), control);
+    return it == m_targets.end() ? -1 : int(it - m_targets.begin());
+}
+
+TControl *TStretchHandle::Target(int index) const
+{
+    if (index < 0 || index >= TargetCount())
+        return nullptr;
+    return m_targets[size_t(index)];
+}
+
+bool TStretchHandle::PointInTargets(const QPoint &point) const
+{
+    for (TControl *t : m_targets) {
+        const QRect area(QPoint(t->Left() - Margin, t->Top() - Margin),
+                         QPoint(t->Left() + t->Width() + 2 * Margin - 1,
+                                t->Top() + t->Height() + 2 * Margin - 1));
+        if (area.contains(point))
+            return true;
+    }
+    return false;
+}
+
+void TStretchHandle::Notification(TComponent *component, TOperation operation)
+{
+    TCustomControl::Notification(component, operation);
+    if (operation != opRemove)
+        return;
+    const auto it = std::find_if(m_targets.begin(), m_targets.end(), [&](TControl *t) {
+        return static_cast<TComponent *>(t) == component;
+    });
+    if (it == m_targets.end())
+        return;
+    // A target that is freed leaves the selection; the box shrinks to the others, unless
+    // their parent is going too.
+    m_targets.erase(it);
+    std::vector<TControl *> rest = m_targets;
+    const bool locked = m_locked;
+    DetachAll();
+    TWinControl *parent = rest.empty() ? nullptr : rest.front()->Parent();
+    if (!parent || parent->IsDestroying())
+        return;
+    for (TControl *control : rest)
+        Attach(control);
+    m_locked = locked;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Bounds
+
+void TStretchHandle::SetHandleBounds(const QRect &bounds)
+{
+    TControl::SetBounds(bounds.left(), bounds.top(), bounds.width(), bounds.height());
+}
+
+void TStretchHandle::SetBounds(int left, int top, int width, int height)
+{
+    const bool wasVisible = Visible();
+    if (Designing()) {
+        SetVisible(false);
+        TControl::SetBounds(left, top, 24, 24);
+    } else if (!m_locked) {
+        const int dl = left - Left(), dt = top - Top();
+        const int dw = width - Width(), dh = height - Height();
+        // Each target adjusts the request its own way (a proxy keeps its fixed size).
+        const std::vector<TControl *> targets = m_targets;
+        for (TControl *t : targets)
+            t->SetBounds(t->Left() + dl, t->Top() + dt, t->Width() + dw, t->Height() + dh);
+        TControl::SetBounds(left, top, width, height);
+    }
+    if (TargetCount() == 1) {
+        // The box is fitted again to where the target really is. Detaching clears Locked,
+        // which the selection keeps: the user's lock outlives a refit.
+        TControl *target = m_targets.front();
+        const bool locked = m_locked;
+        DetachAll();
+        Attach(target);
+        m_locked = locked;
+    }
+    if (!Visible())
+        SetVisible(wasVisible);
+}
+
+void TStretchHandle::SetGripColor(TColor color)
+{
+    m_color = color;
+    Invalidate();
+}
+
+void TStretchHandle::SetSecondaryColor(TColor color)
+{
+    m_secondaryColor = color;
+    Invalidate();
+}
+
+void TStretchHandle::SetSnapToGrid(bool v)
+{
+    m_gridX = m_gridY = v ? 8 : 1;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Painting
+
+namespace {
+
+// A classic rectangle: right and bottom excluded.
+QRect Span(int x1, int y1, int x2, int y2)
+{
+    return QRect(QPoint(x1, y1), QPoint(x2 - 1, y2 - 1));
+}
+
+} // namespace
+
+// Only the grips are painted: between them the handle is transparent.
+void TStretchHandle::PaintWidget(QPainter &painter)
+{
+    TCanvas *canvas = Canvas();
+    canvas->SetPainter(&painter);
+    try {
+        Paint();
+    } catch (...) {
+        canvas->ReleasePainter();
+        throw;
+    }
+    canvas->ReleasePainter();
+}
+
+void TStretchHandle::Paint()
+{
+    TCanvas *canvas = Canvas();
+    canvas->Brush()->SetStyle(bsSolid);
+    if (Designing()) {
+        canvas->Brush()->SetColor(m_color);
+        canvas->FillRect(Span(0, 0, 5, 5));
+        canvas->FillRect(Span(19, 0, 24, 5));
+        canvas->FillRect(Span(19, 19, 24, 24));
+        canvas->FillRect(Span(0, 19, 5, 24));
+        return;
+    }
+    const bool single = TargetCount() == 1;
+    canvas->Brush()->SetColor(single ? m_color : m_secondaryColor);
+    for (TControl *target : m_targets)
+        PaintTargetGrips(target, single);
+}
+
+void TStretchHandle::PaintTargetGrips(TControl *target, bool single)
+{
+    TCanvas *canvas = Canvas();
+    const int l = target->Left() - Left() - Margin;
+    const int t = target->Top() - Top() - Margin;
+    const int r = target->Left() - Left() + target->Width() + Margin;
+    const int b = target->Top() - Top() + target->Height() + Margin;
+    const int g = GripSize;
+    canvas->FillRect(Span(l, t, l + g, t + g));
+    canvas->FillRect(Span(r - g, t, r, t + g));
+    canvas->FillRect(Span(r - g, b - g, r, b));
+    canvas->FillRect(Span(l, b - g, l + g, b));
+    if (!single)
+        return;
+    const int mx = l + (r - l) / 2, my = t + (b - t) / 2;
+    canvas->FillRect(Span(mx - 2, t, mx + 3, t + g));
+    canvas->FillRect(Span(mx - 2, b - g, mx + 3, b));
+    canvas->FillRect(Span(l, my - 2, l + g, my + 3));
+    canvas->FillRect(Span(r - g, my - 2, r, my + 3));
+}

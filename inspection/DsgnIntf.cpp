@@ -1,0 +1,3 @@
+#include "DsgnIntf.h"
+
+Z_DEFINE_CLASS(TFormDesigner, TDesigner, NoPublishedProps)
