@@ -362,6 +362,23 @@ private slots:
         ReleaseCapture();
     }
 
+    void handleOnAFormBeingDesigned()
+    {
+        // Placed on a form as a component of its own: a 24 by 24 box with corner squares,
+        // whatever bounds it is given.
+        m_handle->SetParent(m_form);
+        m_handle->SetDesigning(true);
+        m_handle->SetGripColor(clRed);
+        m_handle->SetBounds(10, 20, 100, 80);
+        QCOMPARE(m_handle->BoundsRect(), QRect(10, 20, 24, 24));
+        QVERIFY(!m_handle->Visible());
+        const QImage image = m_handle->Handle()->grab().toImage();
+        for (const QPoint &p : {QPoint(0, 0), QPoint(23, 0), QPoint(23, 23), QPoint(0, 23)})
+            QCOMPARE(QColor(image.pixel(p)), QColor(Qt::red));
+        QVERIFY(QColor(image.pixel(12, 12)) != QColor(Qt::red));
+        m_handle->SetParent(nullptr);
+    }
+
     void freedTargetsLeaveTheSelection()
     {
         m_handle->Attach(m_panel);
