@@ -91,6 +91,18 @@ void TBasicActionLink::SetAction(TBasicAction *action)
         action->RegisterChanges(this);
 }
 
+void TBasicActionLink::Click(TBasicActionLink *link, TComponent *client,
+                             const TNotifyEvent &onClick)
+{
+    TBasicAction *action = link ? link->Action() : nullptr;
+    if (onClick.Assigned() && action && onClick != action->OnExecute())
+        onClick(client);
+    else if (action && !client->Designing())
+        link->Execute(client);
+    else
+        onClick(client);
+}
+
 bool TBasicActionLink::Execute(TComponent *component)
 {
     if (!m_action)

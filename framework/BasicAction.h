@@ -67,6 +67,10 @@ public:
     virtual bool Execute(TComponent *component = nullptr);
     virtual bool Update();
 
+    // A client's click: the client's own OnClick wins over the action's handler; without one
+    // the action executes (never at design time).
+    static void Click(TBasicActionLink *link, TComponent *client, const TNotifyEvent &onClick);
+
     // Whether the client's click still runs the action's handler.
     virtual bool IsOnExecuteLinked() { return true; }
     // The action's new handler, for a client whose click still runs the old one.

@@ -573,14 +573,7 @@ void TControl::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
 
 void TControl::Click()
 {
-    // An OnClick of the control's own wins; otherwise a linked action executes.
-    TBasicAction *action = Action();
-    if (OnClick.Assigned() && action && OnClick != action->OnExecute())
-        OnClick(this);
-    else if (action && !Designing())
-        m_actionLink->Execute(this);
-    else
-        OnClick(this);
+    TBasicActionLink::Click(m_actionLink, this, OnClick);
 }
 
 void TControl::DblClick()

@@ -213,13 +213,7 @@ void TMenuItem::SetVisible(bool visible)
 
 void TMenuItem::Click()
 {
-    TBasicAction *action = Action();
-    if (OnClick.Assigned() && action && OnClick != action->OnExecute())
-        OnClick(this);
-    else if (action && !Designing())
-        m_actionLink->Execute(this);
-    else
-        OnClick(this);
+    TBasicActionLink::Click(m_actionLink, this, OnClick);
 }
 
 QAction *TMenuItem::QtAction()
