@@ -4,6 +4,7 @@
 #include "Handles.h"
 
 #include "FocusOutline.h"
+#include "Forms.h"
 #include "MouseCapture.h"
 #include "SendMessage.h"
 
@@ -263,7 +264,10 @@ bool TStretchHandle::KeyDown(quint16 &key, TShiftState shift)
         Invalidate();
         SetBounds(Left() + dx, Top() + dy, Width(), Height());
     }
-    const bool consumed = TCustomControl::KeyDown(key, shift);
-    // The arrows are the handle's own; other keys go on to the form.
-    return consumed || arrow;
+    if (TCustomControl::KeyDown(key, shift) || arrow)
+        return true;
+    // The arrows are the handle's own; any other key is the form's, as if the selected
+    // controls had it (Escape and Delete work on the selection).
+    TCustomForm *form = ParentForm();
+    return form && form->KeyDown(key, shift);
 }

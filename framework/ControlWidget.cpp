@@ -13,6 +13,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 
 namespace {
 
@@ -140,10 +141,18 @@ private:
                 ReleaseCapture();
             return false;
         }
-        case QEvent::MouseButtonDblClick:
+        case QEvent::MouseButtonDblClick: {
+            // Qt replaces the second press of a double click by this event; the control still
+            // sees that press (marked as double), then the double click.
+            auto *me = static_cast<QMouseEvent *>(event);
+            const QPoint p = me->position().toPoint();
+            control->MouseDown(ButtonOf(me->button()),
+                               ShiftStateOf(me->modifiers(), me->buttons()) | ssDouble, p.x(),
+                               p.y());
             if (control->ControlStyle() & csDoubleClicks)
                 control->DblClick();
             return false;
+        }
         case QEvent::MouseMove: {
             auto *me = static_cast<QMouseEvent *>(event);
             const QPoint p = me->position().toPoint();
@@ -160,6 +169,12 @@ private:
             auto *win = dynamic_cast<TWinControl *>(control);
             if (!win || PassedThroughClient(win, widget))
                 return false;
+            // A key belongs to the control with the focus. When that control leaves it unused,
+            // Qt offers it to the parent widgets as well; those controls must not take it (nor
+            // show it to their form's key preview) a second time.
+            if (const QWidget *focus = QApplication::focusWidget();
+                focus && focus->window() == widget->window() && FindControl(focus) != control)
+                return false;
             const bool consumed = DispatchKey(win, static_cast<QKeyEvent *>(event));
             // A form is a key's last stop: the window widget around its client area must not
             // take the key a second time.
@@ -167,9 +182,41 @@ private:
         }
         case QEvent::ContextMenu:
             return PopUpContextMenu(control, static_cast<QContextMenuEvent *>(event));
+        case QEvent::WindowActivate:
+        case QEvent::WindowDeactivate:
+            // Every widget of the window hears of it; the form is told once, by its window.
+            if (auto *form = dynamic_cast<TCustomForm *>(control); form && widget->isWindow()) {
+                if (type == QEvent::WindowActivate)
+                    form->OnActivate(form);
+                else
+                    form->OnDeactivate(form);
+            }
+            return false;
         default:
             return false;
         }
+    }
+
+public:
+    // The focus moved from one control to another of the same window: the one left hears
+    // OnExit, the one entered OnEnter. Focus going to or coming from another window (a
+    // message box, a popup) is no exit.
+    static void FocusChanged(QWidget *old, QWidget *now)
+    {
+        if (!old || !now || old->window() != now->window())
+            return;
+        QPointer<QWidget> next = now;
+        auto *from = dynamic_cast<TWinControl *>(FindControl(old));
+        auto *to = dynamic_cast<TWinControl *>(FindControl(now));
+        if (from == to)
+            return;
+        if (from)
+            SafeCall([&] { from->OnExit(from); });
+        if (!next)
+            return;
+        to = dynamic_cast<TWinControl *>(FindControl(next));
+        if (to && next->hasFocus())
+            SafeCall([&] { to->OnEnter(to); });
     }
 
     // Key down (with its character) or key up; true when the control used the key.
@@ -222,6 +269,11 @@ private:
 Bridge &TheBridge()
 {
     static Bridge bridge;
+    static const bool watchingFocus = [] {
+        QObject::connect(qApp, &QApplication::focusChanged, &bridge, &Bridge::FocusChanged);
+        return true;
+    }();
+    (void)watchingFocus;
     return bridge;
 }
 

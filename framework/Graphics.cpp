@@ -311,10 +311,13 @@ void TFont::SetStyle(TFontStyles style)
 QFont TFont::ToQFont() const
 {
     QFont font(InstalledFontFace(m_name));
+    // Any height can be stored; the drawn size stays within what text can sensibly be drawn
+    // at, so an absurd value neither overflows nor stalls the painting.
+    constexpr qint64 MaxPixels = 2048;
     if (m_height < 0)
-        font.setPixelSize(-m_height);
+        font.setPixelSize(int(std::min<qint64>(-qint64(m_height), MaxPixels)));
     else if (m_height > 0)
-        font.setPointSizeF(m_height * 72.0 / PixelsPerInch);
+        font.setPointSizeF(std::min<qint64>(m_height, MaxPixels) * 72.0 / PixelsPerInch);
     else
         font.setPixelSize(11);
     font.setBold(m_style & FontStyles({fsBold}));

@@ -2,6 +2,8 @@
 
 #include "StdCtrls.h"
 
+#include <algorithm>
+
 namespace {
 
 PTypeInfo Enum(const char *name, std::initializer_list<const char *> values)
@@ -147,8 +149,10 @@ QString DisplayCaption(const QString &caption, bool showAccelChar)
 
 int FontLineHeight(const TFont *font)
 {
-    const int h = font->Height();
+    // Computed wide and kept to the size fonts are drawn at (TFont::ToQFont): an absurd
+    // height must not overflow into a negative line.
+    const qint64 h = std::clamp<qint64>(font->Height(), -2048, 2048);
     if (h > 0)
-        return h;
-    return -h + (-h + 2) / 5;
+        return int(h);
+    return int(-h + (-h + 2) / 5);
 }

@@ -8,6 +8,7 @@
 #include "ImgList.h"
 #include "Menus.h"
 #include "PublishedTypeChecks.h"
+#include "StdCtrls.h"
 
 #include <QScreen>
 #include <QtTest>
@@ -96,6 +97,37 @@ private slots:
         };
     }
     void cleanup() { m_app.reset(); }
+
+    void eachKeyReachesTheFormOnce_data()
+    {
+        QTest::addColumn<bool>("preview");
+        QTest::newRow("key preview") << true;
+        QTest::newRow("no preview") << false;
+    }
+    void eachKeyReachesTheFormOnce()
+    {
+        // A key the focused control does not use: with key preview the form sees it before
+        // the control and not again afterwards; without, the key stays the control's.
+        QFETCH(bool, preview);
+        TForm form(nullptr);
+        form.SetKeyPreview(preview);
+        auto *edit = new TEdit(&form);
+        edit->SetParent(&form);
+        struct Counter {
+            int keys = 0;
+            void Down(TObject *, quint16 &key, TShiftState)
+            {
+                if (key == VK_F11)
+                    ++keys;
+            }
+        } counter;
+        form.OnKeyDown = TKeyEvent::Of<&Counter::Down>(&counter);
+        form.Show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.Handle()));
+        edit->Handle()->setFocus();
+        QTest::keyClick(edit->Handle(), Qt::Key_F11);
+        QCOMPARE(counter.keys, preview ? 1 : 0);
+    }
 
     void filterSeesEachPressAndReleaseOnce()
     {

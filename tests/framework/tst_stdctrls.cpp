@@ -70,6 +70,28 @@ private slots:
     void init() { m_app = std::make_unique<TApplication>(nullptr); }
     void cleanup() { m_app.reset(); }
 
+    void absurdFontHeightsKeepSensibleSizes_data()
+    {
+        QTest::addColumn<int>("height");
+        QTest::newRow("most negative") << std::numeric_limits<int>::min();
+        QTest::newRow("minus two billion") << -2000000000;
+        QTest::newRow("two billion") << 2000000000;
+    }
+    void absurdFontHeightsKeepSensibleSizes()
+    {
+        // A label sizes itself to its font's line: any stored height leaves it a positive,
+        // bounded size, and the text can still be drawn.
+        QFETCH(int, height);
+        TForm form(nullptr);
+        auto *label = new TLabel(&form);
+        label->SetParent(&form);
+        label->SetCaption(QStringLiteral("Label1"));
+        label->Font()->SetHeight(height);
+        QCOMPARE(label->Font()->Height(), height);
+        QVERIFY(label->Height() > 0 && label->Height() <= 4096);
+        QVERIFY(!label->Handle()->grab().isNull());
+    }
+
     void publishedTypesAndDefaults_data()
     {
         QTest::addColumn<QString>("cls");
