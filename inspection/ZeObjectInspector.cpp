@@ -287,6 +287,7 @@ void TfObjectInspector::Inspect(TObject *obj)
 
     SelectedRow = nullptr;
     Rows.clear();
+    ++m_rowsGeneration;
     bool show = true;
     OnQueryShowSelection(InspectedObject->ClassName(), show);
     const TTypeKinds kinds = TTypeKinds(0x0FFE); // kinds 1 to 11
@@ -303,7 +304,6 @@ void TfObjectInspector::Inspect(TObject *obj)
         EnumObjectProperties({InspectedObject}, kinds, Designer, receiver);
     }
     LayoutRows();
-    SelectedRow = nullptr;
     Repaint();
 }
 

@@ -169,12 +169,16 @@ private:
     void ShowEditText(const QString &text);
     // Writes pending typed text to the selected row; the text stays when the editor refuses.
     void CommitEdit();
+    void KeepEditFocused();
     void HideEditControls();
 
     static void ReadPlacement(void *data, TSettingsStore &store);
     static void WritePlacement(void *data, TSettingsStore &store);
 
     QString m_shownText;          // the text the inspector last put into the edit
+    // Counts the rebuilds of Rows. Laying out lets pending messages run, and one of them may
+    // inspect something else: a handler holding a row checks this before it goes on.
+    quint64 m_rowsGeneration = 0;
     int m_scrollAllowance = 0;    // scroll bar thickness + 2, taken once
     bool m_layingOut = false;     // LayoutControls lets messages run: no re-entry
 };

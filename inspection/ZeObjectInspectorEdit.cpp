@@ -32,6 +32,13 @@ void TfObjectInspector::ShowEditText(const QString &text)
     ePropValue->SetText(text);
 }
 
+void TfObjectInspector::KeepEditFocused()
+{
+    // A press on a button or on the list takes the focus; typing goes on in the edit.
+    if (ePropValue->Visible() && !ePropValue->Focused())
+        ePropValue->SetFocus();
+}
+
 void TfObjectInspector::CommitEdit()
 {
     if (!ValueEdited || !SelectedRow)
@@ -100,9 +107,13 @@ void TfObjectInspector::sbEditClick(TObject *)
     // The dialog may rebuild the rows: the editor is kept for the whole call.
     const TPropertyEditorRef editor = SelectedRow->Editor;
     editor->Edit();
+    // The dialog wrote what the user chose. The shown text is not marked as typed: written
+    // again on exit it would copy the first object's value to every selected object, even
+    // after a cancelled dialog.
     ShowEditText(editor->GetValue());
-    ValueEdited = true;
+    ValueEdited = false;
     pbValues->Repaint();
+    KeepEditFocused();
 }
 
 void TfObjectInspector::sbPopupClick(TObject *)
@@ -137,6 +148,7 @@ void TfObjectInspector::sbPopupClick(TObject *)
         lbPropValue->BringToFront();
     }
     Repaint();
+    KeepEditFocused();
 }
 
 void TfObjectInspector::lbPropValueClick(TObject *)

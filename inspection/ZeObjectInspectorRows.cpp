@@ -153,9 +153,11 @@ void TfObjectInspector::pbValuesPaint(TObject *)
 void TfObjectInspector::pbMouseDown(TObject *sender, TMouseButton, TShiftState, int x, int y)
 {
     if (TObjectInspProperty *row = RowAt(y)) {
+        const quint64 generation = m_rowsGeneration;
         if (sender == pbNames && x < NameIndent && row->HasSubProperties())
             ToggleExpanded(row);
-        SelectRow(row);
+        if (generation == m_rowsGeneration)
+            SelectRow(row);
     }
     LayoutControls();
 }
@@ -194,8 +196,9 @@ void TfObjectInspector::SelectRow(TObjectInspProperty *row)
     sbEdit->Hide();
     sbPopup->Hide();
     SelectedRow = row;
+    const quint64 generation = m_rowsGeneration;
     Repaint();
-    if (!row)
+    if (!row || generation != m_rowsGeneration)
         return;
 
     lbPropValue->SetTop(row->Top);

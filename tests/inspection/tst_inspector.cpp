@@ -73,13 +73,24 @@ TPropTable ListProbeProps()
     static const PTypeInfo many = TListProbe::EnumOf(QStringLiteral("Many"), 25);
     using P = TListProbe;
     return {Prop<P>("Dial", TypeInfoInteger(), &P::Dial, &P::SetDial),
-            Prop<P>("Few", few, &P::Few, &P::SetFew), Prop<P>("Many", many, &P::Many, &P::SetMany)};
+            Prop<P>("Few", few, &P::Few, &P::SetFew),
+            Prop<P>("Many", many, &P::Many, &P::SetMany)};
 }
 
 } // namespace
 
 Z_DEFINE_CLASS(TListProbe, TComponent, ListProbeProps)
 Z_DEFINE_CLASS(TRebuildingDialogProperty, TIntegerProperty, NoPublishedProps)
+
+// A dialog the user cancels: it writes nothing.
+class TCancelledDialogProperty : public TIntegerProperty
+{
+    Z_CLASS(TCancelledDialogProperty)
+public:
+    TPropertyAttributes GetAttributes() override { return attrDialog | attrMultiSelect; }
+    void Edit() override {}
+};
+Z_DEFINE_CLASS(TCancelledDialogProperty, TIntegerProperty, NoPublishedProps)
 
 class InspectorTest : public QObject
 {
@@ -169,8 +180,10 @@ private slots:
     {
         RegisterPropertyEditor(TypeInfoString(), TComponent::StaticClass(), QStringLiteral("Name"),
                                TComponentNameProperty::StaticClass());
-        RegisterPropertyEditor(TypeInfoInteger(), TListProbe::StaticClass(), QStringLiteral("Dial"),
-                               TRebuildingDialogProperty::StaticClass());
+        RegisterPropertyEditor(TypeInfoInteger(), TListProbe::StaticClass(),
+                               QStringLiteral("Dial"), TRebuildingDialogProperty::StaticClass());
+        RegisterPropertyEditor(TypeInfoInteger(), TButton::StaticClass(), QStringLiteral("Tag"),
+                               TCancelledDialogProperty::StaticClass());
         m_app = std::make_unique<TApplication>(nullptr);
         Application->MessageBoxSeam = [this](const TMessageBoxRequest &r) {
             m_errors << r.Text;
@@ -304,6 +317,25 @@ private slots:
         QCOMPARE(m_insp->cbComponents->Items()->Strings(3), QStringLiteral("Renamed: TEdit"));
     }
 
+    void choosingFromTheComboTellsTheOwner()
+    {
+        QStringList chosen;
+        struct Sink
+        {
+            QStringList *chosen;
+            void Chosen(TObject *, const QString &item) { *chosen << item; }
+        } sink{&chosen};
+        m_insp->OnComponentChosen = TComponentChosenEvent::Of<&Sink::Chosen>(&sink);
+        Select({});
+        m_insp->cbComponents->SetFocus();
+        QTest::keyClick(m_insp->cbComponents->Handle(), Qt::Key_Down);
+        QCOMPARE(chosen, QStringList{"Button1: TButton"});
+        // Selecting by code (Inspect) is no choice of the user's.
+        Select({m_edit});
+        QCOMPARE(chosen.size(), 1);
+        QCOMPARE(m_insp->cbComponents->ItemIndex(), 3);
+    }
+
     void nothingSelectedListsTheForm()
     {
         Select({});
@@ -359,7 +391,8 @@ private slots:
         QVERIFY(font->Expanded);
         QCOMPARE(font->Children.front().get(), first);
         // A double click on the marker is two presses: it toggles twice.
-        QTest::mouseDClick(m_insp->pbNames->Handle(), Qt::LeftButton, {}, QPoint(3, font->Top + 8));
+        QTest::mouseDClick(m_insp->pbNames->Handle(), Qt::LeftButton, {},
+                           QPoint(3, font->Top + 8));
         QVERIFY(font->Expanded);
         // A click right of the marker area only selects.
         Click(m_insp->pbNames, 40, font->Top + 8);
@@ -473,6 +506,21 @@ private slots:
         QTest::mouseDClick(EditWidget(), Qt::LeftButton, {}, QPoint(5, 5));
         QCOMPARE(TRebuildingDialogProperty::Opened, 2);
         QCOMPARE(probe->Dial(), 84);
+    }
+
+    // Regression: after the dialog the shown text counted as typed, so leaving the edit wrote
+    // the first button's value to both, even when the dialog was cancelled.
+    void cancelledDialogWritesNothingToASelection()
+    {
+        m_button->SetTag(1);
+        m_button2->SetTag(2);
+        Select({m_button, m_button2});
+        ClickValue("Tag");
+        QVERIFY(m_insp->sbEdit->Visible());
+        QTest::mouseClick(m_insp->sbEdit->Handle(), Qt::LeftButton, {}, QPoint(8, 8));
+        QVERIFY(m_insp->ePropValue->Focused());
+        m_insp->cbComponents->SetFocus();
+        QCOMPARE(m_button2->Tag(), 2);
     }
 
     void typingAndEnterWritesToTheControl()
@@ -591,6 +639,15 @@ private slots:
         QVERIFY(rows.back()->Top + 18 - bar->Position() <= m_insp->sbInspector->ClientHeight());
         Key(Qt::Key_Up);
         QCOMPARE(m_insp->SelectedRow, rows.at(rows.size() - 2));
+        // From a child row, Down starts again at the first row and Up stays.
+        TObjectInspProperty *font = Row("Font");
+        m_insp->ToggleExpanded(font);
+        TObjectInspProperty *child = font->Children.front().get();
+        m_insp->SelectRow(child);
+        Key(Qt::Key_Up);
+        QCOMPARE(m_insp->SelectedRow, child);
+        Key(Qt::Key_Down);
+        QCOMPARE(m_insp->SelectedRow, rows.front());
     }
 
     void everyKeyDownGoesToTheOwner()
