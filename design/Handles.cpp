@@ -6,6 +6,7 @@
 #include "MouseCapture.h"
 #include "SafeCall.h"
 
+#include <limits>
 #include <QEvent>
 
 namespace {
@@ -138,23 +139,39 @@ void TStretchHandle::Attach(TControl *control)
         GrabInput();
 }
 
+namespace {
+
+// A rectangle from 64-bit edges, kept where integer coordinates can hold it: the box around a
+// control whose bounds reach the end of the range stops at that end.
+QRect ClampedBox(qint64 left, qint64 top, qint64 width, qint64 height)
+{
+    constexpr qint64 lo = std::numeric_limits<int>::min(), hi = std::numeric_limits<int>::max();
+    left = std::clamp(left, lo, hi);
+    top = std::clamp(top, lo, hi);
+    width = std::clamp<qint64>(width, 0, hi - std::max<qint64>(left, 0));
+    height = std::clamp<qint64>(height, 0, hi - std::max<qint64>(top, 0));
+    return QRect(int(left), int(top), int(width), int(height));
+}
+
+} // namespace
+
 QRect TStretchHandle::FirstTargetBox(TControl *control) const
 {
-    const int l = control->Left(), t = control->Top();
-    const int w = control->Width(), h = control->Height();
+    const qint64 l = control->Left(), t = control->Top();
+    const qint64 w = control->Width(), h = control->Height();
     switch (control->Align()) {
     case alTop:
-        return QRect(l, t, w, h + 2 * Margin);
+        return ClampedBox(l, t, w, h + 2 * Margin);
     case alBottom:
-        return QRect(l, t - Margin, w, h);
+        return ClampedBox(l, t - Margin, w, h);
     case alLeft:
-        return QRect(l, t, w + 2 * Margin, h);
+        return ClampedBox(l, t, w + 2 * Margin, h);
     case alRight:
-        return QRect(l - Margin, t, w, h);
+        return ClampedBox(l - Margin, t, w, h);
     case alClient:
-        return QRect(l, t, w, h);
+        return ClampedBox(l, t, w, h);
     default:
-        return QRect(l - Margin, t - Margin, w + 2 * Margin, h + 2 * Margin);
+        return ClampedBox(l - Margin, t - Margin, w + 2 * Margin, h + 2 * Margin);
     }
 }
 

@@ -5,6 +5,7 @@
 #include "Forms.h"
 #include "Menus.h"
 
+#include <limits>
 #include <QApplication>
 #include <QPainter>
 #include <QWidget>
@@ -216,8 +217,11 @@ void TControl::SetParent(TWinControl *parent)
 void TControl::SetBounds(int left, int top, int width, int height)
 {
     const QSize size = m_constraints->Constrain(std::max(0, width), std::max(0, height));
-    width = size.width();
-    height = size.height();
+    // The right and bottom edges are coordinates too: a size that would carry them past the
+    // integer range is cut to the last one, so that no rectangle of the control overflows.
+    constexpr int kMax = std::numeric_limits<int>::max();
+    width = left > 0 ? std::min(size.width(), kMax - left) : size.width();
+    height = top > 0 ? std::min(size.height(), kMax - top) : size.height();
     const bool changed = left != m_left || top != m_top || width != m_width || height != m_height;
     if (!changed)
         return;

@@ -116,14 +116,17 @@ void TCustomPanel::EnabledChanged()
 
 void TCustomPanel::AdjustClientRect(QRect &rect) const
 {
-    int inset = m_borderWidth;
+    // Summed in 64 bits: the widths may each be as large as an int. Edges wider than the panel
+    // leave no client area, so the inset stops at the panel's larger extent.
+    qint64 inset = m_borderWidth;
     if (m_borderStyle == bsSingle)
         inset += 2;
     if (m_bevelOuter != bvNone)
         inset += m_bevelWidth;
     if (m_bevelInner != bvNone)
         inset += m_bevelWidth;
-    rect.adjust(inset, inset, -inset, -inset);
+    const int i = int(std::min<qint64>(inset, std::max(rect.width(), rect.height())));
+    rect.adjust(i, i, -i, -i);
 }
 
 void TCustomPanel::Paint()

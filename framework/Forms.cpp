@@ -259,7 +259,10 @@ void TCustomForm::ApplyFrameGeometry()
         m_widget->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
         m_widget->resize(w, h);
     }
-    m_widget->move(Left(), Top());
+    // The window system's coordinates are 16-bit as well: a form placed beyond them stays at
+    // the edge, while Left and Top keep what the user gave.
+    m_widget->move(std::clamp(Left(), -kMaxWindowExtent, kMaxWindowExtent),
+                   std::clamp(Top(), -kMaxWindowExtent, kMaxWindowExtent));
     FormWidget()->LayOut();
     m_applyingState = false;
 }

@@ -5,6 +5,7 @@
 #include "SafeCall.h"
 #include "StdCtrls.h"
 
+#include <limits>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QScrollBar>
@@ -41,6 +42,12 @@ void TScrollBar::InitWidget()
 {
     SyncWidget();
     TWinControl::InitWidget();
+}
+
+// How many positions lie from min to max; the full integer range holds one more than an int.
+static qint64 Span(int min, int max)
+{
+    return qint64(max) - min + 1;
 }
 
 int TScrollBar::MaxPosition() const
@@ -119,7 +126,7 @@ void TScrollBar::SetSmallChange(int v)
 
 void TScrollBar::SetPageSize(int v)
 {
-    if (v < 0 || v > m_max - m_min + 1)
+    if (v < 0 || v > Span(m_min, m_max))
         throw EInvalidOperation(QStringLiteral("Property out of range"));
     m_pageSize = v;
     const int position = std::clamp(m_position, m_min, MaxPosition());
@@ -136,8 +143,8 @@ void TScrollBar::SetParams(int position, int min, int max)
         throw EInvalidOperation(QStringLiteral("Scroll bar property out of range"));
     m_min = min;
     m_max = max;
-    if (m_pageSize > max - min + 1)
-        m_pageSize = max - min + 1;
+    if (m_pageSize > Span(min, max))
+        m_pageSize = int(std::min<qint64>(Span(min, max), std::numeric_limits<int>::max()));
     position = std::clamp(position, min, MaxPosition());
     const bool changed = position != m_position;
     m_position = position;

@@ -120,7 +120,7 @@ public:
     // The component name an item of cbComponents stands for.
     static QString ComponentNameOfItem(const QString &item);
 
-    // Lays the controls out, repaints the window, then both columns.
+    // Lays the controls out and repaints the window, both columns included.
     void Repaint();
     void LayoutRows();
     // Lays out the controls around the rows: the combo box, the rows panel, the edit, its
