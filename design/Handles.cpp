@@ -103,6 +103,22 @@ QWidget *TStretchHandle::CreateWidget(QWidget *parentWidget)
 // ---------------------------------------------------------------------------------------------
 // The selection
 
+namespace {
+
+// A rectangle from 64-bit edges, kept where integer coordinates can hold it: the box around a
+// control whose bounds reach the end of the range stops at that end.
+QRect ClampedBox(qint64 left, qint64 top, qint64 width, qint64 height)
+{
+    constexpr qint64 lo = std::numeric_limits<int>::min(), hi = std::numeric_limits<int>::max();
+    left = std::clamp(left, lo, hi);
+    top = std::clamp(top, lo, hi);
+    width = std::clamp<qint64>(width, 0, hi - std::max<qint64>(left, 0));
+    height = std::clamp<qint64>(height, 0, hi - std::max<qint64>(top, 0));
+    return QRect(int(left), int(top), int(width), int(height));
+}
+
+} // namespace
+
 void TStretchHandle::Attach(TControl *control)
 {
     if (control && control->Is<TCustomForm>())
@@ -112,13 +128,15 @@ void TStretchHandle::Attach(TControl *control)
     if (HasTargets() && control->Parent() != Parent())
         DetachAll();
     if (HasTargets()) {
-        const QRect box = BoundsRect();
-        const int left = std::min(box.left(), control->Left() - Margin);
-        const int top = std::min(box.top(), control->Top() - Margin);
-        const int right = std::max(box.left() + box.width() - 3, control->Left() + control->Width());
-        const int bottom = std::max(box.top() + box.height() - 3,
-                                    control->Top() + control->Height());
-        SetHandleBounds(QRect(left, top, right - left + 3, bottom - top + 3));
+        // Worked out wide: controls may lie anywhere in the integer range.
+        const qint64 boxLeft = Left(), boxTop = Top();
+        const qint64 left = std::min<qint64>(boxLeft, qint64(control->Left()) - Margin);
+        const qint64 top = std::min<qint64>(boxTop, qint64(control->Top()) - Margin);
+        const qint64 right = std::max<qint64>(boxLeft + Width() - 3,
+                                              qint64(control->Left()) + control->Width());
+        const qint64 bottom = std::max<qint64>(boxTop + Height() - 3,
+                                               qint64(control->Top()) + control->Height());
+        SetHandleBounds(ClampedBox(left, top, right - left + 3, bottom - top + 3));
     } else {
         m_savedAutoScroll = false;
         auto *form = ObjectCast<TCustomForm>(control->Parent());
@@ -139,21 +157,6 @@ void TStretchHandle::Attach(TControl *control)
         GrabInput();
 }
 
-namespace {
-
-// A rectangle from 64-bit edges, kept where integer coordinates can hold it: the box around a
-// control whose bounds reach the end of the range stops at that end.
-QRect ClampedBox(qint64 left, qint64 top, qint64 width, qint64 height)
-{
-    constexpr qint64 lo = std::numeric_limits<int>::min(), hi = std::numeric_limits<int>::max();
-    left = std::clamp(left, lo, hi);
-    top = std::clamp(top, lo, hi);
-    width = std::clamp<qint64>(width, 0, hi - std::max<qint64>(left, 0));
-    height = std::clamp<qint64>(height, 0, hi - std::max<qint64>(top, 0));
-    return QRect(int(left), int(top), int(width), int(height));
-}
-
-} // namespace
 
 QRect TStretchHandle::FirstTargetBox(TControl *control) const
 {

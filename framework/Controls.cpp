@@ -220,6 +220,9 @@ void TControl::SetBounds(int left, int top, int width, int height)
     // The right and bottom edges are coordinates too: a size that would carry them past the
     // integer range is cut to the last one, so that no rectangle of the control overflows.
     constexpr int kMax = std::numeric_limits<int>::max();
+    // An empty rectangle at the very first coordinate would end just before it.
+    left = std::max(left, std::numeric_limits<int>::min() + 1);
+    top = std::max(top, std::numeric_limits<int>::min() + 1);
     width = left > 0 ? std::min(size.width(), kMax - left) : size.width();
     height = top > 0 ? std::min(size.height(), kMax - top) : size.height();
     const bool changed = left != m_left || top != m_top || width != m_width || height != m_height;
@@ -250,8 +253,8 @@ void TControl::UpdateAnchorRules()
     if (!m_parent)
         return;
     const QRect client = m_parent->ClientRect();
-    m_anchorRight = client.width() - (m_left + m_width);
-    m_anchorBottom = client.height() - (m_top + m_height);
+    m_anchorRight = ClampToInt(qint64(client.width()) - m_left - m_width);
+    m_anchorBottom = ClampToInt(qint64(client.height()) - m_top - m_height);
 }
 
 void TControl::WidgetMoved(const QRect &bounds)
@@ -776,19 +779,20 @@ void TWinControl::AnchorControls()
         }
         const TAnchors a = c->Anchors();
         int left = c->Left(), top = c->Top(), width = c->Width(), height = c->Height();
+        // Edges are worked out wide: a control may lie anywhere in the integer range.
         if (a & (1u << akRight)) {
-            const int right = client.width() - c->m_anchorRight;
+            const qint64 right = qint64(client.width()) - c->m_anchorRight;
             if (a & (1u << akLeft))
-                width = std::max(0, right - left);
+                width = ClampToInt(std::max<qint64>(0, right - left));
             else
-                left = right - width;
+                left = ClampToInt(right - width);
         }
         if (a & (1u << akBottom)) {
-            const int bottom = client.height() - c->m_anchorBottom;
+            const qint64 bottom = qint64(client.height()) - c->m_anchorBottom;
             if (a & (1u << akTop))
-                height = std::max(0, bottom - top);
+                height = ClampToInt(std::max<qint64>(0, bottom - top));
             else
-                top = bottom - height;
+                top = ClampToInt(bottom - height);
         }
         if (QRect(left, top, width, height) != c->BoundsRect()) {
             const int keepRight = c->m_anchorRight, keepBottom = c->m_anchorBottom;

@@ -13,6 +13,7 @@
 #include <QSize>
 
 #include <algorithm>
+#include <limits>
 #include <QString>
 
 class QWidget;
@@ -123,6 +124,13 @@ private:
     int m_maxHeight = 0, m_maxWidth = 0, m_minHeight = 0, m_minWidth = 0;
 };
 
+// A wide value brought into the integer range.
+inline int ClampToInt(qint64 v)
+{
+    return int(std::clamp<qint64>(v, std::numeric_limits<int>::min(),
+                                  std::numeric_limits<int>::max()));
+}
+
 class TControl : public TComponent
 {
     Z_CLASS(TControl)
@@ -150,8 +158,9 @@ public:
     virtual QRect ClientRect() const { return QRect(0, 0, m_width, m_height); }
     int ClientWidth() const { return ClientRect().width(); }
     int ClientHeight() const { return ClientRect().height(); }
-    void SetClientWidth(int w) { SetWidth(m_width - ClientWidth() + w); }
-    void SetClientHeight(int h) { SetHeight(m_height - ClientHeight() + h); }
+    // The border is added wide and the result kept within the integer range.
+    void SetClientWidth(int w) { SetWidth(ClampToInt(qint64(m_width) - ClientWidth() + w)); }
+    void SetClientHeight(int h) { SetHeight(ClampToInt(qint64(m_height) - ClientHeight() + h)); }
     // The origin of the client area in screen coordinates.
     virtual QPoint ClientOrigin() const;
     QPoint ClientToScreen(const QPoint &p) const { return p + ClientOrigin(); }
