@@ -99,3 +99,11 @@ int DialogBaseUnitX(const TFont *font)
     const QFontMetrics metrics(font->ToQFont());
     return (metrics.horizontalAdvance(letters) / 26 + 1) / 2;
 }
+
+void ApplyListColors(QWidget *widget, TColor background, TColor text)
+{
+    QPalette pal = widget->palette();
+    pal.setColor(QPalette::Base, ColorToQColor(background));
+    pal.setColor(QPalette::Text, ColorToQColor(text));
+    widget->setPalette(pal);
+}

@@ -43,6 +43,9 @@ void PrepareItemCanvas(TCanvas *canvas, QPainter &painter, const TFont *font, TC
 // text's start; with tabStop 0 they are not expanded.
 void DrawItemText(TCanvas *canvas, const QRect &rect, const QString &text, int tabStop);
 
+// The colours of a list's item area: background in its base, the font colour in its text.
+void ApplyListColors(QWidget *widget, TColor background, TColor text);
+
 // The average width of a font's letters in pixels, as dialog layouts measure it; a
 // horizontal dialog unit is a quarter of it.
 int DialogBaseUnitX(const TFont *font);

@@ -305,12 +305,8 @@ void TCustomComboBox::FontChanged()
 void TCustomComboBox::ColorChanged()
 {
     TWinControl::ColorChanged();
-    if (!m_widget)
-        return;
-    QPalette pal = m_widget->palette();
-    pal.setColor(QPalette::Base, ColorToQColor(Color()));
-    pal.setColor(QPalette::Text, ColorToQColor(Font()->Color()));
-    m_widget->setPalette(pal);
+    if (m_widget)
+        ApplyListColors(m_widget, Color(), Font()->Color());
 }
 
 TPropTable ComboBoxPublishedProps()

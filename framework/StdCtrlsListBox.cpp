@@ -411,12 +411,8 @@ void TCustomListBox::FontChanged()
 void TCustomListBox::ColorChanged()
 {
     TWinControl::ColorChanged();
-    if (!m_widget)
-        return;
-    QPalette pal = m_widget->palette();
-    pal.setColor(QPalette::Base, ColorToQColor(Color()));
-    pal.setColor(QPalette::Text, ColorToQColor(Font()->Color()));
-    m_widget->setPalette(pal);
+    if (m_widget)
+        ApplyListColors(m_widget, Color(), Font()->Color());
 }
 
 // The properties every list box publishes, the check list box too.
