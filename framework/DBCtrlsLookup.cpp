@@ -177,10 +177,23 @@ int TDBLookupListBox::ItemHeight() const
     return FontLineHeight(Font());
 }
 
+// The border's share of the height: both edges.
+static int BorderHeight(TFormBorderStyle style, int borderSize)
+{
+    return style == bsSingle ? 2 * borderSize : 0;
+}
+
+// Whole rows that fit a height, at least one. Worked out wide: the height may be any integer.
+static int RowsInHeight(qint64 height, int border, int itemHeight)
+{
+    return ClampToInt(std::max<qint64>(1, (height - border) / std::max(1, itemHeight)));
+}
+
 int TDBLookupListBox::RowsHeight() const
 {
-    const int border = m_borderStyle == bsSingle ? 2 * BorderSize() : 0;
-    return m_rowCount * ItemHeight() + border;
+    // Many rows would be taller than any integer: the height stops at the last one.
+    return ClampToInt(qint64(m_rowCount) * ItemHeight()
+                      + BorderHeight(m_borderStyle, BorderSize()));
 }
 
 QRect TDBLookupListBox::ClientRect() const
@@ -204,9 +217,15 @@ void TDBLookupListBox::SetRowCount(int count)
 void TDBLookupListBox::SetBounds(int left, int top, int width, int height)
 {
     // The list shows whole rows: the height sets the row count and is rounded to it.
-    const int border = m_borderStyle == bsSingle ? 2 * BorderSize() : 0;
-    m_rowCount = std::max(1, (height - border) / std::max(1, ItemHeight()));
+    const int border = BorderHeight(m_borderStyle, BorderSize());
+    m_rowCount = RowsInHeight(height, border, ItemHeight());
     TDBLookupControl::SetBounds(left, top, width, RowsHeight());
+    // A height cut short (by the constraints, or at the end of the integer range) holds fewer
+    // rows: the count follows what the list really shows.
+    if (Height() < RowsHeight()) {
+        m_rowCount = RowsInHeight(Height(), border, ItemHeight());
+        TDBLookupControl::SetBounds(left, top, width, RowsHeight());
+    }
 }
 
 void TDBLookupListBox::FontChanged()

@@ -60,13 +60,139 @@ int BarExtent()
     throw EInvalidGridOperation(QString::fromLatin1(message));
 }
 
+// The column (row) to scroll to so that index shows entire, moving on from first (first below
+// index): the nearest one from which it fits the room, its last line allowed to fall outside.
+// One too large to fit even alone is shown by itself, from its start.
+int FirstToShow(const TGridAxis &axis, int first, int index, qint64 room, int lineWidth)
+{
+    return std::min(index, axis.FirstFitting(first, index + 1, room + lineWidth, lineWidth));
+}
+
 } // namespace
+
+// --- sizes of the columns or rows -----------------------------------------------------------
+
+void TGridAxis::SetDefaultSize(int size)
+{
+    m_default = size;
+    m_sizes.clear();
+}
+
+int TGridAxis::Size(int index) const
+{
+    const auto it = m_sizes.find(index);
+    return it == m_sizes.end() ? m_default : it->second;
+}
+
+void TGridAxis::SetSize(int index, int size)
+{
+    if (size == m_default)
+        m_sizes.erase(index);
+    else
+        m_sizes[index] = size;
+}
+
+void TGridAxis::Truncate(int count)
+{
+    m_sizes.erase(m_sizes.lower_bound(count), m_sizes.end());
+}
+
+void TGridAxis::Move(int fromIndex, int toIndex)
+{
+    std::map<int, int> moved;
+    for (const auto &[index, size] : m_sizes)
+        moved.emplace(GridMovedIndex(index, fromIndex, toIndex), size);
+    m_sizes = std::move(moved);
+}
+
+qint64 TGridAxis::Extent(int first, int end, int lineWidth) const
+{
+    if (end <= first)
+        return 0;
+    // Every index at the default, then what the own sizes in the span add or take away.
+    qint64 extent = (qint64(end) - first) * (qint64(m_default) + lineWidth);
+    for (auto it = m_sizes.lower_bound(first); it != m_sizes.end() && it->first < end; ++it)
+        extent += qint64(it->second) - m_default;
+    return extent;
+}
+
+int TGridAxis::IndexPast(int first, int end, qint64 offset, int lineWidth) const
+{
+    // An empty span ends where it starts; below zero, the first one already passes.
+    if (first >= end || offset < 0)
+        return first;
+    const qint64 step = qint64(m_default) + lineWidth;
+    qint64 used = 0; // the extent of [first, at), never past offset
+    int at = first;
+    auto own = m_sizes.lower_bound(first);
+    while (at < end) {
+        // Default-sized ones up to the next own size: as many as fit, counted at once.
+        const int runEnd = own != m_sizes.end() && own->first < end ? own->first : end;
+        if (runEnd > at && step > 0) {
+            const qint64 fitting = (offset - used) / step;
+            if (fitting < runEnd - at)
+                return at + int(fitting);
+            used += (qint64(runEnd) - at) * step;
+        }
+        at = runEnd;
+        if (at >= end)
+            break;
+        used += qint64(own->second) + lineWidth;
+        if (used > offset)
+            return at;
+        ++at;
+        ++own;
+    }
+    return end;
+}
+
+int TGridAxis::FirstFitting(int lowest, int end, qint64 room, int lineWidth) const
+{
+    if (room < 0 || lowest >= end)
+        return end;
+    const qint64 step = qint64(m_default) + lineWidth;
+    qint64 used = 0; // the extent of [at, end), never past room
+    int at = end;
+    auto after = m_sizes.lower_bound(end); // the own size after the one before at
+    while (at > lowest) {
+        // Default-sized ones back to the previous own size: as many as fit, counted at once.
+        int runStart = lowest;
+        if (after != m_sizes.begin() && std::prev(after)->first >= lowest)
+            runStart = std::prev(after)->first + 1;
+        if (runStart < at && step > 0) {
+            const qint64 fitting = (room - used) / step;
+            if (fitting < at - runStart)
+                return at - int(fitting);
+            used += (qint64(at) - runStart) * step;
+        }
+        at = runStart;
+        if (at <= lowest)
+            break;
+        --after; // the own size at at - 1
+        used += qint64(after->second) + lineWidth;
+        if (used > room)
+            return at;
+        --at;
+    }
+    return at;
+}
+
+int TGridAxis::FirstLargerThan(int first, int end, qint64 limit, int lineWidth) const
+{
+    const bool defaultLarger = qint64(m_default) + lineWidth > limit;
+    int next = first; // the lowest index not yet looked at
+    for (auto it = m_sizes.lower_bound(first); it != m_sizes.end() && it->first < end; ++it) {
+        if (defaultLarger && it->first > next)
+            return next; // a default-sized one before this own size
+        if (qint64(it->second) + lineWidth > limit)
+            return it->first;
+        next = it->first + 1;
+    }
+    return defaultLarger && next < end ? next : end;
+}
 
 TCustomGrid::TCustomGrid(TComponent *owner) : TCustomControl(owner)
 {
-    // The sizes first: setting the bounds lays the cells out.
-    m_colWidths.assign(size_t(m_colCount), m_defaultColWidth);
-    m_rowHeights.assign(size_t(m_rowCount), m_defaultRowHeight);
     SetControlStyle(csCaptureMouse | csOpaque | csDoubleClicks | csClickEvents);
     SetParentColor(false);
     SetColor(clWindow);
@@ -131,7 +257,7 @@ void TCustomGrid::SetColCount(int count)
     if (count <= m_fixedCols)
         m_fixedCols = count - 1;
     m_colCount = count;
-    m_colWidths.resize(size_t(count), m_defaultColWidth);
+    m_cols.Truncate(count);
     m_col = std::clamp(m_col, m_fixedCols, count - 1);
     m_anchor.setX(std::clamp(int(m_anchor.x()), m_fixedCols, count - 1));
     SizeChanged(old, m_rowCount);
@@ -147,7 +273,7 @@ void TCustomGrid::SetRowCount(int count)
     if (count <= m_fixedRows)
         m_fixedRows = count - 1;
     m_rowCount = count;
-    m_rowHeights.resize(size_t(count), m_defaultRowHeight);
+    m_rows.Truncate(count);
     m_row = std::clamp(m_row, m_fixedRows, count - 1);
     m_anchor.setY(std::clamp(int(m_anchor.y()), m_fixedRows, count - 1));
     SizeChanged(m_colCount, old);
@@ -188,45 +314,43 @@ void TCustomGrid::SetFixedColor(TColor color)
 
 void TCustomGrid::SetDefaultColWidth(int width)
 {
-    m_defaultColWidth = std::max(0, width);
-    std::fill(m_colWidths.begin(), m_colWidths.end(), m_defaultColWidth);
+    m_cols.SetDefaultSize(std::max(0, width));
     Changed();
 }
 
 void TCustomGrid::SetDefaultRowHeight(int height)
 {
-    m_defaultRowHeight = std::max(0, height);
-    std::fill(m_rowHeights.begin(), m_rowHeights.end(), m_defaultRowHeight);
+    m_rows.SetDefaultSize(std::max(0, height));
     Changed();
 }
 
 int TCustomGrid::ColWidths(int col) const
 {
     if (col < 0 || col >= m_colCount)
-        return m_defaultColWidth;
-    return m_colWidths[size_t(col)];
+        return m_cols.DefaultSize();
+    return m_cols.Size(col);
 }
 
 void TCustomGrid::SetColWidths(int col, int width)
 {
     if (col < 0 || col >= m_colCount)
         GridError("Grid index out of range");
-    m_colWidths[size_t(col)] = std::max(0, width);
+    m_cols.SetSize(col, std::max(0, width));
     Changed();
 }
 
 int TCustomGrid::RowHeights(int row) const
 {
     if (row < 0 || row >= m_rowCount)
-        return m_defaultRowHeight;
-    return m_rowHeights[size_t(row)];
+        return m_rows.DefaultSize();
+    return m_rows.Size(row);
 }
 
 void TCustomGrid::SetRowHeights(int row, int height)
 {
     if (row < 0 || row >= m_rowCount)
         GridError("Grid index out of range");
-    m_rowHeights[size_t(row)] = std::max(0, height);
+    m_rows.SetSize(row, std::max(0, height));
     Changed();
 }
 
@@ -301,57 +425,62 @@ int TCustomGrid::HorzLineWidth() const
                                                                                 : 0;
 }
 
-int TCustomGrid::FixedWidth() const
+qint64 TCustomGrid::FixedWidth() const
 {
-    int w = 0;
-    for (int c = 0; c < m_fixedCols; ++c)
-        w += ColWidths(c) + VertLineWidth();
-    return w;
+    return m_cols.Extent(0, m_fixedCols, VertLineWidth());
 }
 
-int TCustomGrid::FixedHeight() const
+qint64 TCustomGrid::FixedHeight() const
 {
-    int h = 0;
-    for (int r = 0; r < m_fixedRows; ++r)
-        h += RowHeights(r) + HorzLineWidth();
-    return h;
+    return m_rows.Extent(0, m_fixedRows, HorzLineWidth());
 }
 
-int TCustomGrid::ColLeft(int col) const
+qint64 TCustomGrid::ColLeft(int col) const
 {
-    const int lw = VertLineWidth();
     if (col < 0 || col >= m_colCount || (col >= m_fixedCols && col < m_leftCol))
         return -1;
-    int x = 0;
-    const int first = col < m_fixedCols ? 0 : m_leftCol;
-    if (col >= m_fixedCols)
-        x = FixedWidth();
-    for (int c = first; c < col; ++c)
-        x += ColWidths(c) + lw;
-    return x;
+    const int lw = VertLineWidth();
+    if (col < m_fixedCols)
+        return m_cols.Extent(0, col, lw);
+    return FixedWidth() + m_cols.Extent(m_leftCol, col, lw);
 }
 
-int TCustomGrid::RowTop(int row) const
+qint64 TCustomGrid::RowTop(int row) const
 {
-    const int lw = HorzLineWidth();
     if (row < 0 || row >= m_rowCount || (row >= m_fixedRows && row < m_topRow))
         return -1;
-    int y = 0;
-    const int first = row < m_fixedRows ? 0 : m_topRow;
-    if (row >= m_fixedRows)
-        y = FixedHeight();
-    for (int r = first; r < row; ++r)
-        y += RowHeights(r) + lw;
-    return y;
+    const int lw = HorzLineWidth();
+    if (row < m_fixedRows)
+        return m_rows.Extent(0, row, lw);
+    return FixedHeight() + m_rows.Extent(m_topRow, row, lw);
+}
+
+QRect TCustomGrid::WideRect(qint64 left, qint64 top, qint64 width, qint64 height)
+{
+    // No widget reaches past QWIDGETSIZE_MAX, so nothing beyond it is ever seen: edges are cut
+    // there, and the rectangle's own arithmetic stays far from the integer limits.
+    constexpr qint64 far = QWIDGETSIZE_MAX;
+    const qint64 l = std::clamp<qint64>(left, -far, far);
+    const qint64 t = std::clamp<qint64>(top, -far, far);
+    const qint64 r = std::clamp<qint64>(left + std::max<qint64>(0, width), l, far);
+    const qint64 b = std::clamp<qint64>(top + std::max<qint64>(0, height), t, far);
+    return QRect(int(l), int(t), int(r - l), int(b - t));
+}
+
+QRect TCustomGrid::CellBounds(int col, int row) const
+{
+    const QRect client = ClientRect();
+    return WideRect(client.left() + ColLeft(col), client.top() + RowTop(row), ColWidths(col),
+                    RowHeights(row));
 }
 
 QRect TCustomGrid::CellRect(int col, int row) const
 {
-    const int x = ColLeft(col), y = RowTop(row);
+    const qint64 x = ColLeft(col), y = RowTop(row);
     const QRect client = ClientRect();
     if (x < 0 || y < 0 || x >= client.width() || y >= client.height())
         return {};
-    return QRect(client.left() + x, client.top() + y, ColWidths(col), RowHeights(row));
+    return CellBounds(col, row);
 }
 
 QPoint TCustomGrid::MouseToCell(int x, int y) const
@@ -359,23 +488,18 @@ QPoint TCustomGrid::MouseToCell(int x, int y) const
     const QRect client = ClientRect();
     if (!client.contains(x, y))
         return QPoint(-1, -1);
-    auto find = [](int pos, int fixed, int first, int count, int lineWidth, auto size) {
-        int at = 0;
-        for (int i = 0; i < count; ++i) {
-            if (i >= fixed && i < first)
-                continue; // scrolled out of sight
-            at += size(i) + lineWidth;
-            if (pos < at)
-                return i;
-        }
-        return -1;
+    // The fixed ones first, then those scrolled into sight; -1 past the last.
+    auto find = [](const TGridAxis &axis, qint64 pos, int fixed, int first, int count, int lw) {
+        const qint64 fixedExtent = axis.Extent(0, fixed, lw);
+        if (pos < fixedExtent)
+            return axis.IndexPast(0, fixed, pos, lw);
+        const int index = axis.IndexPast(first, count, pos - fixedExtent, lw);
+        return index < count ? index : -1;
     };
-    const int col = find(x - client.left(), m_fixedCols, m_leftCol, m_colCount,
-                         VertLineWidth(),
-                         [this](int c) { return ColWidths(c); });
-    const int row = find(y - client.top(), m_fixedRows, m_topRow, m_rowCount,
-                         HorzLineWidth(),
-                         [this](int r) { return RowHeights(r); });
+    const int col = find(m_cols, x - client.left(), m_fixedCols, m_leftCol, m_colCount,
+                         VertLineWidth());
+    const int row = find(m_rows, y - client.top(), m_fixedRows, m_topRow, m_rowCount,
+                         HorzLineWidth());
     if (col < 0 || row < 0)
         return QPoint(-1, -1);
     return QPoint(col, row);
@@ -383,30 +507,17 @@ QPoint TCustomGrid::MouseToCell(int x, int y) const
 
 int TCustomGrid::VisibleColCount() const
 {
-    const int room = ClientRect().width() - FixedWidth();
+    const qint64 room = ClientRect().width() - FixedWidth();
     const int lw = VertLineWidth();
-    int used = 0, count = 0;
-    for (int c = m_leftCol; c < m_colCount; ++c) {
-        used += ColWidths(c) + lw;
-        if (used > room + lw)
-            break;
-        ++count;
-    }
-    return count;
+    // The last line may fall outside: a column fits when its cell does.
+    return m_cols.IndexPast(m_leftCol, m_colCount, room + lw, lw) - m_leftCol;
 }
 
 int TCustomGrid::VisibleRowCount() const
 {
-    const int room = ClientRect().height() - FixedHeight();
+    const qint64 room = ClientRect().height() - FixedHeight();
     const int lw = HorzLineWidth();
-    int used = 0, count = 0;
-    for (int r = m_topRow; r < m_rowCount; ++r) {
-        used += RowHeights(r) + lw;
-        if (used > room + lw)
-            break;
-        ++count;
-    }
-    return count;
+    return m_rows.IndexPast(m_topRow, m_rowCount, room + lw, lw) - m_topRow;
 }
 
 // --- selection and scrolling ----------------------------------------------------------------
@@ -455,23 +566,17 @@ void TCustomGrid::MoveCurrent(int col, int row, bool extend)
     if (!extend)
         m_anchor = QPoint(col, row);
     // Scroll the current cell into view.
-    int left = m_leftCol, top = m_topRow;
-    if (col < left)
-        left = col;
-    if (row < top)
-        top = row;
-    while (left < col && VisibleColCount() > 0 && col >= m_leftCol + VisibleColCount()) {
-        ++m_leftCol;
-        left = m_leftCol;
-    }
-    while (top < row && VisibleRowCount() > 0 && row >= m_topRow + VisibleRowCount()) {
-        ++m_topRow;
-        top = m_topRow;
-    }
-    if (left != m_leftCol || top != m_topRow) {
-        m_leftCol = left;
-        m_topRow = top;
-    }
+    const QRect client = ClientRect();
+    if (col < m_leftCol)
+        m_leftCol = col;
+    else if (col > m_leftCol)
+        m_leftCol = FirstToShow(m_cols, m_leftCol, col, client.width() - FixedWidth(),
+                                VertLineWidth());
+    if (row < m_topRow)
+        m_topRow = row;
+    else if (row > m_topRow)
+        m_topRow = FirstToShow(m_rows, m_topRow, row, client.height() - FixedHeight(),
+                               HorzLineWidth());
     UpdateScrollBars();
     // The editor follows the current cell, storing what was typed into the one it leaves.
     if ((m_options & GridOption(goEditing)) && (m_options & GridOption(goAlwaysShowEditor)))
@@ -512,23 +617,15 @@ void TCustomGrid::ClampTopLeft()
 {
     // Never scroll further than needed to show the last column and row.
     const QRect client = ClientRect();
-    auto maxFirst = [](int count, int fixed, int room, int lineWidth, auto size) {
-        int used = 0;
-        int first = count;
-        while (first > fixed) {
-            used += size(first - 1) + lineWidth;
-            if (used > room + lineWidth)
-                break;
-            --first;
-        }
+    // The lowest first from which the rest fits, its last line allowed to fall outside.
+    auto maxFirst = [](const TGridAxis &axis, int count, int fixed, qint64 room, int lw) {
+        const int first = axis.FirstFitting(fixed, count, room + lw, lw);
         return std::clamp(first, fixed, std::max(fixed, count - 1));
     };
-    const int maxLeft = maxFirst(m_colCount, m_fixedCols, client.width() - FixedWidth(),
-                                 VertLineWidth(),
-                                 [this](int c) { return ColWidths(c); });
-    const int maxTop = maxFirst(m_rowCount, m_fixedRows, client.height() - FixedHeight(),
-                                HorzLineWidth(),
-                                [this](int r) { return RowHeights(r); });
+    const int maxLeft = maxFirst(m_cols, m_colCount, m_fixedCols,
+                                 client.width() - FixedWidth(), VertLineWidth());
+    const int maxTop = maxFirst(m_rows, m_rowCount, m_fixedRows,
+                                client.height() - FixedHeight(), HorzLineWidth());
     m_leftCol = std::clamp(m_leftCol, m_fixedCols, maxLeft);
     m_topRow = std::clamp(m_topRow, m_fixedRows, maxTop);
 }

@@ -62,6 +62,45 @@ using TMovedEvent = TEvent<TObject *, int, int>;
 // Where a column (row) index ends up when the column (row) at fromIndex moves to toIndex.
 int GridMovedIndex(int index, int fromIndex, int toIndex);
 
+// The sizes of a grid's columns (or of its rows): one default size, and the sizes that differ
+// from it keyed by index. A grid of two billion columns costs no more than the columns given a
+// size of their own. Runs of default-sized ones are measured by multiplying, so the searches
+// below cost the own sizes they pass, never the count. Each column (row) is followed by a grid
+// line; the callers pass its width. Extents are 64-bit: the widest, every size and line at the
+// integer limit, still fits.
+class TGridAxis
+{
+public:
+    explicit TGridAxis(int defaultSize) : m_default(defaultSize) {}
+
+    int DefaultSize() const { return m_default; }
+    // Every size back to the new default.
+    void SetDefaultSize(int size);
+    int Size(int index) const;
+    void SetSize(int index, int size);
+    // Forgets the sizes from count on, when the grid shrinks.
+    void Truncate(int count);
+    // The size at fromIndex goes to toIndex; those between shift by one towards fromIndex.
+    void Move(int fromIndex, int toIndex);
+    // How many sizes differ from the default.
+    int OwnSizeCount() const { return int(m_sizes.size()); }
+
+    // Sizes and lines from first up to, not including, end.
+    qint64 Extent(int first, int end, int lineWidth) const;
+    // The first index in [first, end) at which the extent from first passes offset; end when
+    // the whole span stays within it.
+    int IndexPast(int first, int end, qint64 offset, int lineWidth) const;
+    // The lowest start in [lowest, end] from which the extent up to end stays within room;
+    // end when not even an empty span does (room below zero).
+    int FirstFitting(int lowest, int end, qint64 room, int lineWidth) const;
+    // The first index in [first, end) whose own size and line pass limit; end when none does.
+    int FirstLargerThan(int first, int end, qint64 limit, int lineWidth) const;
+
+private:
+    int m_default;
+    std::map<int, int> m_sizes; // index -> size, only sizes other than the default
+};
+
 class TCustomGrid;
 
 // The editor a grid shows over its current cell: a borderless masked edit, a child control of
@@ -106,9 +145,9 @@ public:
     TColor FixedColor() const { return m_fixedColor; }
     void SetFixedColor(TColor color);
     // Setting a default size resets every column's (row's) own size to it.
-    int DefaultColWidth() const { return m_defaultColWidth; }
+    int DefaultColWidth() const { return m_cols.DefaultSize(); }
     void SetDefaultColWidth(int width);
-    int DefaultRowHeight() const { return m_defaultRowHeight; }
+    int DefaultRowHeight() const { return m_rows.DefaultSize(); }
     void SetDefaultRowHeight(int height);
     int ColWidths(int col) const;
     void SetColWidths(int col, int width);
@@ -212,14 +251,19 @@ private:
     void ClampTopLeft();
     void UpdateScrollBars();
     void Changed();
-    // Left (top) edge of the scrolling area, in client coordinates.
-    int FixedWidth() const;
-    int FixedHeight() const;
+    // Left (top) edge of the scrolling area, in client coordinates. Layout positions are
+    // 64-bit: sizes near the integer limit add up past it.
+    qint64 FixedWidth() const;
+    qint64 FixedHeight() const;
     // The width of the vertical (horizontal) lines, 0 when no such lines are drawn.
     int VertLineWidth() const;
     int HorzLineWidth() const;
-    int ColLeft(int col) const;
-    int RowTop(int row) const;
+    // Where a column (row) starts in the client area, or -1 while it is scrolled out of sight.
+    qint64 ColLeft(int col) const;
+    qint64 RowTop(int row) const;
+    // Where a column (row) is drawn, cut to the coordinates a widget can have.
+    QRect CellBounds(int col, int row) const;
+    static QRect WideRect(qint64 left, qint64 top, qint64 width, qint64 height);
     void PaintCell(QPainter &painter, int col, int row, const QRect &rect);
     void PaintMoveMark(QPainter &painter);
 
@@ -248,8 +292,7 @@ private:
     int m_colCount = 5, m_rowCount = 5;
     int m_fixedCols = 1, m_fixedRows = 1;
     TColor m_fixedColor = clBtnFace;
-    int m_defaultColWidth = 64, m_defaultRowHeight = 24;
-    std::vector<int> m_colWidths, m_rowHeights;
+    TGridAxis m_cols{64}, m_rows{24}; // widths of the columns, heights of the rows
     int m_gridLineWidth = 1;
     TGridOptions m_options = DefaultGridOptions;
     TScrollStyle m_scrollBars = ssBoth;
@@ -348,7 +391,10 @@ protected:
     void RowMoved(int fromIndex, int toIndex) override;
 
 private:
+    friend class TStringGridStrings;
     void CheckCell(int col, int row) const;
+    // Empties every cell of a column (row) and forgets the objects in it.
+    void ClearLine(bool isColumn, int index);
     struct Cell
     {
         QString text;

@@ -13,6 +13,26 @@ namespace {
 // How far from a grid line a press still takes the line.
 constexpr int LineReach = 2;
 
+// Among the columns (rows) first up to end, laid out from origin, the last one that starts
+// within room and whose trailing line is within reach of pos; -1 when none is. The trailing
+// lines only move on with the index, so the last one not past pos is the one to try.
+int LineWithinReach(const TGridAxis &axis, int first, int end, qint64 origin, qint64 pos,
+                    qint64 room, int lineWidth)
+{
+    if (first >= end || origin > room)
+        return -1;
+    const int lastStarting = std::min(end - 1, axis.IndexPast(first, end, room - origin,
+                                                              lineWidth));
+    // Where the line after index i begins: origin + Extent(first, i + 1) - lineWidth.
+    const qint64 reachFrom = pos + LineReach - origin + lineWidth;
+    const int candidate =
+        std::min(lastStarting, axis.IndexPast(first, end, reachFrom, lineWidth) - 1);
+    if (candidate < first)
+        return -1;
+    const qint64 line = origin + axis.Extent(first, candidate + 1, lineWidth) - lineWidth;
+    return pos < line + lineWidth + LineReach ? candidate : -1;
+}
+
 } // namespace
 
 int GridMovedIndex(int index, int fromIndex, int toIndex)
@@ -28,22 +48,17 @@ int GridMovedIndex(int index, int fromIndex, int toIndex)
 
 int TCustomGrid::SizingLineAt(int pos, bool columns) const
 {
+    const TGridAxis &axis = columns ? m_cols : m_rows;
     const int count = columns ? m_colCount : m_rowCount;
+    const int fixed = std::min(count, columns ? m_fixedCols : m_fixedRows);
+    const int first = columns ? m_leftCol : m_topRow;
     const int lineWidth = columns ? VertLineWidth() : HorzLineWidth();
     const int room = columns ? ClientRect().width() : ClientRect().height();
-    int found = -1;
-    for (int i = 0; i < count; ++i) {
-        const int start = columns ? ColLeft(i) : RowTop(i);
-        if (start < 0)
-            continue; // scrolled out of sight
-        if (start > room)
-            break;
-        const int line = start + (columns ? ColWidths(i) : RowHeights(i));
-        // A later line wins: one that a zero size put on top of another still grows.
-        if (pos >= line - LineReach && pos < line + lineWidth + LineReach)
-            found = i;
-    }
-    return found;
+    // A later line wins: one that a zero size put on top of another still grows. So the
+    // scrolled ones, which come after the fixed ones, are tried first.
+    const qint64 fixedExtent = columns ? FixedWidth() : FixedHeight();
+    const int found = LineWithinReach(axis, first, count, fixedExtent, pos, room, lineWidth);
+    return found >= 0 ? found : LineWithinReach(axis, 0, fixed, 0, pos, room, lineWidth);
 }
 
 TGridState TCustomGrid::StateAt(int x, int y, int *index) const
@@ -111,22 +126,17 @@ void TCustomGrid::StartDrag(TGridState state, int index, int x, int y)
 
 int TCustomGrid::MoveTargetAt(int pos, bool columns) const
 {
-    const int fixedExtent = columns ? FixedWidth() : FixedHeight();
+    const qint64 fixedExtent = columns ? FixedWidth() : FixedHeight();
     const int first = columns ? m_leftCol : m_topRow;
     const int count = columns ? m_colCount : m_rowCount;
     const int lineWidth = columns ? VertLineWidth() : HorzLineWidth();
     const int room = columns ? ClientRect().width() : ClientRect().height();
-    if (pos < fixedExtent)
+    if (pos < fixedExtent || first >= count)
         return first;
-    int last = first;
-    for (int i = first; i < count; ++i) {
-        const int start = columns ? ColLeft(i) : RowTop(i);
-        const int end = start + (columns ? ColWidths(i) : RowHeights(i)) + lineWidth;
-        last = i;
-        if (pos < end || end > room)
-            break;
-    }
-    return last;
+    // The first one that ends past pos, or past the edge when pos is beyond the last shown.
+    const TGridAxis &axis = columns ? m_cols : m_rows;
+    const qint64 limit = std::min<qint64>(pos, room) - fixedExtent;
+    return std::min(count - 1, axis.IndexPast(first, count, limit, lineWidth));
 }
 
 void TCustomGrid::UpdateDrag(int x, int y)
@@ -134,10 +144,10 @@ void TCustomGrid::UpdateDrag(int x, int y)
     const QRect client = ClientRect();
     switch (m_gridState) {
     case gsColSizing:
-        SetColWidths(m_dragIndex, std::max(0, m_dragStartSize + x - m_dragStart));
+        SetColWidths(m_dragIndex, ClampToInt(qint64(m_dragStartSize) + x - m_dragStart));
         break;
     case gsRowSizing:
-        SetRowHeights(m_dragIndex, std::max(0, m_dragStartSize + y - m_dragStart));
+        SetRowHeights(m_dragIndex, ClampToInt(qint64(m_dragStartSize) + y - m_dragStart));
         break;
     case gsColMoving:
     case gsRowMoving: {
@@ -192,9 +202,7 @@ void TCustomGrid::MoveColumn(int fromIndex, int toIndex)
     // The editor takes the current cell's text again once the column is in its new place.
     CommitEditor();
     m_editCol = m_editRow = -1;
-    const int width = m_colWidths[size_t(fromIndex)];
-    m_colWidths.erase(m_colWidths.begin() + fromIndex);
-    m_colWidths.insert(m_colWidths.begin() + toIndex, width);
+    m_cols.Move(fromIndex, toIndex);
     m_col = GridMovedIndex(m_col, fromIndex, toIndex);
     m_anchor.setX(GridMovedIndex(m_anchor.x(), fromIndex, toIndex));
     ColumnMoved(fromIndex, toIndex);
@@ -208,9 +216,7 @@ void TCustomGrid::MoveRow(int fromIndex, int toIndex)
         return;
     CommitEditor();
     m_editCol = m_editRow = -1;
-    const int height = m_rowHeights[size_t(fromIndex)];
-    m_rowHeights.erase(m_rowHeights.begin() + fromIndex);
-    m_rowHeights.insert(m_rowHeights.begin() + toIndex, height);
+    m_rows.Move(fromIndex, toIndex);
     m_row = GridMovedIndex(m_row, fromIndex, toIndex);
     m_anchor.setY(GridMovedIndex(m_anchor.y(), fromIndex, toIndex));
     RowMoved(fromIndex, toIndex);
@@ -232,16 +238,16 @@ void TCustomGrid::PaintMoveMark(QPainter &painter)
     const QColor ink = ColorToQColor(clWindowFrame);
     const int t = m_moveTarget;
     if (columns) {
-        const int left = ColLeft(t);
+        const qint64 left = ColLeft(t);
         if (left < 0)
             return;
-        const int x = client.left() + (t > m_dragIndex ? left + ColWidths(t) : left);
-        painter.fillRect(QRect(x - 1, client.top(), 3, client.height()), ink);
+        const qint64 x = client.left() + (t > m_dragIndex ? left + ColWidths(t) : left);
+        painter.fillRect(WideRect(x - 1, client.top(), 3, client.height()), ink);
     } else {
-        const int top = RowTop(t);
+        const qint64 top = RowTop(t);
         if (top < 0)
             return;
-        const int y = client.top() + (t > m_dragIndex ? top + RowHeights(t) : top);
-        painter.fillRect(QRect(client.left(), y - 1, client.width(), 3), ink);
+        const qint64 y = client.top() + (t > m_dragIndex ? top + RowHeights(t) : top);
+        painter.fillRect(WideRect(client.left(), y - 1, client.width(), 3), ink);
     }
 }

@@ -73,7 +73,8 @@ bool TCustomGrid::KeyDown(quint16 &key, TShiftState shift)
         return true;
     const bool extend = shift & ssShift;
     const int page = std::max(1, VisibleRowCount());
-    int col = m_col, row = m_row;
+    // Wide: a page on from a row near the integer limit goes past it, to be brought back.
+    qint64 col = m_col, row = m_row;
     switch (key) {
     case VK_LEFT: --col; break;
     case VK_RIGHT: ++col; break;
@@ -98,11 +99,11 @@ bool TCustomGrid::KeyDown(quint16 &key, TShiftState shift)
         }
         if (row < m_fixedRows || row >= m_rowCount)
             return false;
-        MoveCurrent(col, row);
+        MoveCurrent(int(col), int(row));
         return true;
     default:
         return false;
     }
-    MoveCurrent(col, row, extend);
+    MoveCurrent(ClampToInt(col), ClampToInt(row), extend);
     return true;
 }

@@ -48,8 +48,10 @@ void TCustomGrid::PaintCell(QPainter &painter, int col, int row, const QRect &re
     painter.setClipRect(rect);
     DrawCell(col, row, rect, state);
     painter.restore();
+    // Dotted a pixel at a time: only the part that can be seen, for a cell far wider than the
+    // grid. Its edges past the client area stay out of sight, as they were.
     if (m_defaultDrawing && (state & (1u << gdFocused)))
-        DrawFocusRect(painter, rect);
+        DrawFocusRect(painter, rect.intersected(ClientRect().adjusted(-1, -1, 1, 1)));
 }
 
 void TCustomGrid::Paint()
@@ -64,26 +66,27 @@ void TCustomGrid::Paint()
     const int hlw = HorzLineWidth();
     painter->save();
     painter->setClipRect(client);
-    // Visible columns and rows: the fixed ones, then the scrolled ones up to the edge.
-    auto visible = [](int fixed, int first, int count, int room, int lw, auto size) {
+    // Visible columns and rows: the fixed ones, then the scrolled ones up to the edge. Those
+    // with neither size nor line show nothing and are passed over, however many there are.
+    auto visible = [](const TGridAxis &axis, int fixed, int first, int count, int room, int lw) {
         std::vector<int> list;
-        int at = 0;
-        for (int i = 0; i < count && at < room; ++i) {
-            if (i >= fixed && i < first)
-                continue;
-            list.push_back(i);
-            at += size(i) + lw;
-        }
+        qint64 at = 0;
+        auto walk = [&](int from, int end) {
+            for (int i = axis.FirstLargerThan(from, end, 0, lw); i < end && at < room;
+                 i = axis.FirstLargerThan(i + 1, end, 0, lw)) {
+                list.push_back(i);
+                at += qint64(axis.Size(i)) + lw;
+            }
+        };
+        walk(0, std::min(fixed, count));
+        walk(first, count);
         return list;
     };
-    const auto cols = visible(m_fixedCols, m_leftCol, m_colCount, client.width(), vlw,
-                              [this](int c) { return ColWidths(c); });
-    const auto rows = visible(m_fixedRows, m_topRow, m_rowCount, client.height(), hlw,
-                              [this](int r) { return RowHeights(r); });
+    const auto cols = visible(m_cols, m_fixedCols, m_leftCol, m_colCount, client.width(), vlw);
+    const auto rows = visible(m_rows, m_fixedRows, m_topRow, m_rowCount, client.height(), hlw);
     for (int row : rows) {
         for (int col : cols) {
-            const QRect cell(client.left() + ColLeft(col), client.top() + RowTop(row),
-                             ColWidths(col), RowHeights(row));
+            const QRect cell = CellBounds(col, row);
             PaintCell(*painter, col, row, cell);
             const bool fixed = col < m_fixedCols || row < m_fixedRows;
             // The lines to the right and below each cell.
@@ -93,10 +96,12 @@ void TCustomGrid::Paint()
                                     : (m_options & GridOption(goHorzLine));
             const QColor &ink = fixed ? fixedLine : line;
             if (vert && vlw > 0)
-                painter->fillRect(QRect(cell.right() + 1, cell.top(), vlw, cell.height() + hlw),
+                painter->fillRect(WideRect(qint64(cell.right()) + 1, cell.top(), vlw,
+                                           qint64(cell.height()) + hlw),
                                   ink);
             if (horz && hlw > 0)
-                painter->fillRect(QRect(cell.left(), cell.bottom() + 1, cell.width() + vlw, hlw),
+                painter->fillRect(WideRect(cell.left(), qint64(cell.bottom()) + 1,
+                                           qint64(cell.width()) + vlw, hlw),
                                   ink);
         }
     }

@@ -199,6 +199,22 @@ TStrings *TStringGrid::Rows(int index)
     return view;
 }
 
+void TStringGrid::ClearLine(bool isColumn, int index)
+{
+    // Only the cells that hold something: a line may be two billion cells long.
+    bool changed = false;
+    for (auto it = m_cells.begin(); it != m_cells.end();) {
+        if ((isColumn ? it->first.first : it->first.second) == index) {
+            it = m_cells.erase(it);
+            changed = true;
+        } else {
+            ++it;
+        }
+    }
+    if (changed)
+        Invalidate();
+}
+
 void TStringGrid::SizeChanged(int, int)
 {
     // Cells and line views outside the new size go; growing again shows empty cells.
@@ -321,10 +337,7 @@ void TStringGridStrings::Delete(int)
 
 void TStringGridStrings::Clear()
 {
-    for (int i = 0; i < Count(); ++i) {
-        Put(i, QString());
-        PutObject(i, nullptr);
-    }
+    m_grid->ClearLine(m_isColumn, m_index);
 }
 
 void TStringGridStrings::Assign(TPersistent *source)

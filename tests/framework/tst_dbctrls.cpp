@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QtTest>
 
+#include <limits>
 #include <memory>
 
 namespace {
@@ -300,6 +301,30 @@ private slots:
                  qint64(DefaultDBGridOptions));
         QCOMPARE(GetPropInfo(TDBLookupComboBox::StaticClass(),
                              QStringLiteral("NullValueKey"))->PropType, TypeInfoTShortCut());
+    }
+
+    // The list's height is its rows' and follows RowCount; rows past the integer range would
+    // overflow it. Cut at the last coordinate, the list holds the whole rows that fit there.
+    void lookupListRowsStopAtTheIntegerLimit()
+    {
+        constexpr int kIntMax = std::numeric_limits<int>::max();
+        TDBLookupListBox list(m_form);
+        const int border = list.Height() - list.RowCount() * list.ItemHeight();
+        list.SetBounds(0, 40, 121, list.Height());
+        for (int count : {kIntMax, 2000000000}) {
+            list.SetRowCount(count);
+            QVERIFY(list.RowCount() > 1000);
+            QVERIFY(qint64(list.Top()) + list.Height() <= kIntMax);
+            QCOMPARE(qint64(list.RowCount()) * list.ItemHeight() + border,
+                     qint64(list.Height()));
+            // What it shows, given again, stays.
+            const int shown = list.RowCount();
+            list.SetRowCount(shown);
+            QCOMPARE(list.RowCount(), shown);
+        }
+        list.SetBounds(0, 40, 121, std::numeric_limits<int>::min());
+        QCOMPARE(list.RowCount(), 1);
+        QCOMPARE(list.Height(), list.ItemHeight() + border);
     }
 
     void controlsShowTheFieldOrTheirName()

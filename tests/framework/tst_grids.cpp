@@ -1,6 +1,7 @@
 // What a user does to a string grid with the keyboard and the mouse: editing cells in place,
 // sizing columns and rows on the lines of the fixed cells, and dragging fixed cells to move
-// columns and rows with their contents.
+// columns and rows with their contents. And grids at the integer limits: billions of columns,
+// sizes and lines as wide as an integer goes.
 
 #define QTEST_QPA_MOUSE_HANDLING
 
@@ -9,7 +10,10 @@
 #include "Grids.h"
 
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QtTest>
+
+#include <limits>
 
 namespace {
 
@@ -64,6 +68,57 @@ QPoint RowLine(TCustomGrid *grid, int row)
 {
     const QRect cell = grid->CellRect(0, row);
     return QPoint(cell.center().x(), cell.bottom() + 1);
+}
+
+constexpr int kIntMax = std::numeric_limits<int>::max();
+
+// The layout of a few columns worked out one column at a time, to hold the arithmetic of
+// TGridAxis against.
+struct CountedAxis
+{
+    std::vector<int> sizes;
+    int lineWidth = 0;
+
+    qint64 Extent(int first, int end) const
+    {
+        qint64 extent = 0;
+        for (int i = first; i < end; ++i)
+            extent += sizes[size_t(i)] + lineWidth;
+        return extent;
+    }
+    int IndexPast(int first, int end, qint64 offset) const
+    {
+        for (int i = first; i < end; ++i) {
+            if (Extent(first, i + 1) > offset)
+                return i;
+        }
+        return end;
+    }
+    int FirstFitting(int lowest, int end, qint64 room) const
+    {
+        for (int f = lowest; f <= end; ++f) {
+            if (Extent(f, end) <= room)
+                return f;
+        }
+        return end;
+    }
+    int FirstLargerThan(int first, int end, qint64 limit) const
+    {
+        for (int i = first; i < end; ++i) {
+            if (sizes[size_t(i)] + lineWidth > limit)
+                return i;
+        }
+        return end;
+    }
+};
+
+QScrollBar *Bar(TCustomGrid *grid, Qt::Orientation orientation)
+{
+    for (QScrollBar *bar : grid->Handle()->findChildren<QScrollBar *>()) {
+        if (bar->orientation() == orientation)
+            return bar;
+    }
+    return nullptr;
 }
 
 void Drag(QWidget *widget, const QPoint &from, const QPoint &to)
@@ -355,6 +410,188 @@ private slots:
         QCOMPARE(columns ? m_grid->ColWidths(to) : m_grid->RowHeights(to), columns ? 40 : 30);
         QCOMPARE(m_events.moved,
                  from == to ? QList<QPoint>() : QList<QPoint>{QPoint(from, to)});
+    }
+
+    void axisArithmeticMatchesCountingOneByOne_data()
+    {
+        QTest::addColumn<int>("defaultSize");
+        QTest::addColumn<QList<int>>("sizes");
+        QTest::addColumn<int>("lineWidth");
+        QTest::newRow("all default") << 5 << QList<int>{5, 5, 5, 5, 5, 5} << 1;
+        QTest::newRow("own sizes around the default")
+            << 5 << QList<int>{5, 9, 0, 5, 5, 2, 5} << 1;
+        QTest::newRow("zero sizes without lines") << 0 << QList<int>{0, 0, 4, 0, 0, 7, 0} << 0;
+        QTest::newRow("zero default between wide ones") << 0 << QList<int>{6, 0, 0, 6, 6} << 2;
+        QTest::newRow("runs of own sizes") << 3 << QList<int>{8, 8, 8, 3, 1, 1, 3, 8} << 0;
+    }
+    void axisArithmeticMatchesCountingOneByOne()
+    {
+        QFETCH(int, defaultSize);
+        QFETCH(QList<int>, sizes);
+        QFETCH(int, lineWidth);
+        TGridAxis axis(defaultSize);
+        CountedAxis counted{std::vector<int>(sizes.begin(), sizes.end()), lineWidth};
+        for (int i = 0; i < sizes.size(); ++i)
+            axis.SetSize(i, sizes.at(i));
+        const int n = int(sizes.size());
+        const qint64 total = counted.Extent(0, n);
+        for (int first = 0; first <= n; ++first) {
+            for (int end = first; end <= n; ++end) {
+                const QByteArray at = QByteArray::number(first) + ".." + QByteArray::number(end);
+                QVERIFY2(axis.Extent(first, end, lineWidth) == counted.Extent(first, end), at);
+                for (qint64 offset = -1; offset <= total + 1; ++offset) {
+                    QVERIFY2(axis.IndexPast(first, end, offset, lineWidth)
+                                 == counted.IndexPast(first, end, offset),
+                             at);
+                    QVERIFY2(axis.FirstFitting(first, end, offset, lineWidth)
+                                 == counted.FirstFitting(first, end, offset),
+                             at);
+                    QVERIFY2(axis.FirstLargerThan(first, end, offset, lineWidth)
+                                 == counted.FirstLargerThan(first, end, offset),
+                             at);
+                }
+            }
+        }
+        // Moving one size shifts those between, as taking it out and putting it back does.
+        for (int from = 0; from < n; ++from) {
+            for (int to = 0; to < n; ++to) {
+                TGridAxis moved = axis;
+                moved.Move(from, to);
+                std::vector<int> expected = counted.sizes;
+                const int size = expected[size_t(from)];
+                expected.erase(expected.begin() + from);
+                expected.insert(expected.begin() + to, size);
+                for (int i = 0; i < n; ++i)
+                    QCOMPARE(moved.Size(i), expected[size_t(i)]);
+            }
+        }
+    }
+
+    void axisExtentsReachPastTheIntegerRange()
+    {
+        // Every size and line at the limit, over as many columns as a grid can have.
+        TGridAxis axis(kIntMax);
+        QCOMPARE(axis.Extent(0, kIntMax, kIntMax), qint64(kIntMax) * 2 * kIntMax);
+        QCOMPARE(axis.IndexPast(0, kIntMax, qint64(kIntMax) * 2 * 1000, kIntMax), 1000);
+        QCOMPARE(axis.FirstFitting(0, kIntMax, qint64(kIntMax) * 2 * 3, kIntMax), kIntMax - 3);
+        // Only the sizes that differ are kept, and a default size forgets them.
+        axis.SetSize(kIntMax - 1, 0);
+        axis.SetSize(7, kIntMax);
+        QCOMPARE(axis.OwnSizeCount(), 1);
+        QCOMPARE(axis.Extent(kIntMax - 2, kIntMax, 0), qint64(kIntMax));
+        axis.Move(kIntMax - 1, 0);
+        QCOMPARE(axis.Size(0), 0);
+        QCOMPARE(axis.Size(kIntMax - 1), kIntMax);
+        axis.Truncate(1);
+        QCOMPARE(axis.OwnSizeCount(), 1);
+        axis.SetDefaultSize(10);
+        QCOMPARE(axis.OwnSizeCount(), 0);
+        QCOMPARE(axis.Size(0), 10);
+    }
+
+    // Two billion columns and as many rows as an integer counts: the grid keeps no storage per
+    // column or row, and lays out, paints and scrolls through them by arithmetic.
+    void billionsOfColumnsScrollToTheLastCell()
+    {
+        const int cols = 2000000000, rows = kIntMax;
+        m_grid->SetColCount(cols);
+        m_grid->SetRowCount(rows);
+        m_grid->SetColWidths(cols - 1, 150);
+        m_grid->SetRowHeights(rows - 2, 0); // shows nothing; not even its lines (none drawn)
+        m_grid->SetGridLineWidth(0);
+        m_form->Show();
+        m_form->Handle()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_form->Handle()));
+        m_grid->SetFocus();
+        QTRY_VERIFY(m_grid->Handle()->hasFocus());
+        QVERIFY(!m_grid->Handle()->grab().isNull());
+
+        QWidget *w = m_grid->Handle();
+        QTest::keyClick(w, Qt::Key_End, Qt::ControlModifier);
+        QCOMPARE(m_grid->Col(), cols - 1);
+        QCOMPARE(m_grid->Row(), rows - 1);
+        // A page further from the last row stays on it.
+        QTest::keyClick(w, Qt::Key_PageDown);
+        QCOMPARE(m_grid->Row(), rows - 1);
+        QVERIFY(!m_grid->Handle()->grab().isNull());
+
+        // Scrolled as far as it goes, with the last cell entire in sight where the mouse finds
+        // it.
+        QCOMPARE(m_grid->LeftCol() + m_grid->VisibleColCount(), cols);
+        QCOMPARE(m_grid->TopRow() + m_grid->VisibleRowCount(), rows);
+        QCOMPARE(Bar(m_grid, Qt::Horizontal)->maximum(), m_grid->LeftCol());
+        QCOMPARE(Bar(m_grid, Qt::Vertical)->maximum(), m_grid->TopRow());
+        const QRect last = m_grid->CellRect(cols - 1, rows - 1);
+        QCOMPARE(last.width(), 150);
+        QVERIFY(m_grid->ClientRect().contains(last));
+        QCOMPARE(m_grid->MouseToCell(last.center().x(), last.center().y()),
+                 QPoint(cols - 1, rows - 1));
+        QCOMPARE(m_grid->CellRect(cols - 2, rows - 1).right() + 1, last.left());
+
+        // Back to the first cell, and a smaller grid forgets the far sizes.
+        QTest::keyClick(w, Qt::Key_Home, Qt::ControlModifier);
+        QCOMPARE(m_grid->LeftCol(), 1);
+        QCOMPARE(m_grid->TopRow(), 1);
+        m_grid->SetColCount(5);
+        m_grid->SetColCount(cols);
+        QCOMPARE(m_grid->ColWidths(cols - 1), 64);
+    }
+
+    void sizesAtTheIntegerLimitLayOutWithoutOverflow_data()
+    {
+        QTest::addColumn<int>("colWidth");
+        QTest::addColumn<int>("rowHeight");
+        QTest::addColumn<int>("lineWidth");
+        QTest::newRow("widest columns") << kIntMax << 24 << 1;
+        QTest::newRow("tallest rows") << 64 << kIntMax << 1;
+        QTest::newRow("widest lines") << 64 << 24 << kIntMax;
+        QTest::newRow("everything at the limit") << kIntMax << kIntMax << kIntMax;
+    }
+    void sizesAtTheIntegerLimitLayOutWithoutOverflow()
+    {
+        QFETCH(int, colWidth);
+        QFETCH(int, rowHeight);
+        QFETCH(int, lineWidth);
+        m_grid->SetDefaultColWidth(colWidth);
+        m_grid->SetDefaultRowHeight(rowHeight);
+        m_grid->SetGridLineWidth(lineWidth);
+        // The current cell, drawn with its focus rectangle, is the first one and the largest.
+        m_grid->SetFixedCols(0);
+        m_grid->SetFixedRows(0);
+        m_grid->SetColCount(kIntMax);
+        m_grid->SetCol(0);
+        m_grid->SetRow(0);
+        m_form->Show();
+        m_form->Handle()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_form->Handle()));
+        m_grid->SetFocus();
+        QTRY_VERIFY(m_grid->Handle()->hasFocus());
+        QVERIFY(!m_grid->Handle()->grab().isNull());
+
+        // The values stay as set; the first cell starts at the client's corner and is cut
+        // only where no widget reaches.
+        QCOMPARE(m_grid->DefaultColWidth(), colWidth);
+        QCOMPARE(m_grid->GridLineWidth(), lineWidth);
+        const QRect client = m_grid->ClientRect();
+        const QRect first = m_grid->CellRect(0, 0);
+        QCOMPARE(first.topLeft(), client.topLeft());
+        QCOMPARE(first.width(), std::min(colWidth, QWIDGETSIZE_MAX - client.left()));
+        QCOMPARE(first.height(), std::min(rowHeight, QWIDGETSIZE_MAX - client.top()));
+        QCOMPARE(m_grid->MouseToCell(client.left(), client.top()), QPoint(0, 0));
+
+        // A column (row) too wide to fit is scrolled to and shown alone, from its start.
+        QTest::keyClick(m_grid->Handle(), Qt::Key_Right);
+        QTest::keyClick(m_grid->Handle(), Qt::Key_Down);
+        const bool wide = qint64(colWidth) + lineWidth > client.width();
+        const bool tall = qint64(rowHeight) + lineWidth > client.height();
+        QCOMPARE(m_grid->LeftCol(), wide ? 1 : 0);
+        QCOMPARE(m_grid->TopRow(), tall ? 1 : 0);
+        QCOMPARE(m_grid->CellRect(1, 1).topLeft(),
+                 QPoint(wide ? client.left() : client.left() + colWidth + lineWidth,
+                        tall ? client.top() : client.top() + rowHeight + lineWidth));
+        QVERIFY(!m_grid->Handle()->grab().isNull());
+        const QScrollBar *bar = Bar(m_grid, Qt::Horizontal);
+        QVERIFY(bar->minimum() <= bar->value() && bar->value() <= bar->maximum());
     }
 };
 
