@@ -1,9 +1,10 @@
 // Times the object inspector on its real paths and prints the median of each measurement
 // against its target: Inspect of one button, Inspect of a 50-control selection, expanding a
 // font row by a click on its marker, and typing a value into the in-place edit and pressing
-// Enter (on a form holding the button alone, and again with 51 controls on it). Each figure runs
-// until the pending repaints are done. A benchmark, not a test: it asserts nothing and exits 0
-// whatever the figures.
+// Enter (on a form holding the button alone, and again with 51 controls on it); and the form
+// designer's change notice with 100 controls selected. Each figure runs until the pending
+// repaints are done. A benchmark, not a test: it asserts nothing and exits 0 whatever the
+// figures.
 
 #define QTEST_QPA_MOUSE_HANDLING
 #include "InspectionFixture.h"
@@ -32,6 +33,7 @@ namespace {
 constexpr int WarmUpRuns = 5;
 constexpr int TimedRuns = 51;
 constexpr int SelectionSize = 50;
+constexpr int LargeSelectionSize = 100;
 
 struct Measurement
 {
@@ -111,18 +113,7 @@ public:
 
         results.push_back({"Typing a value and pressing Enter", 2.0, TypingMs()});
 
-        // A mixed selection, as a user drags a band over a form: five classes in turn.
-        for (int i = 0; i < SelectionSize; ++i) {
-            const int left = 10 + (i % 10) * 78, top = 40 + (i / 10) * 30;
-            const QString n = QString::number(i);
-            switch (i % 5) {
-            case 0: m_selection.push_back(Place<TButton>("SelButton" + n, left, top)); break;
-            case 1: m_selection.push_back(Place<TEdit>("SelEdit" + n, left, top)); break;
-            case 2: m_selection.push_back(Place<TLabel>("SelLabel" + n, left, top)); break;
-            case 3: m_selection.push_back(Place<TCheckBox>("SelCheck" + n, left, top)); break;
-            default: m_selection.push_back(Place<TPanel>("SelPanel" + n, left, top)); break;
-            }
-        }
+        PlaceSelection(SelectionSize);
         m_fixture.Form->SetDesignState(true);
         m_insp->FillComponentList();
         SelectOnly(m_selection);
@@ -136,6 +127,18 @@ public:
         // it, typing costs more.
         SelectOnly({m_button});
         results.push_back({"Typing and Enter, 51 controls on the form", 2.0, TypingMs()});
+
+        // Every property an editor writes ends in this notice: the form is painted again and
+        // the handle box fitted around the whole selection.
+        PlaceSelection(LargeSelectionSize - SelectionSize);
+        m_fixture.Form->SetDesignState(true);
+        SelectOnly(m_selection);
+        TFormDesigner *designer = m_fixture.Designer;
+        const auto notify = [designer] { Settled([designer] { designer->NotifyModified(); }); };
+        results.push_back({"NotifyModified with 100 selected controls", 5.0,
+                           MedianMs([] {}, notify)});
+        if (m_fixture.Form->StretchHandle->TargetCount() != LargeSelectionSize)
+            std::fprintf(stderr, "the selection did not survive the notices\n");
 
         for (const QString &error : m_errors)
             std::fprintf(stderr, "error shown: %s\n", qPrintable(error));
@@ -171,6 +174,23 @@ private:
         if (m_button->Width() != 80 && m_button->Width() != 90)
             std::fprintf(stderr, "typing did not reach the button's Width\n");
         return ms;
+    }
+    // A mixed selection, as a user drags a band over a form: five classes in turn, ten to a
+    // line, below the controls placed before.
+    void PlaceSelection(int count)
+    {
+        for (int k = 0; k < count; ++k) {
+            const int i = int(m_selection.size());
+            const int left = 10 + (i % 10) * 78, top = 40 + (i / 10) * 30;
+            const QString n = QString::number(i);
+            switch (i % 5) {
+            case 0: m_selection.push_back(Place<TButton>("SelButton" + n, left, top)); break;
+            case 1: m_selection.push_back(Place<TEdit>("SelEdit" + n, left, top)); break;
+            case 2: m_selection.push_back(Place<TLabel>("SelLabel" + n, left, top)); break;
+            case 3: m_selection.push_back(Place<TCheckBox>("SelCheck" + n, left, top)); break;
+            default: m_selection.push_back(Place<TPanel>("SelPanel" + n, left, top)); break;
+            }
+        }
     }
     template<class T> T *Place(const QString &name, int left, int top)
     {

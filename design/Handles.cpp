@@ -128,15 +128,7 @@ void TStretchHandle::Attach(TControl *control)
     if (HasTargets() && control->Parent() != Parent())
         DetachAll();
     if (HasTargets()) {
-        // Worked out wide: controls may lie anywhere in the integer range.
-        const qint64 boxLeft = Left(), boxTop = Top();
-        const qint64 left = std::min<qint64>(boxLeft, qint64(control->Left()) - Margin);
-        const qint64 top = std::min<qint64>(boxTop, qint64(control->Top()) - Margin);
-        const qint64 right = std::max<qint64>(boxLeft + Width() - 3,
-                                              qint64(control->Left()) + control->Width());
-        const qint64 bottom = std::max<qint64>(boxTop + Height() - 3,
-                                               qint64(control->Top()) + control->Height());
-        SetHandleBounds(ClampedBox(left, top, right - left + 3, bottom - top + 3));
+        SetHandleBounds(GrownBox(BoundsRect(), control));
     } else {
         m_savedAutoScroll = false;
         auto *form = ObjectCast<TCustomForm>(control->Parent());
@@ -157,6 +149,50 @@ void TStretchHandle::Attach(TControl *control)
         GrabInput();
 }
 
+QRect TStretchHandle::GrownBox(const QRect &box, const TControl *control)
+{
+    // Worked out wide: controls may lie anywhere in the integer range.
+    const qint64 boxLeft = box.left(), boxTop = box.top();
+    const qint64 left = std::min<qint64>(boxLeft, qint64(control->Left()) - Margin);
+    const qint64 top = std::min<qint64>(boxTop, qint64(control->Top()) - Margin);
+    const qint64 right = std::max<qint64>(boxLeft + box.width() - 3,
+                                          qint64(control->Left()) + control->Width());
+    const qint64 bottom = std::max<qint64>(boxTop + box.height() - 3,
+                                           qint64(control->Top()) + control->Height());
+    return ClampedBox(left, top, right - left + 3, bottom - top + 3);
+}
+
+void TStretchHandle::Refit()
+{
+    if (!HasTargets())
+        return;
+    TControl *first = m_targets.front();
+    const bool sameParent = std::all_of(m_targets.begin(), m_targets.end(), [&](TControl *t) {
+        return t->Parent() == Parent();
+    });
+    // A target that moved to another parent, or an aligned first target (whose form's
+    // scrolling the selection switches off and back), takes the whole way round.
+    if (!sameParent || first->Align() != alNone || m_savedAutoScroll) {
+        const std::vector<TControl *> targets = m_targets;
+        const bool locked = m_locked;
+        DetachAll();
+        for (TControl *control : targets)
+            Attach(control);
+        m_locked = locked;
+        return;
+    }
+    CancelDrag();
+    m_outlineRect = QRect();
+    SetEnabled(true);
+    SetVisible(true);
+    QRect box = FirstTargetBox(first);
+    for (size_t i = 1; i < m_targets.size(); ++i)
+        box = GrownBox(box, m_targets[i]);
+    SetHandleBounds(box);
+    m_grip = 0;
+    if (!Designing())
+        GrabInput();
+}
 
 QRect TStretchHandle::FirstTargetBox(TControl *control) const
 {

@@ -27,6 +27,9 @@ public:
     // current targets replaces the selection.
     void Attach(TControl *control);
     void DetachAll();
+    // Fits the box again around the targets where they are now, as detaching and attaching
+    // them all again would, but keeping the selection, its order and Locked.
+    void Refit();
     int IndexOfTarget(const TControl *control) const;
     int TargetCount() const { return int(m_targets.size()); }
     // nullptr for a negative index or without targets.
@@ -79,6 +82,8 @@ protected:
 private:
     void SetHandleBounds(const QRect &bounds); // the handle alone, targets stay
     QRect FirstTargetBox(TControl *control) const;
+    // box grown to take in control as well, as Attach grows it.
+    static QRect GrownBox(const QRect &box, const TControl *control);
     void GrabInput();
     // The grip under a handle point, with the cursor that shows it.
     int GripAt(int x, int y, TCursor &cursor) const;

@@ -284,10 +284,10 @@ TControlWidget::TControlWidget(TControl *control, QWidget *parent)
 {
 }
 
-void TControlWidget::paintEvent(QPaintEvent *)
+void TControlWidget::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
-    SafeCall([&] { m_control->PaintWidget(painter); });
+    SafeCall([&] { m_control->PaintWidgetArea(painter, event->rect()); });
 }
 
 void TControlWidget::mousePressEvent(QMouseEvent *event)

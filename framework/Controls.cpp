@@ -555,6 +555,22 @@ void TControl::PaintWidget(QPainter &painter)
         painter.fillRect(QRect(0, 0, m_width, m_height), ColorToQColor(m_color));
 }
 
+void TControl::PaintWidgetArea(QPainter &painter, const QRect &area)
+{
+    struct AreaScope
+    {
+        QRect &area;
+        ~AreaScope() { area = QRect(); }
+    } scope{m_paintArea};
+    m_paintArea = area;
+    PaintWidget(painter);
+}
+
+QRect TControl::PaintArea() const
+{
+    return m_paintArea.isValid() ? m_paintArea : QRect(0, 0, m_width, m_height);
+}
+
 void TControl::Resize()
 {
     OnResize(this);
@@ -694,6 +710,21 @@ void TWinControl::EnableAlign()
 {
     if (m_alignDisabled > 0 && --m_alignDisabled == 0)
         Realign();
+}
+
+void TWinControl::LockDrawing()
+{
+    if (m_drawingLocks++ == 0 && m_widget)
+        m_widget->setUpdatesEnabled(false);
+}
+
+void TWinControl::UnlockDrawing()
+{
+    if (m_drawingLocks == 0)
+        return;
+    // Enabling the widget's updates again schedules one paint of all of it.
+    if (--m_drawingLocks == 0 && m_widget)
+        m_widget->setUpdatesEnabled(true);
 }
 
 void TWinControl::Realign(TControl *changed)
@@ -855,6 +886,8 @@ QWidget *TWinControl::ClientWidget()
 void TWinControl::InitWidget()
 {
     TControl::InitWidget();
+    if (m_drawingLocks > 0)
+        m_widget->setUpdatesEnabled(false);
     ApplyImeMode();
     ChildWidgetsNeeded();
 }
@@ -938,7 +971,7 @@ TGraphicControl::~TGraphicControl()
 
 void TGraphicControl::PaintWidget(QPainter &painter)
 {
-    m_canvas->SetPainter(&painter);
+    m_canvas->SetPainter(&painter, PaintArea());
     m_canvas->Font()->Assign(Font());
     try {
         Paint();
@@ -961,7 +994,7 @@ TCustomControl::~TCustomControl()
 void TCustomControl::PaintWidget(QPainter &painter)
 {
     TControl::PaintWidget(painter);
-    m_canvas->SetPainter(&painter);
+    m_canvas->SetPainter(&painter, PaintArea());
     m_canvas->Font()->Assign(Font());
     try {
         Paint();

@@ -239,6 +239,12 @@ public:
     // Called by the widget bridge.
     virtual void PaintWidget(QPainter &painter);
     virtual void WidgetMoved(const QRect &bounds);
+    // Called by the control's own widget for a paint event: PaintWidget, with PaintArea
+    // telling the part asked for.
+    void PaintWidgetArea(QPainter &painter, const QRect &area);
+    // The part of the control the paint under way must cover, in client coordinates; the
+    // whole control outside a paint event.
+    QRect PaintArea() const;
 
     void SetDesigning(bool designing, bool setChildren = true) override;
     // A control whose caption still reads its name takes the new name as caption too
@@ -330,6 +336,7 @@ private:
     int m_anchorRight = 0, m_anchorBottom = 0;
     bool m_anchorsKnown = false;
     TBasicActionLink *m_actionLink = nullptr; // owned
+    QRect m_paintArea; // set while a paint event paints the control
 
     friend class TWinControl;
 };
@@ -355,6 +362,12 @@ public:
     void Realign(TControl *changed = nullptr);
     void DisableAlign() { ++m_alignDisabled; }
     void EnableAlign();
+    // Holds back the drawing of the control and everything in it: what changes meanwhile
+    // shows when the last lock goes, in one paint of the whole control. Locks count; every
+    // LockDrawing needs its UnlockDrawing.
+    void LockDrawing();
+    void UnlockDrawing();
+    bool DrawingLocked() const { return m_drawingLocks > 0; }
 
     int TabOrder() const { return m_tabOrder; }
     void SetTabOrder(int order) { m_tabOrder = order; }
@@ -411,6 +424,7 @@ protected:
 private:
     std::vector<TControl *> m_controls; // not owned: owners free them, we free those left
     int m_alignDisabled = 0;
+    int m_drawingLocks = 0;
     bool m_aligning = false;
     int m_tabOrder = -1;
     bool m_tabStop = false;
@@ -421,6 +435,19 @@ private:
     QString m_imeName;
 
     friend class TControl;
+};
+
+// Holds a control's drawing (LockDrawing) for the length of a scope.
+class TDrawingLock
+{
+public:
+    explicit TDrawingLock(TWinControl *control) : m_control(control) { control->LockDrawing(); }
+    ~TDrawingLock() { m_control->UnlockDrawing(); }
+    TDrawingLock(const TDrawingLock &) = delete;
+    TDrawingLock &operator=(const TDrawingLock &) = delete;
+
+private:
+    TWinControl *m_control; // not owned
 };
 
 // A control without a window of its own in the classic framework; here it still has a widget,

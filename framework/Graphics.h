@@ -23,6 +23,7 @@
 
 #include <initializer_list>
 #include <memory>
+#include <optional>
 
 class QPainter;
 class QPaintDevice;
@@ -254,18 +255,23 @@ public:
     void SetDevice(QPaintDevice *device);
     QPaintDevice *Device() const { return m_device; }
     // Lends the canvas a painter (not owned) until ReleasePainter; its state is saved now and
-    // restored on release.
-    void SetPainter(QPainter *painter);
+    // restored on release. clip, when given, is the part of the device the painter's owner
+    // will show (a paint event's area); ClipRect reports it.
+    void SetPainter(QPainter *painter, const QRect &clip = QRect());
     // Gives a lent painter back, or ends the painter opened on the device, so that the device
     // can be read or resized.
     void ReleasePainter();
     bool HandleAllocated() const { return m_painter != nullptr; }
     // The painter that draws now, opening one on the device if needed; nullptr without either.
     QPainter *Painter();
+    // The part of the device that drawing reaches now: the area given with a lent painter,
+    // else the whole device; empty without either. Drawing outside it shows nowhere, so a
+    // painter of many items may skip the items that lie outside.
+    QRect ClipRect() const;
 
-    QPoint PenPos() const { return m_penPos; }
-    void SetPenPos(const QPoint &pos) { m_penPos = pos; }
-    void MoveTo(int x, int y) { m_penPos = QPoint(x, y); }
+    QPoint PenPos() const;
+    void SetPenPos(const QPoint &pos);
+    void MoveTo(int x, int y) { SetPenPos(QPoint(x, y)); }
     // A line from the pen position up to, but not including, (x, y).
     void LineTo(int x, int y);
     // Outlined with the pen, filled with the brush.
@@ -306,7 +312,16 @@ private:
     std::unique_ptr<TFont> m_font;
     std::unique_ptr<TPen> m_pen;
     std::unique_ptr<TBrush> m_brush;
-    QPoint m_penPos;
+    // Read through PenPos: after TextOut the pen stands at the text's right end, measured
+    // only when it is read, so that drawing a text shapes it once rather than twice.
+    mutable QPoint m_penPos;
+    struct TextAdvance
+    {
+        QFontMetrics metrics;
+        QString text;
+    };
+    mutable std::optional<TextAdvance> m_pendingAdvance;
+    QRect m_clipRect;
     QPaintDevice *m_device = nullptr; // not owned
     QPainter *m_painter = nullptr;    // m_ownPainter or a lent one (not owned)
     std::unique_ptr<QPainter> m_ownPainter;

@@ -82,12 +82,13 @@ void TCanvas::SetDevice(QPaintDevice *device)
     m_device = device;
 }
 
-void TCanvas::SetPainter(QPainter *painter)
+void TCanvas::SetPainter(QPainter *painter, const QRect &clip)
 {
     ReleasePainter();
     if (!painter)
         return;
     m_painter = painter;
+    m_clipRect = clip;
     m_painter->save();
 }
 
@@ -100,6 +101,30 @@ void TCanvas::ReleasePainter()
         m_painter->restore();
     }
     m_painter = nullptr;
+    m_clipRect = QRect();
+}
+
+QRect TCanvas::ClipRect() const
+{
+    if (m_painter && m_clipRect.isValid())
+        return m_clipRect;
+    QPaintDevice *device = m_painter ? m_painter->device() : m_device;
+    return device ? QRect(0, 0, device->width(), device->height()) : QRect();
+}
+
+QPoint TCanvas::PenPos() const
+{
+    if (m_pendingAdvance) {
+        m_penPos.rx() += m_pendingAdvance->metrics.horizontalAdvance(m_pendingAdvance->text);
+        m_pendingAdvance.reset();
+    }
+    return m_penPos;
+}
+
+void TCanvas::SetPenPos(const QPoint &pos)
+{
+    m_pendingAdvance.reset();
+    m_penPos = pos;
 }
 
 QPainter *TCanvas::Painter()
@@ -153,7 +178,7 @@ void TCanvas::LineTo(int x, int y)
     Changing();
     QPainter *painter = Prepare(true, false, false);
     // The end point is left out, so that a polyline does not draw its corners twice.
-    const QPoint from = m_penPos;
+    const QPoint from = PenPos();
     const QPoint to(x, y);
     if (from != to) {
         const QPoint delta = to - from;
@@ -161,7 +186,7 @@ void TCanvas::LineTo(int x, int y)
         const QPointF last(to.x() - double(delta.x()) / steps, to.y() - double(delta.y()) / steps);
         painter->drawLine(QPointF(from), last);
     }
-    m_penPos = to;
+    SetPenPos(to);
     Changed();
 }
 
@@ -208,12 +233,18 @@ void TCanvas::TextOut(int x, int y, const QString &text)
     Changing();
     QPainter *painter = Prepare(false, false, true);
     const QFontMetrics metrics = Metrics();
-    const int width = metrics.horizontalAdvance(text);
-    if (m_brush->Style() != bsClear)
+    SetPenPos(QPoint(x, y));
+    if (m_brush->Style() != bsClear) {
+        const int width = metrics.horizontalAdvance(text);
         painter->fillRect(QRect(x, y, width, metrics.height()), ColorToQColor(m_brush->Color()));
+        m_penPos.rx() += width;
+    } else {
+        // Shaping is the dear part of text: with nothing to fill, the width waits until the
+        // pen position is asked for, which most painting never does.
+        m_pendingAdvance = TextAdvance{metrics, text};
+    }
     painter->setPen(ColorToQColor(m_font->Color()));
     painter->drawText(x, y + metrics.ascent(), text);
-    m_penPos = QPoint(x + width, y);
     Changed();
 }
 

@@ -120,7 +120,8 @@ public:
     // The component name an item of cbComponents stands for.
     static QString ComponentNameOfItem(const QString &item);
 
-    // Lays the controls out and repaints the window, both columns included.
+    // Lays the controls out and has both columns painted again, once the events of the
+    // current action are done.
     void Repaint();
     void LayoutRows();
     // Lays out the controls around the rows: the combo box, the rows panel, the edit, its

@@ -19,6 +19,15 @@ constexpr int ChildIndent = 10; // each level of sub-properties indents the name
 constexpr int CollapsedImage = 0;
 constexpr int ExpandedImage = 1;
 
+// Whether a row, or one of its shown children, draws anything inside clip: its band, and one
+// row height below it, as far as the text of a tall font could reach. A column paints only
+// what the paint asked for shows, and the rows outside it are many.
+bool Reaches(const TObjectInspProperty *row, const QRect &clip)
+{
+    return row->Top <= clip.bottom()
+           && row->Top + row->Height + TObjectInspProperty::RowHeight > clip.top();
+}
+
 } // namespace
 
 // ---- One row --------------------------------------------------------------------------------
@@ -109,8 +118,10 @@ void TfObjectInspector::PaintName(TCanvas *canvas, TObjectInspProperty *row, int
     canvas->LineTo(w - 2, row->Top + 18);
     if (row->Expanded) {
         ilButtons->Draw(canvas, 2, row->Top + 1, ExpandedImage);
+        const QRect clip = canvas->ClipRect();
         for (const auto &child : row->Children)
-            PaintName(canvas, child.get(), x + ChildIndent, w);
+            if (Reaches(child.get(), clip))
+                PaintName(canvas, child.get(), x + ChildIndent, w);
     } else if (row->HasSubProperties()) {
         ilButtons->Draw(canvas, 2, row->Top + 1, CollapsedImage);
     }
@@ -121,8 +132,10 @@ void TfObjectInspector::pbNamesPaint(TObject *)
     TCanvas *canvas = pbNames->Canvas();
     canvas->Brush()->SetStyle(bsClear);
     const int w = pLeft->Width() - 2;
+    const QRect clip = canvas->ClipRect();
     for (TObjectInspProperty *row : TabRows())
-        PaintName(canvas, row, NameIndent, w);
+        if (Reaches(row, clip))
+            PaintName(canvas, row, NameIndent, w);
 }
 
 void TfObjectInspector::PaintValue(TCanvas *canvas, TObjectInspProperty *row, int a)
@@ -132,9 +145,12 @@ void TfObjectInspector::PaintValue(TCanvas *canvas, TObjectInspProperty *row, in
         const QRect clip(QPoint(2, row->Top + 2), QPoint(a - 2 - 1, row->Top + 18 - 1));
         canvas->TextRect(clip, 2, row->Top + 2, row->Editor->GetValue());
     }
-    if (row->Expanded)
+    if (row->Expanded) {
+        const QRect clip = canvas->ClipRect();
         for (const auto &child : row->Children)
-            PaintValue(canvas, child.get(), a);
+            if (Reaches(child.get(), clip))
+                PaintValue(canvas, child.get(), a);
+    }
     canvas->MoveTo(2, row->Top + 18);
     canvas->LineTo(a - 2, row->Top + 18);
 }
@@ -144,14 +160,19 @@ void TfObjectInspector::pbValuesPaint(TObject *)
     TCanvas *canvas = pbValues->Canvas();
     canvas->Brush()->SetStyle(bsClear);
     const int a = pbValues->Width() - 2;
+    const QRect clip = canvas->ClipRect();
     for (TObjectInspProperty *row : TabRows())
-        PaintValue(canvas, row, a);
+        if (Reaches(row, clip))
+            PaintValue(canvas, row, a);
 }
 
 // ---- Mouse and expansion --------------------------------------------------------------------
 
 void TfObjectInspector::pbMouseDown(TObject *sender, TMouseButton, TShiftState, int x, int y)
 {
+    // Expanding, selecting and laying out each change the rows panel, and laying out lets
+    // pending paints run: held, the panel is painted once, when the click is done.
+    const TDrawingLock hold(sbInspector);
     if (TObjectInspProperty *row = RowAt(y)) {
         const quint64 generation = m_rowsGeneration;
         if (sender == pbNames && x < NameIndent && row->HasSubProperties())
@@ -238,6 +259,7 @@ void TfObjectInspector::FormKeyUp(TObject *, quint16 &key, TShiftState)
 {
     if (key != VK_UP && key != VK_DOWN)
         return;
+    const TDrawingLock hold(sbInspector);
     const std::vector<TObjectInspProperty *> rows = TabRows();
     auto at = std::find(rows.begin(), rows.end(), SelectedRow);
     if (at == rows.end()) {

@@ -94,6 +94,11 @@ private slots:
         QCOMPARE(m_f->Selection(), (QList<TControl *>{c, a, b}));
         // The union of the new bounds: the edit (8..312, 248..282) and both buttons.
         QCOMPARE(handle->BoundsRect(), QRect(8, 18, 304, 264));
+        // The user's lock outlives the notice, as it outlives every refit.
+        handle->SetLocked(true);
+        m_f->Designer->NotifyModified();
+        QVERIFY(handle->Locked());
+        QCOMPARE(m_f->Selection(), (QList<TControl *>{c, a, b}));
     }
 
     void namesListedAndFound()

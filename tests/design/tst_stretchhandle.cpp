@@ -141,6 +141,64 @@ private slots:
         QCOMPARE(m_handle->Height(), 24);
     }
 
+    // Refit must give the box that detaching and attaching the targets again gives, and keep
+    // what the selection holds besides.
+    void refitMatchesAFreshSelection_data()
+    {
+        QTest::addColumn<int>("panelAlign");
+        QTest::newRow("unaligned targets") << int(alNone);
+        QTest::newRow("aligned first target") << int(alTop);
+    }
+    void refitMatchesAFreshSelection()
+    {
+        QFETCH(int, panelAlign);
+        m_form->SetAutoScroll(true);
+        m_panel->SetAlign(TAlign(panelAlign));
+        auto *low = new TButton(m_form);
+        low->SetBounds(30, 200, 60, 20);
+        low->SetParent(m_form);
+        for (TControl *t : std::initializer_list<TControl *>{m_panel, m_button, low})
+            m_handle->Attach(t);
+        m_handle->SetLocked(true);
+        // Moved behind the handle's back, as an editor writing Left and Height would.
+        m_button->SetBounds(300, 10, 75, 60);
+        low->SetBounds(5, 240, 60, 20);
+        m_handle->Refit();
+
+        TStretchHandle fresh(nullptr);
+        for (TControl *t : std::initializer_list<TControl *>{m_panel, m_button, low})
+            fresh.Attach(t);
+        QCOMPARE(m_handle->BoundsRect(), fresh.BoundsRect());
+        QCOMPARE(m_handle->TargetCount(), 3);
+        QCOMPARE(m_handle->Target(0), static_cast<TControl *>(m_panel));
+        QCOMPARE(m_handle->Target(2), static_cast<TControl *>(low));
+        QVERIFY(m_handle->Locked());
+        QVERIFY(m_handle->Visible());
+        QCOMPARE(m_form->AutoScroll(), panelAlign == alNone);
+        fresh.DetachAll();
+        m_handle->DetachAll();
+        QVERIFY(m_form->AutoScroll());
+    }
+
+    void refitWithoutTargetsDoesNothing()
+    {
+        m_handle->Refit();
+        QVERIFY(!m_handle->HasTargets() && !m_handle->Visible());
+        QCOMPARE(m_handle->BoundsRect().size(), QSize(24, 24));
+    }
+
+    // A target that changed parent replaces the others, as attaching them all again does.
+    void refitAfterATargetChangedParent()
+    {
+        m_handle->Attach(m_panel);
+        m_handle->Attach(m_button);
+        m_button->SetParent(m_panel);
+        m_handle->Refit();
+        QCOMPARE(m_handle->TargetCount(), 1);
+        QCOMPARE(m_handle->Target(0), static_cast<TControl *>(m_button));
+        QCOMPARE(m_handle->Parent(), static_cast<TWinControl *>(m_panel));
+    }
+
     void settingBoundsMovesEveryTarget()
     {
         TButton *third = new TButton(m_form);

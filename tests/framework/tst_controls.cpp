@@ -67,6 +67,14 @@ bool InputMethodOn(TControl *control)
     return false;
 }
 
+// The paints of a paint box, each as the area its canvas was told to cover.
+struct PaintLog
+{
+    void Painted(TObject *) { areas << box->Canvas()->ClipRect(); }
+    TPaintBox *box;
+    QList<QRect> areas;
+};
+
 QPoint Center(TControl *control)
 {
     return QPoint(control->Width() / 2, control->Height() / 2);
@@ -534,6 +542,73 @@ private slots:
         QCOMPARE(splitter->Left(), expected);
         QCOMPARE(rest->Left(), expected + 2);
         QCOMPARE(events.changes, 1);
+    }
+
+    void drawingLockHoldsPaintsUntilTheLastUnlock()
+    {
+        TForm form(nullptr);
+        form.SetBounds(0, 0, 200, 150);
+        auto *panel = Place(new TPanel(&form), &form, QRect(0, 0, 200, 150));
+        auto *box = Place(new TPaintBox(&form), panel, QRect(10, 10, 100, 80));
+        PaintLog log{box, {}};
+        box->OnPaint = TNotifyEvent::Of<&PaintLog::Painted>(&log);
+        ShowForm(form);
+        QApplication::processEvents();
+        log.areas.clear();
+
+        panel->LockDrawing();
+        panel->LockDrawing();
+        QVERIFY(panel->DrawingLocked());
+        box->Invalidate();
+        box->SetWidth(120);
+        box->Invalidate();
+        QApplication::processEvents();
+        QVERIFY(log.areas.isEmpty());
+        panel->UnlockDrawing();
+        QApplication::processEvents();
+        QVERIFY(log.areas.isEmpty()); // one lock still holds
+        panel->UnlockDrawing();
+        QVERIFY(!panel->DrawingLocked());
+        QApplication::processEvents();
+        // Everything changed meanwhile shows in one paint.
+        QCOMPARE(log.areas, QList<QRect>{QRect(0, 0, 120, 80)});
+        // An unlock too many is no lock the other way.
+        panel->UnlockDrawing();
+        QVERIFY(!panel->DrawingLocked());
+        box->Invalidate();
+        QApplication::processEvents();
+        QCOMPARE(log.areas.size(), 2);
+    }
+
+    void drawingLockTakenBeforeTheWidgetExists()
+    {
+        TForm form(nullptr);
+        auto *panel = new TPanel(&form);
+        const TDrawingLock hold(panel);
+        panel->SetParent(&form);
+        QVERIFY(!panel->Handle()->updatesEnabled());
+    }
+
+    // A paint box is told which part of it a paint covers: an item outside needs no drawing.
+    void paintBoxCanvasKnowsThePaintedArea()
+    {
+        TForm form(nullptr);
+        form.SetBounds(0, 0, 200, 150);
+        auto *box = Place(new TPaintBox(&form), &form, QRect(10, 10, 100, 80));
+        PaintLog log{box, {}};
+        box->OnPaint = TNotifyEvent::Of<&PaintLog::Painted>(&log);
+        ShowForm(form);
+        QApplication::processEvents();
+        log.areas.clear();
+        box->Handle()->update(QRect(20, 30, 15, 10));
+        QApplication::processEvents();
+        QCOMPARE(log.areas, QList<QRect>{QRect(20, 30, 15, 10)});
+        box->Invalidate();
+        QApplication::processEvents();
+        QCOMPARE(log.areas.last(), QRect(0, 0, 100, 80));
+        // Outside a paint the canvas has no area.
+        QCOMPARE(box->Canvas()->ClipRect(), QRect());
+        QCOMPARE(box->PaintArea(), QRect(0, 0, 100, 80));
     }
 
     void imeModeTurnsTheInputMethodOffOrLeavesItOn_data()

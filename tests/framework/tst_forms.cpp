@@ -4,6 +4,7 @@
 #define QTEST_QPA_MOUSE_HANDLING
 #include "Application.h"
 #include "Controls.h"
+#include "ExtCtrls.h"
 #include "Forms.h"
 #include "ImgList.h"
 #include "Menus.h"
@@ -522,6 +523,42 @@ private slots:
         form->SetBounds(7, 8, 200, 100);
         form->Show();
         QCOMPARE(form->BoundsRect(), QRect(7, 8, 200, 100));
+    }
+
+    // Regression: a click on a control that takes no focus gives the focus to the form's
+    // client area, and the next control takes it back; the client was repainted whole each
+    // time, every control on the form with it.
+    void focusThroughTheFormRepaintsNoControl()
+    {
+        TForm form(nullptr);
+        form.SetBounds(0, 0, 200, 120);
+        auto *edit = new TEdit(&form);
+        edit->SetBounds(10, 10, 80, 21);
+        edit->SetParent(&form);
+        auto *box = new TPaintBox(&form);
+        box->SetBounds(100, 50, 80, 50);
+        box->SetParent(&form);
+        struct PaintCount
+        {
+            void Painted(TObject *) { ++count; }
+            int count = 0;
+        } paints;
+        box->OnPaint = TNotifyEvent::Of<&PaintCount::Painted>(&paints);
+        form.Show();
+        QVERIFY(QTest::qWaitForWindowActive(form.Handle()));
+        edit->SetFocus();
+        QApplication::processEvents();
+        paints.count = 0;
+        QTest::mouseClick(box->Handle(), Qt::LeftButton, {}, QPoint(40, 25));
+        QCOMPARE(QApplication::focusWidget(), form.ClientWidget());
+        edit->SetFocus();
+        QVERIFY(edit->Focused());
+        QApplication::processEvents();
+        QCOMPARE(paints.count, 0);
+        // A repaint asked for still paints.
+        form.Invalidate();
+        QApplication::processEvents();
+        QCOMPARE(paints.count, 1);
     }
 
     void designedFormsKeepTheirPlace()

@@ -346,6 +346,55 @@ private slots:
         QCOMPARE(Px(bmp, 3, 20), qRgb(255, 255, 255));
     }
 
+    // Without a brush to fill, the text's width is measured only when the pen position is
+    // read: the position must come out as the filled case gives it, whatever the canvas does
+    // in between.
+    void canvasTextOutPenPositionWithClearBrush()
+    {
+        TBitmap bmp(120, 40);
+        TCanvas *c = bmp.Canvas();
+        c->Brush()->SetStyle(bsClear);
+        const int width = c->TextWidth("Wide text");
+        c->TextOut(5, 6, "Wide text");
+        // A later font change does not alter the width of the text already drawn.
+        c->Font()->SetHeight(-30);
+        QCOMPARE(c->PenPos(), QPoint(5 + width, 6));
+        // A line goes on from the text's end.
+        c->Font()->SetHeight(-11);
+        c->TextOut(0, 20, "ab");
+        const int ab = c->TextWidth("ab");
+        c->Pen()->SetColor(clRed);
+        c->LineTo(ab + 10, 20);
+        QCOMPARE(Px(bmp, ab, 20), qRgb(255, 0, 0));
+        QCOMPARE(Px(bmp, ab - 1, 20) == qRgb(255, 0, 0), false);
+        QCOMPARE(c->PenPos(), QPoint(ab + 10, 20));
+        // Moving the pen drops the pending width.
+        c->TextOut(50, 30, "xyz");
+        c->MoveTo(1, 2);
+        QCOMPARE(c->PenPos(), QPoint(1, 2));
+        c->TextOut(50, 30, "xyz");
+        c->SetPenPos(QPoint(7, 8));
+        QCOMPARE(c->PenPos(), QPoint(7, 8));
+    }
+
+    void canvasClipRect()
+    {
+        TBitmap bmp(30, 20);
+        QCOMPARE(bmp.Canvas()->ClipRect(), QRect(0, 0, 30, 20)); // the whole device
+        QCOMPARE(TCanvas().ClipRect(), QRect());
+        QImage image(40, 40, QImage::Format_RGB32);
+        QPainter painter(&image);
+        TCanvas canvas;
+        canvas.SetPainter(&painter, QRect(5, 6, 10, 12));
+        QCOMPARE(canvas.ClipRect(), QRect(5, 6, 10, 12));
+        canvas.ReleasePainter();
+        QCOMPARE(canvas.ClipRect(), QRect());
+        // Lent without an area: the painter's whole device.
+        canvas.SetPainter(&painter);
+        QCOMPARE(canvas.ClipRect(), QRect(0, 0, 40, 40));
+        canvas.ReleasePainter();
+    }
+
     void canvasWithoutDeviceCannotDraw()
     {
         TCanvas canvas;

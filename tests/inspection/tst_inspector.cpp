@@ -77,6 +77,21 @@ TPropTable ListProbeProps()
             Prop<P>("Many", many, &P::Many, &P::SetMany)};
 }
 
+// Counts the paint events a widget receives.
+class PaintCounter : public QObject
+{
+public:
+    explicit PaintCounter(QWidget *widget) { widget->installEventFilter(this); }
+    int Count = 0;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        Count += event->type() == QEvent::Paint;
+        return false;
+    }
+};
+
 } // namespace
 
 Z_DEFINE_CLASS(TListProbe, TComponent, ListProbeProps)
@@ -398,6 +413,31 @@ private slots:
         Click(m_insp->pbNames, 40, font->Top + 8);
         QVERIFY(font->Expanded);
         QCOMPARE(m_insp->SelectedRow, font);
+    }
+
+    // Regression: Inspect and a click on a marker painted each column several times, as
+    // expansion, selection and layout each repainted and layout let pending paints run.
+    void inspectAndMarkerClickPaintEachColumnOnce()
+    {
+        PaintCounter names(m_insp->pbNames->Handle());
+        PaintCounter values(m_insp->pbValues->Handle());
+        Select({m_button});
+        QApplication::processEvents();
+        QCOMPARE(names.Count, 1);
+        QCOMPARE(values.Count, 1);
+        TObjectInspProperty *font = Row("Font");
+        ScrollTo(font);
+        QApplication::processEvents();
+        names.Count = values.Count = 0;
+        // Nothing outside the rows changes: the rest of the window is not painted again.
+        PaintCounter status(m_insp->StatusBar1->Handle());
+        Click(m_insp->pbNames, 5, font->Top + 8);
+        QApplication::processEvents();
+        QVERIFY(font->Expanded);
+        QCOMPARE(m_insp->SelectedRow, font);
+        QCOMPARE(names.Count, 1);
+        QCOMPARE(values.Count, 1);
+        QCOMPARE(status.Count, 0);
     }
 
     void eventsTabShowsNamesWithEmptyValues()
