@@ -102,6 +102,10 @@ void TfZeDesignForm::AppMessage(TMsg &msg, bool &handled)
         if (onThisForm) {
             DownX = p.x();
             DownY = p.y();
+            // A press starts a new gesture: only moves after it size what it places. Moves made
+            // while another window was active (the palette) never reached MoveX and MoveY.
+            MoveX = p.x();
+            MoveY = p.y();
             ButtonDown(msg, handled);
         }
         break;
@@ -162,7 +166,7 @@ void TfZeDesignForm::PlaceOnButtonUp(TClass cls, int x, int y)
 void TfZeDesignForm::HandleMouseUp(TObject *, TMouseButton, TShiftState, int, int)
 {
     Repaint();
-    Application->ProcessMessages();
+    Application->ProcessNonInputMessages();
     StretchHandle->Realign();
     StretchHandle->Repaint();
 }
@@ -179,7 +183,7 @@ void TfZeDesignForm::HandleDblClick(TObject *)
     remembered.Add(selected);
     menu->Items()->Items(FirstVerbItem)->Click();
     StretchHandle->DetachAll();
-    Application->ProcessMessages();
+    Application->ProcessNonInputMessages();
     if (remembered.Count() > 0 && !IsDestroying())
         StretchHandle->Attach(static_cast<TControl *>(remembered.First()));
 }

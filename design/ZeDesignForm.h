@@ -80,6 +80,8 @@ public:
     TQueryNewComponentClassEvent OnQueryNewComponentClass;
     bool BandActive = false;
     TQueryPaletteEntryEvent OnQueryPaletteEntry;
+    // Told after DeleteControl has freed components, so the host's lists can follow.
+    TNotifyEvent OnComponentsDeleted;
 
     // The control last reported as selected: the form, a control, or nullptr.
     TControl *CurrentControl() const { return m_currentControl; }

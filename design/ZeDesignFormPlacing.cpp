@@ -118,15 +118,16 @@ void TfZeDesignForm::DeleteControl(TObject *object)
         if (TComponent *component = proxy->Component())
             Free(component);
     }
-    if (watched.Count() == 0)
-        return;
-    if (auto *control = ObjectCast<TControl>(object)) {
-        StretchHandle->DetachAll();
-        Select(nullptr);
-        if (control->Parent())
-            control->Parent()->RemoveControl(control);
-        Free(control);
+    if (watched.Count() > 0) {
+        if (auto *control = ObjectCast<TControl>(object)) {
+            StretchHandle->DetachAll();
+            Select(nullptr);
+            if (control->Parent())
+                control->Parent()->RemoveControl(control);
+            Free(control);
+        }
     }
+    OnComponentsDeleted(this);
 }
 
 // ---------------------------------------------------------------------------------------------

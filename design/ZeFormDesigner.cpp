@@ -39,22 +39,17 @@ bool TZeFormDesigner::FilterDesignMessage(TControl *, TMsg &)
     return false;
 }
 
-// The handle box and grips follow the selected controls' new bounds.
+// The handle box and grips follow the selected controls' new bounds. The form is painted
+// again once the change is done rather than at once: a user action may notify many times,
+// and the controls it changed are painted with the form.
 void TZeFormDesigner::NotifyModified()
 {
     TfZeDesignForm *form = DesignForm();
     if (!form)
         return;
-    form->Repaint();
-    TStretchHandle *handle = form->StretchHandle;
-    if (!handle->HasTargets())
-        return;
-    TComponentList targets;
-    for (int i = 0; i < handle->TargetCount(); ++i)
-        targets.Add(handle->Target(i));
-    handle->DetachAll();
-    for (int i = 0; i < targets.Count(); ++i)
-        handle->Attach(static_cast<TControl *>(targets.Items(i)));
+    OnModified(this);
+    form->Invalidate();
+    form->StretchHandle->Refit();
 }
 
 void TZeFormDesigner::NotifyComponent(TComponent *, TOperation) {}

@@ -13,6 +13,10 @@ class TZeFormDesigner : public TFormDesigner
 {
     Z_CLASS(TZeFormDesigner)
 public:
+    // Told of every change the designer is notified of (a property written, a rename), so
+    // the host can bring its views of the form up to date.
+    TNotifyEvent OnModified;
+
     bool FilterDesignMessage(TControl *control, TMsg &message) override;
     void NotifyModified() override;
     void NotifyComponent(TComponent *component, TOperation operation) override;

@@ -167,6 +167,11 @@ void TApplication::ProcessMessages()
     QCoreApplication::processEvents();
 }
 
+void TApplication::ProcessNonInputMessages()
+{
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
 void TApplication::ReleaseForm(TCustomForm *form)
 {
     // Freed once the handler that asked for it has returned.

@@ -55,6 +55,10 @@ public:
     void Terminate();
     bool Terminated() const { return m_terminated; }
     void ProcessMessages();
+    // Lets pending painting, layout and posted messages run, but not the user's input: a
+    // layout step inside the handling of one click must not handle the next click (or this
+    // click's release) before the click itself has reached its control.
+    void ProcessNonInputMessages();
     void ReleaseForm(TCustomForm *form);
 
     QString Title() const { return m_title; }

@@ -12,6 +12,7 @@
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QGuiApplication>
+#include <QInputMethod>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPointer>
@@ -22,13 +23,31 @@
 // The largest window the window system holds; the property keeps what the user gave.
 static constexpr int kMaxWindowExtent = 32767;
 
+// The client area of a form. The form draws nothing that shows the focus, so it is not
+// repainted when it takes or loses the focus as a plain widget is: that would repaint every
+// control on the form at each click that moves the focus through it.
+class TFormClientWidget : public TControlWidget
+{
+public:
+    using TControlWidget::TControlWidget;
+
+protected:
+    void focusInEvent(QFocusEvent *) override {}
+    void focusOutEvent(QFocusEvent *) override
+    {
+        // What a plain widget does on leaving, but for its repaint.
+        if (qApp->autoSipEnabled() && testAttribute(Qt::WA_InputMethodEnabled))
+            QGuiApplication::inputMethod()->hide();
+    }
+};
+
 // The top-level widget of a form: an optional menu bar above the client area, where the
 // children's widgets live.
 class TFormWidget : public QWidget
 {
 public:
     TFormWidget(TCustomForm *form, Qt::WindowFlags flags)
-        : QWidget(nullptr, flags), m_form(form), m_client(new TControlWidget(form, this))
+        : QWidget(nullptr, flags), m_form(form), m_client(new TFormClientWidget(form, this))
     {
         m_client->setFocusPolicy(Qt::ClickFocus);
         m_client->setAutoFillBackground(false);
@@ -312,7 +331,13 @@ void TCustomForm::SetWindowState(TWindowState state)
     if (state == m_windowState)
         return;
     m_windowState = state;
+    const bool shown = m_widget && m_widget->isVisible();
     ApplyWindowState();
+    // A shown window that changes state is told so, as when the user changes it.
+    if (shown)
+        WMSize(state == wsMinimized   ? SIZE_MINIMIZED
+               : state == wsMaximized ? SIZE_MAXIMIZED
+                                      : SIZE_RESTORED);
 }
 
 void TCustomForm::ApplyWindowState()

@@ -243,25 +243,46 @@ QString TfObjectInspector::ComponentNameOfItem(const QString &item)
 
 void TfObjectInspector::FillComponentList()
 {
-    TItemStrings *items = cbComponents->Items();
-    items->BeginUpdate();
-    items->Clear();
+    QStringList entries;
+    int inspectedIndex = -1; // the entry of the inspected component, shown as chosen
     TCustomForm *root = Designer ? Designer->Form : nullptr;
     if (root) {
-        items->Add(root->Name() + QStringLiteral(": TZeForm"));
+        entries.reserve(root->ComponentCount() + 1);
+        if (InspectedObject == root)
+            inspectedIndex = 0;
+        entries << root->Name() + QStringLiteral(": TZeForm");
         for (int i = 0; i < root->ComponentCount(); ++i) {
             TComponent *component = root->Components(i);
             // Unnamed helpers the form owns (the proxies that stand for non-visual
             // components) cannot be chosen by name: they are left out.
-            if (!component->Name().isEmpty())
-                items->Add(component->Name() + QStringLiteral(": ") + component->ClassName());
+            if (component->Name().isEmpty())
+                continue;
+            if (InspectedObject == component)
+                inspectedIndex = int(entries.size());
+            entries << component->Name() + QStringLiteral(": ") + component->ClassName();
         }
     }
+    // The list is refilled after every placement, deletion and rename: when nothing changed
+    // it is left alone, so the chosen entry and the open drop-down stay as they are.
+    TItemStrings *items = cbComponents->Items();
+    if (items->Count() == entries.size()) {
+        bool same = true;
+        for (int i = 0; same && i < entries.size(); ++i)
+            same = items->Strings(i) == entries.at(i);
+        if (same)
+            return;
+    }
+    items->BeginUpdate();
+    items->Clear();
+    for (const QString &entry : entries)
+        items->Add(entry);
     items->EndUpdate();
+    cbComponents->SetItemIndex(inspectedIndex);
 }
 
 void TfObjectInspector::Inspect(TObject *obj)
 {
+    const TDrawingLock hold(sbInspector); // the rows panel is painted once, at the end
     HideEditControls();
     if (!obj) {
         pInspector->SetHeight(0);
@@ -326,9 +347,11 @@ void TfObjectInspector::HideEditControls()
 void TfObjectInspector::Repaint()
 {
     LayoutControls();
-    // Repainting the window repaints every control in it, both columns included: painting
-    // them once more on their own would double the cost of every Inspect, click and key.
-    TForm::Repaint();
+    // Only the two columns paint what the inspector holds; every other control repaints
+    // itself when it changes. They are painted when the events of the current action are
+    // done, not now: an action that repaints more than once would paint them each time.
+    pbNames->Invalidate();
+    pbValues->Invalidate();
 }
 
 void TfObjectInspector::LayoutControls()
@@ -342,7 +365,7 @@ void TfObjectInspector::LayoutControls()
     lbPropValue->SetLeft(pLeft->Width() + 2);
     lbPropValue->SetWidth(std::max(0, pRight->Width() - b));
     if (Application)
-        Application->ProcessMessages();
+        Application->ProcessNonInputMessages();
     const int s = pInspector->Height() > sbInspector->ClientHeight() ? m_scrollAllowance : 2;
     ePropValue->SetLeft(2);
     ePropValue->SetWidth(std::max(0, pRight->Width() - s - b));
@@ -389,6 +412,7 @@ void TfObjectInspector::tcInspectorChanging(TObject *, bool &)
 
 void TfObjectInspector::tcInspectorChange(TObject *)
 {
+    const TDrawingLock hold(sbInspector);
     LayoutRows();
     Repaint();
 }

@@ -1,5 +1,7 @@
 #include "ZeClientComponents.h"
 
+#include "ZeDesignRegistrations.h"
+
 #define ZE_DEFINE_PLACEABLE(Page, Name) Z_DEFINE_CLASS(TZe##Name, T##Name, NoPublishedProps)
 ZE_PLACEABLE_CLASSES(ZE_DEFINE_PLACEABLE)
 #undef ZE_DEFINE_PLACEABLE
@@ -22,15 +24,15 @@ std::vector<TClass> PageClasses(const char *page)
 
 void RegisterDesignClasses()
 {
-    // Step 1: the palette pages, in palette order.
+    // The palette pages, in palette order.
     for (const char *page : {"Standard", "Additional", "Win32", "System", "Database", "Dialogs"})
         RegisterComponents(QString::fromLatin1(page), PageClasses(page));
 
-    // Step 2: property editors.
-    // Step 3: component editors.
-    // Step 4: the streaming registration of TBitmap and TPicture.
-    // These three steps come with the property-inspection and editor units.
+    // What the inspector edits with, then what the streaming system reads.
+    RegisterDesignPropertyEditors();
+    RegisterDesignComponentEditors();
+    RegisterStreamedGraphicClasses();
 
-    // Step 5: menu items get no palette button.
+    // Menu items get no palette button.
     RegisterNoIcon({TMenuItem::StaticClass()});
 }

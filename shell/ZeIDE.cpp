@@ -4,8 +4,6 @@
 #include "ComCtrls.h"
 #include "ExtCtrls.h"
 #include "ToolGlyphs.h"
-#include "ZeClientComponents.h"
-#include "ZePlacement.h"
 
 TZeIDEForm *CurrentIDEForm = nullptr;
 
@@ -155,23 +153,6 @@ void TZeIDEForm::CreateStatusBar()
     sbIDE->SetParent(this);
 }
 
-void TZeIDEForm::FormCreate(TObject *)
-{
-    CurrentIDEForm = this;
-    RegisterDesignClasses();
-}
-
-void TZeIDEForm::FormShow(TObject *)
-{
-    LoadFormPlacement(this, QStringLiteral("Rozizodu"), QStringLiteral("IDE"));
-    BuildPalettePage();
-}
-
-void TZeIDEForm::FormDestroy(TObject *)
-{
-    SaveFormPlacement(this, QStringLiteral("Rozizodu"), QStringLiteral("IDE"));
-}
-
 void TZeIDEForm::Resize()
 {
     // The strip keeps its height: a resize to any other height is undone and goes no further.
@@ -180,4 +161,5 @@ void TZeIDEForm::Resize()
         return;
     }
     TForm::Resize();
+    FollowSizeChange(WindowState() == wsMinimized);
 }

@@ -4,6 +4,7 @@
 // palette and the status bar. It owns the design form, the form designer, the object inspector
 // and the code editor, which later wiring connects through it.
 
+#include "DsgnIntf.h"
 #include "Forms.h"
 
 #include <array>
@@ -20,6 +21,8 @@ class TZeFormDesigner;
 class TfZeDesignForm;
 class TfObjectInspector;
 class TCodeEditor;
+class TComponentcreator;
+class TSettingsStore;
 
 class TZeIDEForm : public TForm
 {
@@ -73,10 +76,42 @@ public:
     void FormDestroy(TObject *sender);
     void FormShow(TObject *sender);
 
+    // The wiring between the design form, the inspector and the code editor.
+    void HandleToolKey(TObject *sender, quint16 &key, TShiftState shift);
+    void ShowCursorPosition(TObject *sender, int x, int y);
+    void InspectSelection(TObject *sender, TObject *control);
+    void SelectComponentByName(TObject *sender, const QString &text);
+    void SyncVerbMenu(const TComponentEditorRef &editor);
+    void ExecuteVerbItem(TObject *sender);
+    void miObjectInspectorClick(TObject *sender);
+    void miCodeEditorClick(TObject *sender);
+    // Brings the inspector's component list up to date after a rename or a deletion.
+    void DesignerModified(TObject *sender);
+
 protected:
     void Resize() override;
+    void WMSize(int sizeType) override;
 
 private:
+    // Answers of the design form and the inspector, passed on to the palette.
+    void QueryNewComponentClass(TClass &cls);
+    void QueryPaletteEntry(TClass cls, TComponentcreator *&entry);
+    void QueryShowSelection(const QString &className, bool &showSelection);
+    void WireDesignForm();
+    void WireInspector();
+    // Minimizing hides the tool windows and the design form; any other size change brings
+    // back what was hidden.
+    void FollowSizeChange(bool minimized);
+    void ShowToolWindow(TForm *window, TMenuItem *item);
+    void HideToolWindow(TForm *window, TMenuItem *item);
+    void ToggleToolWindow(TForm *window, TMenuItem *item);
+    void ReleaseDesignWindows();
+
+    static void ReadVisibility(void *data, TSettingsStore &store);
+    static void WriteVisibility(void *data, TSettingsStore &store);
+
+    bool m_minimized = false;
+
     void CreateToolBar();
     void CreatePalette();
     void CreateStatusBar();

@@ -55,9 +55,11 @@ void TZeIDEForm::CreateMenus()
     miObjectInspector = AddItem(this, view, QStringLiteral("Object Inspector"));
     miObjectInspector->SetName(QStringLiteral("miObjectInspector"));
     miObjectInspector->SetShortCut(ShortCut(VK_F11, 0));
+    miObjectInspector->OnClick = TNotifyEvent::Of<&TZeIDEForm::miObjectInspectorClick>(this);
     miCodeEditor = AddItem(this, view, QStringLiteral("Code Editor"));
     miCodeEditor->SetName(QStringLiteral("miCodeEditor"));
     miCodeEditor->SetShortCut(ShortCut(VK_F12, 0));
+    miCodeEditor->OnClick = TNotifyEvent::Of<&TZeIDEForm::miCodeEditorClick>(this);
 
     AddItem(this, root, QStringLiteral("Project"));
     AddItem(this, root, QStringLiteral("Tools"));

@@ -1,6 +1,7 @@
 // The program: the host window "Form1" runs until it is closed.
 
 #include "Application.h"
+#include "DsgnIntf.h"
 #include "Unit1.h"
 #include "ZePalette.h"
 
@@ -17,5 +18,7 @@ int main(int argc, char *argv[])
     app.CreateForm(form1);
     app.Run();
     ReleasePaletteRegistry();
+    FreePropertyEditorRegistry();
+    FreeComponentEditorRegistry();
     return 0;
 }

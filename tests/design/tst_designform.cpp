@@ -77,6 +77,27 @@ private slots:
         QCOMPARE(b->BoundsRect(), QRect(QPoint(50, 60), size));
     }
 
+    void clickAfterMovesElsewhereKeepsTheDefaultSize()
+    {
+        // The mouse last moved over the form far from where it is now pressed: moves that
+        // reached it while another window was active (the palette) are never seen. The click
+        // alone must not size the new control from that stale point.
+        QTest::mouseMove(m_f->Surface(), QPoint(5, 5));
+        QCOMPARE(QPoint(m_f->Form->MoveX, m_f->Form->MoveY), QPoint(5, 5));
+        QWidget palette;
+        palette.show();
+        QApplication::setActiveWindow(&palette);
+        QTest::mouseMove(m_f->Surface(), QPoint(150, 120));
+        QCOMPARE(QPoint(m_f->Form->MoveX, m_f->Form->MoveY), QPoint(5, 5));
+        QApplication::setActiveWindow(m_f->Form->Handle());
+        m_f->Pending = TButton::StaticClass();
+        QTest::mousePress(m_f->Surface(), Qt::LeftButton, {}, QPoint(150, 120));
+        QTest::mouseRelease(m_f->Surface(), Qt::LeftButton, {}, QPoint(150, 120));
+        TControl *b = m_f->Form->CurrentControl();
+        QVERIFY(b && b->Is<TButton>());
+        QCOMPARE(b->BoundsRect(), QRect(150, 120, 75, 25));
+    }
+
     void clickSelection()
     {
         TControl *a = PlaceAt(TButton::StaticClass(), 20, 20);

@@ -3,6 +3,7 @@
 
 #define QTEST_QPA_MOUSE_HANDLING
 #include "Application.h"
+#include "DesignerSession.h"
 #include "Buttons.h"
 #include "ComCtrls.h"
 #include "ExtCtrls.h"
@@ -27,53 +28,28 @@ QStringList CaptionsOf(TMenuItem *item)
     return captions;
 }
 
-// Runs check on the designer's main window once "Design" has opened it, then closes it.
-void WithDesigner(TForm1 *host, const std::function<void(TZeIDEForm *)> &check)
-{
-    bool ran = false;
-    QTimer::singleShot(0, [&] {
-        TZeIDEForm *ide = CurrentIDEForm;
-        QVERIFY(ide && ide->Modal());
-        check(ide);
-        ran = true;
-        ide->Handle()->close(); // as the window's close box does
-    });
-    QTest::mouseClick(host->Button3->Handle(), Qt::LeftButton, {}, QPoint(10, 10));
-    QVERIFY(ran);
-}
-
 } // namespace
 
 class WindowsTest : public QObject
 {
     Q_OBJECT
 private:
-    std::unique_ptr<TApplication> m_app;
     QTemporaryDir m_dir;
-    QStringList m_messages;
+    HostSession m_session;
     TForm1 *m_host = nullptr;
 
 private slots:
     void init()
     {
-        SetSettingsRootForTesting(m_dir.path() + QStringLiteral("/") + QTest::currentTestFunction());
-        InstallPaletteHooks();
-        m_app = std::make_unique<TApplication>(nullptr);
-        m_app->MessageBoxSeam = [this](const TMessageBoxRequest &r) {
-            m_messages << r.Text;
-            return IDOK;
-        };
-        m_app->CreateForm(m_host);
-        m_host->Show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_host->Handle()));
+        m_session.Start(m_dir.path() + QStringLiteral("/") + QTest::currentTestFunction());
+        m_host = m_session.Host;
     }
 
     void cleanup()
     {
-        m_app.reset();
-        ReleasePaletteRegistry();
-        SetSettingsRootForTesting(QString());
-        QVERIFY2(m_messages.isEmpty(), qPrintable(m_messages.join('\n')));
+        m_session.Stop();
+        QVERIFY2(m_session.Messages.isEmpty(), qPrintable(m_session.Messages.join('\n')));
+        m_session.Messages.clear();
     }
 
     void hostWindow()

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Starts the real program under Xvfb, presses "Design" and checks that the designer's main window
-# appears at its first-run place (on an empty store). Skipped (exit 77) where Xvfb or xdotool is missing. A settings
+# Starts the real program under Xvfb, presses "Design" and checks that the designer's four windows
+# appear at their first-run places (on an empty store). Skipped (exit 77) where Xvfb or xdotool is missing. A settings
 # store that exists beforehand is saved first and put back afterwards, whatever happens.
 set -uo pipefail
 
@@ -50,9 +50,16 @@ host=$(wait_window "Form1") || fail "the host window Form1 did not appear"
 xdotool mousemove --window "$host" 70 40 click 1
 ide=$(wait_window "Quorvel Designer 6") || fail "the designer's main window did not appear"
 [ "$(geometry "$ide")" = "361 89 785 127" ] || fail "the main window is at $(geometry "$ide")"
+# The three windows it opens, at their first-run places (left and top).
+for expected in "Designer:531 236" "Object Inspector:241 103" "Code Editor:480 104"; do
+    name=${expected%%:*}
+    id=$(wait_window "$name") || fail "the window $name did not appear"
+    read -r x y _ <<<"$(geometry "$id")"
+    [ "$x $y" = "${expected#*:}" ] || fail "$name is at $x $y"
+done
 kill "$pid" 2>/dev/null
 wait "$pid" 2>/dev/null
-echo "PASS: Form1 and the designer's main window appeared at their places"
+echo "PASS: Form1 and the designer's four windows appeared at their places"
 INNER
 # The program runs on the virtual X display, whatever platform the caller chose for tests.
 unset QT_QPA_PLATFORM

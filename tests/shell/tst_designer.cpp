@@ -1,0 +1,456 @@
+// The designer end to end: the main window creates the design form, the inspector and the code
+// editor, wires them together and puts them back where the user left them. Driven as a user
+// drives it: "Design" on the host window, palette buttons, clicks on the design form, typing in
+// the inspector, F11 and F12, minimizing, closing and opening again.
+
+#define QTEST_QPA_MOUSE_HANDLING
+#include "Application.h"
+#include "Buttons.h"
+#include "ComCtrls.h"
+#include "ControlScrollBar.h"
+#include "DesignerSession.h"
+#include "Dialogs.h"
+#include "DsgnIntf.h"
+#include "ExtCtrls.h"
+#include "Handles.h"
+#include "MPlayer.h"
+#include "Mask.h"
+#include "Menus.h"
+#include "Registry.h"
+#include "ZeClientComponents.h"
+#include "ZeCodeEditor.h"
+#include "ZeDesignForm.h"
+#include "ZeFormDesigner.h"
+#include "ZeObjectInspector.h"
+#include "ZePalette.h"
+
+#include <QtTest>
+
+namespace {
+
+// A component editor with two verbs that records which ran.
+class TTwoVerbEditor : public TDefaultEditor
+{
+    Z_CLASS(TTwoVerbEditor)
+public:
+    static inline QList<int> Executed;
+    int GetVerbCount() override { return 2; }
+    QString GetVerb(int index) override
+    {
+        return index == 0 ? QStringLiteral("First verb") : QStringLiteral("Second verb");
+    }
+    void ExecuteVerb(int index) override { Executed << index; }
+};
+
+} // namespace
+
+Z_DEFINE_CLASS(TTwoVerbEditor, TDefaultEditor, NoPublishedProps)
+
+namespace {
+
+TSpeedButton *PaletteButton(TZeIDEForm *ide, TClass cls)
+{
+    for (int i = 0; i < ide->pPalette->ControlCount(); ++i) {
+        auto *button = static_cast<TSpeedButton *>(ide->pPalette->Controls(i));
+        if (button->Hint() == cls->ClassName())
+            return button;
+    }
+    return nullptr;
+}
+
+void ShowPalettePage(TZeIDEForm *ide, const QString &page)
+{
+    ide->tcPalette->SetTabIndex(ide->tcPalette->Tabs()->IndexOf(page));
+    ide->tcPaletteChange(ide->tcPalette);
+}
+
+void PickClass(TZeIDEForm *ide, TClass cls, Qt::KeyboardModifiers mods = {})
+{
+    TSpeedButton *button = PaletteButton(ide, cls);
+    QVERIFY2(button, qPrintable(cls->ClassName()));
+    QTest::mouseClick(button->Handle(), Qt::LeftButton, mods, QPoint(5, 5));
+}
+
+void ClickDesignForm(TfZeDesignForm *form, const QPoint &p)
+{
+    QWidget *surface = form->ClientWidget();
+    QTest::mouseMove(surface, p);
+    QTest::mousePress(surface, Qt::LeftButton, {}, p);
+    QTest::mouseRelease(surface, Qt::LeftButton, {}, p);
+}
+
+void Activate(TCustomForm *window)
+{
+    window->Handle()->activateWindow();
+    QApplication::setActiveWindow(window->Handle());
+    (void)QTest::qWaitForWindowActive(window->Handle());
+}
+
+// The key as pressed in a window: it goes to the window's focused widget.
+void PressIn(TCustomForm *window, Qt::Key key)
+{
+    Activate(window);
+    QWidget *focus = QApplication::focusWidget();
+    QTest::keyClick(focus && focus->window() == window->Handle() ? focus : window->Handle(), key);
+}
+
+TObjectInspProperty *InspectorRow(TfObjectInspector *insp, const QString &name)
+{
+    for (TObjectInspProperty *row : insp->TabRows())
+        if (row->Editor->GetName() == name)
+            return row;
+    return nullptr;
+}
+
+// Types text as the value of the named row and presses Enter.
+void TypeValue(TfObjectInspector *insp, const QString &name, const QString &text)
+{
+    TObjectInspProperty *row = InspectorRow(insp, name);
+    QVERIFY2(row, qPrintable(name));
+    insp->sbInspector->VertScrollBar()->SetPosition(std::max(0, row->Top - 20));
+    QTest::mouseClick(insp->pbValues->Handle(), Qt::LeftButton, {}, QPoint(30, row->Top + 8));
+    QVERIFY(insp->ePropValue->Visible());
+    insp->ePropValue->SelectAll();
+    QTest::keyClicks(insp->ePropValue->Handle(), text);
+    QTest::keyClick(insp->ePropValue->Handle(), Qt::Key_Return);
+}
+
+QStringList ComponentList(TfObjectInspector *insp)
+{
+    QStringList items;
+    for (int i = 0; i < insp->cbComponents->Items()->Count(); ++i)
+        items << insp->cbComponents->Items()->Strings(i);
+    return items;
+}
+
+QStringList HandleMenu(TZeIDEForm *ide)
+{
+    QStringList captions;
+    TMenuItem *items = ide->pmHandle->Items();
+    for (int i = 0; i < items->Count(); ++i)
+        captions << items->Items(i)->Caption();
+    return captions;
+}
+
+TClass EditorClassOf(TObject *instance, const char *property)
+{
+    const TPropInfo *prop = GetPropInfo(instance, QString::fromLatin1(property));
+    return prop ? FindPropertyEditorClass(prop, instance) : nullptr;
+}
+
+} // namespace
+
+class DesignerTest : public QObject
+{
+    Q_OBJECT
+private:
+    QTemporaryDir m_dir;
+    HostSession m_session;
+    TForm1 *m_host = nullptr;
+
+private slots:
+    void init()
+    {
+        m_session.Start(m_dir.path() + QStringLiteral("/") + QTest::currentTestFunction());
+        m_host = m_session.Host;
+        TTwoVerbEditor::Executed.clear();
+    }
+
+    void cleanup()
+    {
+        m_session.Stop();
+        QVERIFY2(m_session.Messages.isEmpty(), qPrintable(m_session.Messages.join('\n')));
+        m_session.Messages.clear();
+    }
+
+    void firstRunShowsTheFourWindowsAtTheirPlaces()
+    {
+        WithDesigner(m_host, [](TZeIDEForm *ide) {
+            QCOMPARE(ide->Handle()->windowTitle(), QStringLiteral("Quorvel Designer 6"));
+            QCOMPARE(ide->Handle()->pos(), QPoint(361, 89));
+            TfZeDesignForm *form = ide->DesignForm;
+            QCOMPARE(form->Owner(), static_cast<TComponent *>(nullptr));
+            QVERIFY(form->Visible());
+            QCOMPARE(form->Handle()->windowTitle(), QStringLiteral("Designer"));
+            QCOMPARE(QPoint(form->Left(), form->Top()), QPoint(531, 236));
+            QCOMPARE(ide->Designer->Form, static_cast<TCustomForm *>(form));
+            QCOMPARE(form->Designer(), static_cast<TDesigner *>(ide->Designer));
+            QCOMPARE(form->StretchHandle->PopupMenu(), ide->pmHandle);
+
+            QCOMPARE(ide->Inspector->Owner(), static_cast<TComponent *>(ide));
+            QCOMPARE(ide->Inspector->Handle()->windowTitle(), QStringLiteral("Object Inspector"));
+            QCOMPARE(ide->Inspector->Handle()->pos(), QPoint(241, 103));
+            QVERIFY(ide->Inspector->Visible() && ide->miObjectInspector->Checked());
+            QCOMPARE(ide->CodeEditorWindow->Owner(), static_cast<TComponent *>(ide));
+            QCOMPARE(ide->CodeEditorWindow->Handle()->windowTitle(), QStringLiteral("Code Editor"));
+            QCOMPARE(ide->CodeEditorWindow->Handle()->pos(), QPoint(480, 104));
+            QVERIFY(ide->CodeEditorWindow->Visible() && ide->miCodeEditor->Checked());
+
+            // The inspector starts on the empty design form.
+            QCOMPARE(ide->Inspector->InspectedObject, static_cast<TObject *>(form));
+            QCOMPARE(ComponentList(ide->Inspector), QStringList{"fZeDesignForm: TZeForm"});
+            QVERIFY(!ide->CodeEditorWasVisible && !ide->InspectorWasVisible);
+            QCOMPARE(CurrentIDEForm, ide);
+        });
+    }
+
+    void theWholeRoad()
+    {
+        WithDesigner(m_host, [](TZeIDEForm *ide) {
+            TfZeDesignForm *form = ide->DesignForm;
+            TfObjectInspector *insp = ide->Inspector;
+            Activate(form);
+            PickClass(ide, TZeButton::StaticClass());
+            ClickDesignForm(form, QPoint(40, 30));
+            auto *button = ObjectCast<TZeButton>(form->FindComponent("ZeButton1"));
+            QVERIFY(button);
+            QCOMPARE(QPoint(button->Left(), button->Top()), QPoint(40, 30));
+            QCOMPARE(insp->InspectedObject, static_cast<TObject *>(button));
+            QVERIFY(InspectorRow(insp, "Caption"));
+            QCOMPARE(insp->cbComponents->Text(), QStringLiteral("ZeButton1: TZeButton"));
+
+            TypeValue(insp, "Caption", "Hello");
+            QCOMPARE(button->Caption(), QStringLiteral("Hello"));
+            QCOMPARE(button->Handle()->property("text").toString(), QStringLiteral("Hello"));
+
+            // A sticky choice places as often as the user clicks.
+            ShowPalettePage(ide, "System");
+            Activate(form);
+            PickClass(ide, TZeTimer::StaticClass(), Qt::ShiftModifier);
+            ClickDesignForm(form, QPoint(200, 40));
+            ClickDesignForm(form, QPoint(260, 40));
+            QVERIFY(form->FindComponent("ZeTimer1") && form->FindComponent("ZeTimer2"));
+            // The proxy stands in the selection; the inspector shows the timer itself.
+            QCOMPARE(insp->InspectedObject, form->FindComponent("ZeTimer2"));
+            QCOMPARE(ComponentList(insp),
+                     (QStringList{"fZeDesignForm: TZeForm", "ZeButton1: TZeButton",
+                                  "ZeTimer1: TZeTimer", "ZeTimer2: TZeTimer"}));
+
+            // The status bar follows the cursor over the design form.
+            QTest::mouseMove(form->ClientWidget(), QPoint(123, 145));
+            QCOMPARE(ide->sbIDE->Panels()->Items(1)->Text(), QStringLiteral("123"));
+            QCOMPARE(ide->sbIDE->Panels()->Items(3)->Text(), QStringLiteral("145"));
+
+            // F11 and F12 from each window toggle the tool windows and their check marks.
+            PressIn(form, Qt::Key_F11);
+            QVERIFY(!insp->Visible() && !ide->miObjectInspector->Checked());
+            PressIn(ide->CodeEditorWindow, Qt::Key_F11);
+            QVERIFY(insp->Visible() && ide->miObjectInspector->Checked());
+            PressIn(insp, Qt::Key_F12);
+            QVERIFY(!ide->CodeEditorWindow->Visible() && !ide->miCodeEditor->Checked());
+            PressIn(form, Qt::Key_F12);
+            QVERIFY(ide->CodeEditorWindow->Visible() && ide->miCodeEditor->Checked());
+            PressIn(form, Qt::Key_F10); // any other key does nothing
+            QVERIFY(insp->Visible() && ide->CodeEditorWindow->Visible());
+
+            // Minimizing hides the tool windows and the design form; restoring brings all back.
+            ide->SetWindowState(wsMinimized);
+            QVERIFY(!insp->Visible() && !ide->CodeEditorWindow->Visible() && !form->Visible());
+            QVERIFY(!ide->miObjectInspector->Checked() && !ide->miCodeEditor->Checked());
+            ide->SetWindowState(wsNormal);
+            QVERIFY(insp->Visible() && ide->CodeEditorWindow->Visible() && form->Visible());
+            QVERIFY(ide->miObjectInspector->Checked() && ide->miCodeEditor->Checked());
+            QVERIFY(form->ComponentState() & csDesigning);
+
+            // Where the user leaves the windows is where they come back.
+            insp->SetBounds(20, 300, 270, 400);
+            ide->CodeEditorWindow->SetBounds(600, 400, 500, 300);
+            form->SetBounds(400, 500, 300, 200);
+        });
+        WithDesigner(m_host, [](TZeIDEForm *ide) {
+            QCOMPARE(ide->Inspector->BoundsRect(), QRect(20, 300, 270, 400));
+            QCOMPARE(ide->CodeEditorWindow->BoundsRect(), QRect(600, 400, 500, 300));
+            // The design form comes back at its place with its created size, and empty.
+            TfZeDesignForm *form = ide->DesignForm;
+            QCOMPARE(QPoint(form->Left(), form->Top()), QPoint(400, 500));
+            QVERIFY(form->Width() != 300 && form->Height() != 200);
+            QCOMPARE(ComponentList(ide->Inspector), QStringList{"fZeDesignForm: TZeForm"});
+        });
+    }
+
+    void closedToolWindowsStayClosedAcrossOpenings()
+    {
+        WithDesigner(m_host, [](TZeIDEForm *ide) {
+            // The close box unchecks the View item; the next F11 shows the window again.
+            ide->Inspector->Handle()->close();
+            QVERIFY(!ide->Inspector->Visible() && !ide->miObjectInspector->Checked());
+            PressIn(ide->DesignForm, Qt::Key_F11);
+            QVERIFY(ide->Inspector->Visible() && ide->miObjectInspector->Checked());
+            ide->miCodeEditor->Click();
+            QVERIFY(!ide->CodeEditorWindow->Visible() && !ide->miCodeEditor->Checked());
+        });
+        WithDesigner(m_host, [](TZeIDEForm *ide) {
+            QVERIFY(ide->Inspector->Visible() && ide->miObjectInspector->Checked());
+            QVERIFY(!ide->CodeEditorWindow->Visible() && !ide->miCodeEditor->Checked());
+
+            // Minimized with the code editor hidden, restored: it stays hidden, and a later
+            // resize shows nothing either.
+            ide->Inspector->Handle()->close();
+            ide->miCodeEditor->Click();
+            ide->SetWindowState(wsMinimized);
+            ide->SetWindowState(wsNormal);
+            QVERIFY(ide->CodeEditorWindow->Visible() && !ide->Inspector->Visible());
+            ide->SetWidth(700);
+            QVERIFY(ide->CodeEditorWindow->Visible() && !ide->Inspector->Visible());
+            QVERIFY(ide->DesignForm->Visible());
+        });
+    }
+
+    void storedDesignFormSizeIsIgnored()
+    {
+        TSettingsStore store;
+        QVERIFY(store.Open(MachineSettingsFile(), true));
+        store.WriteInteger("FormDesigner", "Left", 90);
+        store.WriteInteger("FormDesigner", "Top", 80);
+        store.WriteInteger("FormDesigner", "Width", 999);
+        store.WriteInteger("FormDesigner", "Height", 777);
+        QVERIFY(store.Close());
+        WithDesigner(m_host, [](TZeIDEForm *ide) {
+            TfZeDesignForm *form = ide->DesignForm;
+            QCOMPARE(QPoint(form->Left(), form->Top()), QPoint(90, 80));
+            QVERIFY(form->Width() != 999 && form->Height() != 777);
+        });
+    }
+
+    void componentListFollowsTheFormAndChoosesComponents()
+    {
+        WithDesigner(m_host, [](TZeIDEForm *ide) {
+            TfZeDesignForm *form = ide->DesignForm;
+            TfObjectInspector *insp = ide->Inspector;
+            Activate(form);
+            PickClass(ide, TZeEdit::StaticClass());
+            ClickDesignForm(form, QPoint(20, 20));
+            PickClass(ide, TZeEdit::StaticClass());
+            ClickDesignForm(form, QPoint(20, 80));
+            QCOMPARE(ComponentList(insp), (QStringList{"fZeDesignForm: TZeForm",
+                                                       "ZeEdit1: TZeEdit", "ZeEdit2: TZeEdit"}));
+
+            // A rename shows at once.
+            TypeValue(insp, "Name", "Surname");
+            QCOMPARE(ComponentList(insp), (QStringList{"fZeDesignForm: TZeForm",
+                                                       "ZeEdit1: TZeEdit", "Surname: TZeEdit"}));
+            QCOMPARE(insp->cbComponents->Text(), QStringLiteral("Surname: TZeEdit"));
+
+            // Choosing an entry selects that component; the form's entry clears the selection.
+            insp->cbComponents->SetItemIndex(1);
+            insp->cbComponentsChange(insp->cbComponents);
+            QCOMPARE(form->StretchHandle->TargetCount(), 1);
+            QCOMPARE(form->StretchHandle->Target(0), form->FindComponent("ZeEdit1"));
+            QCOMPARE(insp->InspectedObject, form->FindComponent("ZeEdit1"));
+            ide->SelectComponentByName(insp, " zeedit1 : TZeEdit"); // case and blanks ignored
+            QCOMPARE(form->StretchHandle->Target(0), form->FindComponent("ZeEdit1"));
+            insp->cbComponents->SetItemIndex(0);
+            insp->cbComponentsChange(insp->cbComponents);
+            QCOMPARE(form->StretchHandle->TargetCount(), 0);
+
+            // Deleting the selected edit takes it off the list.
+            insp->cbComponents->SetItemIndex(2);
+            insp->cbComponentsChange(insp->cbComponents);
+            PressIn(form, Qt::Key_Delete);
+            QVERIFY(!form->FindComponent("Surname"));
+            QCOMPARE(ComponentList(insp),
+                     (QStringList{"fZeDesignForm: TZeForm", "ZeEdit1: TZeEdit"}));
+        });
+    }
+
+    void verbsOfTheInspectedComponentFillTheHandleMenu()
+    {
+        WithDesigner(m_host, [](TZeIDEForm *ide) {
+            RegisterComponentEditor(TZeTimer::StaticClass(), TTwoVerbEditor::StaticClass());
+            TfZeDesignForm *form = ide->DesignForm;
+            const QStringList fixed = {"Align to grid", "Send to back", "Bring to front"};
+            QCOMPARE(HandleMenu(ide), fixed);
+
+            ShowPalettePage(ide, "System");
+            Activate(form);
+            PickClass(ide, TZeTimer::StaticClass());
+            ClickDesignForm(form, QPoint(50, 50));
+            QCOMPARE(HandleMenu(ide), (fixed + QStringList{"-", "First verb", "Second verb"}));
+            TMenuItem *second = ide->pmHandle->Items()->Items(5);
+            QCOMPARE(second->Tag(), 1);
+            second->Click();
+            QCOMPARE(TTwoVerbEditor::Executed, QList<int>{1});
+
+            // The form's default editor offers no verbs: the menu shrinks back.
+            ide->InspectSelection(form, form);
+            QCOMPARE(HandleMenu(ide), fixed);
+            ide->SyncVerbMenu(TComponentEditorRef());
+            QCOMPARE(HandleMenu(ide), fixed);
+        });
+    }
+
+    // Real X input, where a click's press and release arrive together: the click on the
+    // design form places the palette's class at its default size, selects it, and the inspector
+    // shows the new button's own properties.
+    void aRealClickPlacesSelectsAndInspects()
+    {
+        for (const char *tool : {"xvfb-run", "xauth", "Xvfb", "xdotool"}) {
+            if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty())
+                QSKIP(qPrintable(QStringLiteral("%1 is not installed").arg(tool)));
+        }
+        QProcess probe;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        // The X11 platform plugin's D-Bus connection leaks a buffer that is not ours to fix.
+        env.insert(QStringLiteral("ASAN_OPTIONS"), QStringLiteral("detect_leaks=0"));
+        probe.setProcessEnvironment(env);
+        probe.start(QStringLiteral("xvfb-run"),
+                    {QStringLiteral("-a"), QStringLiteral("-s"),
+                     QStringLiteral("-screen 0 1280x1024x24"), QStringLiteral(DESIGNPROBE_PATH),
+                     m_dir.path()});
+        QVERIFY(probe.waitForFinished(60000));
+        QCOMPARE(probe.exitCode(), 0);
+        const QString report = QString::fromLatin1(probe.readAllStandardOutput()).trimmed();
+        // Inspected class, selected controls, the button's "Default" row listed, width, height.
+        QCOMPARE(report, QStringLiteral("TZeButton 1 1 75 25"));
+    }
+
+    void registrationsChooseTheEditors()
+    {
+        WithDesigner(m_host, [](TZeIDEForm *ide) {
+            const size_t registered = PropertyEditorRegistry().size();
+            QCOMPARE(registered, size_t(23));
+            QCOMPARE(ComponentEditorRegistry().size(), size_t(1));
+            QCOMPARE(GetClass("TBitmap"), TBitmap::StaticClass());
+            QCOMPARE(GetClass("TPicture"), TPicture::StaticClass());
+
+            TfZeDesignForm *form = ide->DesignForm;
+            auto *button = new TZeButton(form);
+            auto *dialog = new TZeOpenDialog(form);
+            auto *player = new TZeMediaPlayer(form);
+            auto *mask = new TZeMaskEdit(form);
+            auto *picker = new TZeDateTimePicker(form);
+            QCOMPARE(EditorClassOf(button, "Caption"), TCaptionProperty::StaticClass());
+            QCOMPARE(EditorClassOf(button, "Name"), TComponentNameProperty::StaticClass());
+            QCOMPARE(EditorClassOf(button, "Hint"), TStringProperty::StaticClass());
+            QCOMPARE(EditorClassOf(button, "Left"), TIntegerProperty::StaticClass());
+            QCOMPARE(EditorClassOf(button, "TabOrder"), TTabOrderProperty::StaticClass());
+            QCOMPARE(EditorClassOf(button, "Font"), TFontProperty::StaticClass());
+            QCOMPARE(EditorClassOf(button, "Cursor"), TCursorProperty::StaticClass());
+            QCOMPARE(EditorClassOf(button, "ModalResult"), TModalResultProperty::StaticClass());
+            QCOMPARE(EditorClassOf(button->Font(), "Name"), TFontNameProperty::StaticClass());
+            QCOMPARE(EditorClassOf(button->Font(), "Charset"),
+                     TFontCharsetProperty::StaticClass());
+            QCOMPARE(EditorClassOf(button->Font(), "Color"), TColorProperty::StaticClass());
+            QCOMPARE(EditorClassOf(dialog, "FileName"), TMPFilenameProperty::StaticClass());
+            QCOMPARE(EditorClassOf(player, "FileName"), TMPFilenameProperty::StaticClass());
+            // Until the mask editor exists, the mask is plain text.
+            QCOMPARE(EditorClassOf(mask, "EditMask"), TStringProperty::StaticClass());
+            QCOMPARE(EditorClassOf(form, "WindowMenu"), TComponentProperty::StaticClass());
+            QCOMPARE(EditorClassOf(form, "ActiveControl"), TComponentProperty::StaticClass());
+            // Of the three date-time registrations the newest is found for all of them.
+            QCOMPARE(EditorClassOf(picker, "Date"), TDateTimeProperty::StaticClass());
+            QCOMPARE(EditorClassOf(picker, "Time"), TDateTimeProperty::StaticClass());
+            QVERIFY(GetComponentEditor(button, ide->Designer)->InheritsFrom(
+                TDefaultEditor::StaticClass()));
+        });
+        // A second opening registers nothing twice.
+        WithDesigner(m_host, [](TZeIDEForm *) {
+            QCOMPARE(PropertyEditorRegistry().size(), size_t(23));
+            QCOMPARE(ComponentEditorRegistry().size(), size_t(1));
+        });
+    }
+};
+
+QTEST_MAIN(DesignerTest)
+#include "tst_designer.moc"
