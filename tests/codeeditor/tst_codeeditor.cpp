@@ -15,6 +15,8 @@
 #include <Qsci/qsciscintilla.h>
 
 #include <QProcess>
+#include "XvfbProbe.h"
+
 #include <QtTest>
 
 namespace {
@@ -202,24 +204,10 @@ private slots:
     // Real X key events: Ctrl+Shift+3 arrives as '#' with a scan code, and still sets marker 3.
     void shiftedDigitsUnderXvfb()
     {
-        for (const char *tool : {"xvfb-run", "xauth", "Xvfb", "xdotool"}) {
-            if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty())
-                QSKIP(qPrintable(QStringLiteral("%1 is not installed").arg(tool)));
-        }
-        QProcess probe;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-        // The X11 platform plugin's D-Bus connection leaks a buffer that is not ours to fix.
-        env.insert(QStringLiteral("ASAN_OPTIONS"), QStringLiteral("detect_leaks=0"));
-        probe.setProcessEnvironment(env);
-        probe.start(QStringLiteral("xvfb-run"),
-                    {QStringLiteral("-a"), QStringLiteral("-s"),
-                     QStringLiteral("-screen 0 1024x768x24"), QStringLiteral(CODEPROBE_PATH),
-                     m_dir.path()});
-        QVERIFY(probe.waitForFinished(60000));
-        QCOMPARE(probe.exitCode(), 0);
-        const QStringList lines = QString::fromLatin1(probe.readAllStandardOutput())
-                                      .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QZ_SKIP_WITHOUT_XVFB();
+        QStringList lines;
+        QVERIFY(RunUnderXvfb(QStringLiteral(CODEPROBE_PATH), {m_dir.path()},
+                             QStringLiteral("1024x768"), lines));
         // After each step: caret line, marker 3's line, marker 7's line, selections.
         QCOMPARE(lines, (QStringList{QStringLiteral("set 2 2 -1 1"),
                                      QStringLiteral("away 5 2 -1 1"),

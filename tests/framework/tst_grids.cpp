@@ -146,13 +146,19 @@ private:
         m_grid->SetOptions(m_grid->Options() | extra);
         m_grid->SetCells(2, 1, QStringLiteral("ab"));
         m_grid->SetCells(2, 2, QStringLiteral("below"));
+        ShowFocused();
+        m_grid->SetCol(2);
+        m_grid->SetRow(1);
+    }
+
+    // Shows the form, active, with the grid focused.
+    void ShowFocused()
+    {
         m_form->Show();
         m_form->Handle()->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(m_form->Handle()));
         m_grid->SetFocus();
         QTRY_VERIFY(m_grid->Handle()->hasFocus());
-        m_grid->SetCol(2);
-        m_grid->SetRow(1);
     }
 
     bool EditorUp() const
@@ -499,11 +505,7 @@ private slots:
         m_grid->SetColWidths(cols - 1, 150);
         m_grid->SetRowHeights(rows - 2, 0); // shows nothing; not even its lines (none drawn)
         m_grid->SetGridLineWidth(0);
-        m_form->Show();
-        m_form->Handle()->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(m_form->Handle()));
-        m_grid->SetFocus();
-        QTRY_VERIFY(m_grid->Handle()->hasFocus());
+        ShowFocused();
         QVERIFY(!m_grid->Handle()->grab().isNull());
 
         QWidget *w = m_grid->Handle();
@@ -561,11 +563,7 @@ private slots:
         m_grid->SetColCount(kIntMax);
         m_grid->SetCol(0);
         m_grid->SetRow(0);
-        m_form->Show();
-        m_form->Handle()->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(m_form->Handle()));
-        m_grid->SetFocus();
-        QTRY_VERIFY(m_grid->Handle()->hasFocus());
+        ShowFocused();
         QVERIFY(!m_grid->Handle()->grab().isNull());
 
         // The values stay as set; the first cell starts at the client's corner and is cut

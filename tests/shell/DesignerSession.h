@@ -75,3 +75,28 @@ public:
 private:
     std::unique_ptr<TApplication> m_app;
 };
+
+// A test class whose every test function runs with a fresh HostSession and its own store, and
+// fails when a message box was shown.
+class HostSessionTest : public QObject
+{
+    Q_OBJECT
+protected:
+    QTemporaryDir m_dir;
+    HostSession m_session;
+    TForm1 *m_host = nullptr;
+
+private slots:
+    void init()
+    {
+        m_session.Start(m_dir.path() + QStringLiteral("/") + QTest::currentTestFunction());
+        m_host = m_session.Host;
+    }
+
+    void cleanup()
+    {
+        m_session.Stop();
+        QVERIFY2(m_session.Messages.isEmpty(), qPrintable(m_session.Messages.join('\n')));
+        m_session.Messages.clear();
+    }
+};

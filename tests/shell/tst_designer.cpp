@@ -24,6 +24,8 @@
 #include "ZeObjectInspector.h"
 #include "ZePalette.h"
 
+#include "XvfbProbe.h"
+
 #include <QtTest>
 
 namespace {
@@ -140,29 +142,10 @@ TClass EditorClassOf(TObject *instance, const char *property)
 
 } // namespace
 
-class DesignerTest : public QObject
+class DesignerTest : public HostSessionTest
 {
     Q_OBJECT
-private:
-    QTemporaryDir m_dir;
-    HostSession m_session;
-    TForm1 *m_host = nullptr;
-
 private slots:
-    void init()
-    {
-        m_session.Start(m_dir.path() + QStringLiteral("/") + QTest::currentTestFunction());
-        m_host = m_session.Host;
-        TTwoVerbEditor::Executed.clear();
-    }
-
-    void cleanup()
-    {
-        m_session.Stop();
-        QVERIFY2(m_session.Messages.isEmpty(), qPrintable(m_session.Messages.join('\n')));
-        m_session.Messages.clear();
-    }
-
     void firstRunShowsTheFourWindowsAtTheirPlaces()
     {
         WithDesigner(m_host, [](TZeIDEForm *ide) {
@@ -355,6 +338,7 @@ private slots:
 
     void verbsOfTheInspectedComponentFillTheHandleMenu()
     {
+        TTwoVerbEditor::Executed.clear();
         WithDesigner(m_host, [](TZeIDEForm *ide) {
             RegisterComponentEditor(TZeTimer::StaticClass(), TTwoVerbEditor::StaticClass());
             TfZeDesignForm *form = ide->DesignForm;
@@ -384,23 +368,11 @@ private slots:
     // shows the new button's own properties.
     void aRealClickPlacesSelectsAndInspects()
     {
-        for (const char *tool : {"xvfb-run", "xauth", "Xvfb", "xdotool"}) {
-            if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty())
-                QSKIP(qPrintable(QStringLiteral("%1 is not installed").arg(tool)));
-        }
-        QProcess probe;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-        // The X11 platform plugin's D-Bus connection leaks a buffer that is not ours to fix.
-        env.insert(QStringLiteral("ASAN_OPTIONS"), QStringLiteral("detect_leaks=0"));
-        probe.setProcessEnvironment(env);
-        probe.start(QStringLiteral("xvfb-run"),
-                    {QStringLiteral("-a"), QStringLiteral("-s"),
-                     QStringLiteral("-screen 0 1280x1024x24"), QStringLiteral(DESIGNPROBE_PATH),
-                     m_dir.path()});
-        QVERIFY(probe.waitForFinished(60000));
-        QCOMPARE(probe.exitCode(), 0);
-        const QString report = QString::fromLatin1(probe.readAllStandardOutput()).trimmed();
+        QZ_SKIP_WITHOUT_XVFB();
+        QStringList lines;
+        QVERIFY(RunUnderXvfb(QStringLiteral(DESIGNPROBE_PATH), {m_dir.path()},
+                             QStringLiteral("1280x1024"), lines));
+        const QString report = lines.value(0);
         // Inspected class, selected controls, the button's "Default" row listed, width, height.
         QCOMPARE(report, QStringLiteral("TZeButton 1 1 75 25"));
     }

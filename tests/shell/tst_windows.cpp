@@ -30,28 +30,10 @@ QStringList CaptionsOf(TMenuItem *item)
 
 } // namespace
 
-class WindowsTest : public QObject
+class WindowsTest : public HostSessionTest
 {
     Q_OBJECT
-private:
-    QTemporaryDir m_dir;
-    HostSession m_session;
-    TForm1 *m_host = nullptr;
-
 private slots:
-    void init()
-    {
-        m_session.Start(m_dir.path() + QStringLiteral("/") + QTest::currentTestFunction());
-        m_host = m_session.Host;
-    }
-
-    void cleanup()
-    {
-        m_session.Stop();
-        QVERIFY2(m_session.Messages.isEmpty(), qPrintable(m_session.Messages.join('\n')));
-        m_session.Messages.clear();
-    }
-
     void hostWindow()
     {
         QCOMPARE(m_host->Caption(), QStringLiteral("Form1"));
