@@ -5,16 +5,21 @@
 #include "Contnrs.h"
 #include "Handles.h"
 
+#include <QSet>
+
 QString UniqueComponentName(const QString &baseName, TfZeDesignForm *form)
 {
     TComponent *container = form->Parent() ? static_cast<TComponent *>(form->Parent()) : form;
     const QString stem = baseName.mid(1);
+    // The names in use, gathered once: a crowded form would otherwise compare every name with
+    // every candidate.
+    QSet<QString> taken;
+    taken.reserve(container->ComponentCount());
+    for (int i = 0; i < container->ComponentCount(); ++i)
+        taken.insert(container->Components(i)->Name().toCaseFolded());
     for (int n = 1;; ++n) {
         const QString candidate = stem + QString::number(n);
-        bool taken = false;
-        for (int i = 0; i < container->ComponentCount() && !taken; ++i)
-            taken = container->Components(i)->Name().compare(candidate, Qt::CaseInsensitive) == 0;
-        if (!taken)
+        if (!taken.contains(candidate.toCaseFolded()))
             return candidate;
     }
 }

@@ -53,7 +53,7 @@ void TfZeDesignForm::SelectInBand()
     for (TControl *c : inBand)
         StretchHandle->Attach(c);
     BandActive = false;
-    Repaint();
+    Invalidate(); // the band's outline goes with the next paint, which the selection may want too
     TControl *first = StretchHandle->Target(0);
     if (first)
         OnSelectionChanged(this, first);
