@@ -2,7 +2,7 @@
 
 // The designer's main window: a low, wide strip with the main menu, the tool bar, the component
 // palette and the status bar. It owns the design form, the form designer, the object inspector
-// and the code editor, which later wiring connects through it.
+// and the code editor, and wires them together (ZeIDEWiring.cpp).
 
 #include "DsgnIntf.h"
 #include "Forms.h"
