@@ -9,6 +9,7 @@
 #include "Menus.h"
 #include "Registry.h"
 #include "StdCtrls.h"
+#include "WindowBuilding.h"
 #include "ZePlacement.h"
 
 #include <cmath>
@@ -20,22 +21,6 @@ namespace {
 const QString StoreName = QStringLiteral("Rozizodu");
 const QString PlacementSection = QStringLiteral("ObjInsp");
 const QString NamesWidthValue = QStringLiteral("Left");
-
-template<class T> T *Named(T *component, const char *name)
-{
-    component->SetName(QString::fromLatin1(name));
-    return component;
-}
-
-TPanel *FlatPanel(TComponent *owner, TWinControl *parent, const char *name, TAlign align)
-{
-    auto *panel = Named(new TPanel(owner), name);
-    panel->SetBevelOuter(bvNone);
-    panel->SetCaption(QString());
-    panel->SetAlign(align);
-    panel->SetParent(parent);
-    return panel;
-}
 
 TSpeedButton *SmallButton(TComponent *owner, TWinControl *parent, const char *name)
 {

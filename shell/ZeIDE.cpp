@@ -4,28 +4,13 @@
 #include "ComCtrls.h"
 #include "ExtCtrls.h"
 #include "ToolGlyphs.h"
+#include "WindowBuilding.h"
 
 TZeIDEForm *CurrentIDEForm = nullptr;
 
 Z_DEFINE_CLASS(TZeIDEForm, TForm, NoPublishedProps)
 
 namespace {
-
-template<class T> T *Named(T *component, const char *name)
-{
-    component->SetName(QString::fromLatin1(name));
-    return component;
-}
-
-TPanel *FlatPanel(TComponent *owner, TWinControl *parent, const char *name, TAlign align)
-{
-    auto *panel = Named(new TPanel(owner), name);
-    panel->SetBevelOuter(bvNone);
-    panel->SetCaption(QString());
-    panel->SetAlign(align);
-    panel->SetParent(parent);
-    return panel;
-}
 
 TSpeedButton *SpeedButton(TComponent *owner, TWinControl *parent, const QString &name,
                           const QRect &bounds)
