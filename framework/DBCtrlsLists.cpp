@@ -156,18 +156,7 @@ void TDBComboBox::UpdateData(TObject *)
 static TPropTable DBCheckBoxProps()
 {
     using C = TDBCheckBox;
-    TPropTable t = WinControlBaseProps();
-    AppendProps(t, ControlProps({"Action", "Anchors", "BiDiMode", "Caption", "Color",
-                                 "Constraints", "Ctl3D", "DragCursor", "DragKind", "DragMode",
-                                 "Enabled", "Font", "ParentBiDiMode", "ParentColor",
-                                 "ParentCtl3D", "ParentFont", "ParentShowHint", "PopupMenu",
-                                 "ShowHint", "TabOrder", "TabStop", "Visible", "OnClick",
-                                 "OnContextPopup", "OnDragDrop", "OnDragOver", "OnEndDock",
-                                 "OnEndDrag", "OnEnter", "OnExit", "OnKeyDown", "OnKeyPress",
-                                 "OnKeyUp", "OnMouseDown", "OnMouseMove", "OnMouseUp",
-                                 "OnStartDock", "OnStartDrag"}));
-    SetPropDefault(t, "ParentColor", 1);
-    SetPropDefault(t, "TabStop", 1);
+    TPropTable t = ButtonCommonProps();
     t.push_back(Prop<C>("Alignment", TypeInfoTLeftRight(), &C::Alignment, &C::SetAlignment,
                         taRightJustify));
     t.push_back(Prop<C>("AllowGrayed", TypeInfoBoolean(), &C::AllowGrayed, &C::SetAllowGrayed,

@@ -23,3 +23,6 @@ inline TPropTable WinControlBaseProps()
 {
     return ControlProps({"Cursor", "Height", "HelpContext", "Hint", "Left", "Top", "Width"});
 }
+
+// What the check boxes and radio buttons publish in common, the data-aware check box included.
+TPropTable ButtonCommonProps();

@@ -48,6 +48,8 @@ Qt::LayoutDirection DirectionOf(TAlignment alignment)
     return alignment == taLeftJustify ? Qt::RightToLeft : Qt::LeftToRight;
 }
 
+} // namespace
+
 TPropTable ButtonCommonProps()
 {
     TPropTable t = WinControlBaseProps();
@@ -64,8 +66,6 @@ TPropTable ButtonCommonProps()
     SetPropDefault(t, "TabStop", 1);
     return t;
 }
-
-} // namespace
 
 // ---------------------------------------------------------------------------------------------
 
