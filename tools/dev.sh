@@ -25,10 +25,14 @@ if [ ${#missing[@]} -gt 0 ]; then
     fi
 fi
 
+# A compiler cache, where one is installed, makes rebuilds after a checkout cheap.
+launcher=()
+if command -v ccache >/dev/null; then launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache); fi
+
 configure_and_build() { # build-dir, cmake options...
     local dir=$1; shift
     if [ ! -f "$dir/build.ninja" ]; then
-        cmake -S "$root" -B "$dir" -G Ninja "$@"
+        cmake -S "$root" -B "$dir" -G Ninja "${launcher[@]}" "$@"
     fi
     cmake --build "$dir"
 }
