@@ -8,8 +8,6 @@
 
 class TControl;
 class TWinControl;
-class TButtonControl;
-class TSpeedButton;
 class TMenuItem;
 
 // Caption, Enabled, Hint, Visible and OnClick.
@@ -43,28 +41,6 @@ public:
 
     bool IsHelpContextLinked() override;
     void SetHelpContext(int value) override;
-};
-
-// Check boxes and radio buttons add Checked; setting it reports no click.
-class TButtonActionLink : public TWinControlActionLink
-{
-    Z_CLASS(TButtonActionLink)
-public:
-    explicit TButtonActionLink(TButtonControl *client);
-
-    bool IsCheckedLinked() override;
-    void SetChecked(bool value) override;
-};
-
-// A speed button of a group shows Checked as Down.
-class TSpeedButtonActionLink : public TControlActionLink
-{
-    Z_CLASS(TSpeedButtonActionLink)
-public:
-    explicit TSpeedButtonActionLink(TSpeedButton *client);
-
-    bool IsCheckedLinked() override;
-    void SetChecked(bool value) override;
 };
 
 // Menu items follow everything an action has.

@@ -73,6 +73,20 @@ private:
 
 } // namespace
 
+PTypeInfo TypeInfoTScrollBarKind()
+{
+    static const PTypeInfo t =
+        NewEnumType(QStringLiteral("TScrollBarKind"), {"sbHorizontal", "sbVertical"});
+    return t;
+}
+
+PTypeInfo TypeInfoTScrollBarInc()
+{
+    static const PTypeInfo t =
+        NewOrdinalType(KindInteger, QStringLiteral("TScrollBarInc"), 1, 32767);
+    return t;
+}
+
 PTypeInfo TypeInfoTScrollBarStyle()
 {
     static const TTypeInfo *t = NewEnumType(

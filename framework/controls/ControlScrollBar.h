@@ -5,7 +5,6 @@
 // the client area while its Range exceeds what the client shows.
 
 #include "Forms.h"
-#include "StdCtrls.h"
 
 #include <QPointer>
 

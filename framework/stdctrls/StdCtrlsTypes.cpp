@@ -69,19 +69,6 @@ PTypeInfo TypeInfoTComboBoxStyle()
     return t;
 }
 
-PTypeInfo TypeInfoTScrollBarKind()
-{
-    static const PTypeInfo t = Enum("TScrollBarKind", {"sbHorizontal", "sbVertical"});
-    return t;
-}
-
-PTypeInfo TypeInfoTScrollBarInc()
-{
-    static const PTypeInfo t =
-        NewOrdinalType(KindInteger, QStringLiteral("TScrollBarInc"), 1, 32767);
-    return t;
-}
-
 PTypeInfo TypeInfoTStaticBorderStyle()
 {
     static const PTypeInfo t =

@@ -30,7 +30,6 @@ enum TListBoxStyle { lbStandard, lbOwnerDrawFixed, lbOwnerDrawVariable };
 enum TComboBoxStyle {
     csDropDown, csSimple, csDropDownList, csOwnerDrawFixed, csOwnerDrawVariable
 };
-enum TScrollBarKind { sbHorizontal, sbVertical };
 enum TScrollCode {
     scLineUp, scLineDown, scPageUp, scPageDown, scPosition, scTrack, scTop, scBottom,
     scEndScroll
@@ -49,8 +48,6 @@ PTypeInfo TypeInfoTScrollStyle();
 PTypeInfo TypeInfoTCheckBoxState();
 PTypeInfo TypeInfoTListBoxStyle();
 PTypeInfo TypeInfoTComboBoxStyle();
-PTypeInfo TypeInfoTScrollBarKind();
-PTypeInfo TypeInfoTScrollBarInc(); // 1..32767
 PTypeInfo TypeInfoTStaticBorderStyle();
 PTypeInfo TypeInfoTOwnerDrawState();
 

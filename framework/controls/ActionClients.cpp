@@ -1,9 +1,7 @@
 #include "ActionClients.h"
 
-#include "Buttons.h"
 #include "Controls.h"
 #include "Menus.h"
-#include "StdCtrls.h"
 
 Z_DEFINE_CLASS(TControlActionLink, TActionLink, NoPublishedProps)
 
@@ -79,57 +77,6 @@ void TWinControlActionLink::SetHelpContext(int value)
 {
     if (IsHelpContextLinked())
         static_cast<TWinControl *>(m_client)->SetHelpContext(value);
-}
-
-// ---------------------------------------------------------------------------------------------
-
-Z_DEFINE_CLASS(TButtonActionLink, TWinControlActionLink, NoPublishedProps)
-
-TButtonActionLink::TButtonActionLink(TButtonControl *client) : TWinControlActionLink(client) {}
-
-bool TButtonActionLink::IsCheckedLinked()
-{
-    return TWinControlActionLink::IsCheckedLinked()
-           && static_cast<TButtonControl *>(m_client)->GetChecked()
-                  == CustomAction()->Checked();
-}
-
-void TButtonActionLink::SetChecked(bool value)
-{
-    if (!IsCheckedLinked())
-        return;
-    // The action's own state changes: no click, or the action would execute again.
-    auto *button = static_cast<TButtonControl *>(m_client);
-    const bool wasDisabled = button->m_clicksDisabled;
-    button->m_clicksDisabled = true;
-    try {
-        button->SetCheckedState(value);
-    } catch (...) {
-        button->m_clicksDisabled = wasDisabled;
-        throw;
-    }
-    button->m_clicksDisabled = wasDisabled;
-}
-
-// ---------------------------------------------------------------------------------------------
-
-Z_DEFINE_CLASS(TSpeedButtonActionLink, TControlActionLink, NoPublishedProps)
-
-TSpeedButtonActionLink::TSpeedButtonActionLink(TSpeedButton *client) : TControlActionLink(client)
-{
-}
-
-bool TSpeedButtonActionLink::IsCheckedLinked()
-{
-    auto *button = static_cast<TSpeedButton *>(m_client);
-    return TControlActionLink::IsCheckedLinked() && button->GroupIndex() != 0
-           && button->Down() == CustomAction()->Checked();
-}
-
-void TSpeedButtonActionLink::SetChecked(bool value)
-{
-    if (IsCheckedLinked())
-        static_cast<TSpeedButton *>(m_client)->SetDown(value);
 }
 
 // ---------------------------------------------------------------------------------------------

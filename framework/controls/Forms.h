@@ -16,6 +16,10 @@ enum TPosition {
     poDesigned, poDefault, poDefaultPosOnly, poDefaultSizeOnly, poScreenCenter,
     poDesktopCenter, poMainFormCenter, poOwnerFormCenter
 };
+// The two scroll bars of a scrolling window, and the step of a scroll bar's arrows and pages.
+enum TScrollBarKind { sbHorizontal, sbVertical };
+PTypeInfo TypeInfoTScrollBarKind();
+PTypeInfo TypeInfoTScrollBarInc(); // 1..32767
 enum TWindowState { wsNormal, wsMinimized, wsMaximized };
 enum TCloseAction { caNone, caHide, caFree, caMinimize };
 enum TFormStyle { fsNormal, fsMDIChild, fsMDIForm, fsStayOnTop };

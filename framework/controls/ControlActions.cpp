@@ -2,10 +2,8 @@
 // copies from the action when linked and after every change of the action.
 
 #include "ActionClients.h"
-#include "Buttons.h"
 #include "Controls.h"
 #include "Menus.h"
-#include "StdCtrls.h"
 
 namespace {
 
@@ -87,44 +85,6 @@ void TWinControl::ActionChange(TObject *sender, bool checkDefaults)
             SetHelpContext(action->HelpContext());
     }
 }
-
-TBasicActionLink *TButtonControl::CreateActionLink()
-{
-    return new TButtonActionLink(this);
-}
-
-void TButtonControl::ActionChange(TObject *sender, bool checkDefaults)
-{
-    TWinControl::ActionChange(sender, checkDefaults);
-    auto *action = ObjectCast<TCustomAction>(sender);
-    if (!action || (checkDefaults && GetChecked()))
-        return;
-    // Taking the action's state is no click of the user's.
-    const bool wasDisabled = m_clicksDisabled;
-    m_clicksDisabled = true;
-    try {
-        SetCheckedState(action->Checked());
-    } catch (...) {
-        m_clicksDisabled = wasDisabled;
-        throw;
-    }
-    m_clicksDisabled = wasDisabled;
-}
-
-TBasicActionLink *TSpeedButton::CreateActionLink()
-{
-    return new TSpeedButtonActionLink(this);
-}
-
-void TSpeedButton::ActionChange(TObject *sender, bool checkDefaults)
-{
-    TGraphicControl::ActionChange(sender, checkDefaults);
-    auto *action = ObjectCast<TCustomAction>(sender);
-    if (action && m_groupIndex != 0 && (!checkDefaults || !m_down))
-        SetDown(action->Checked());
-}
-
-// ---------------------------------------------------------------------------------------------
 
 TBasicAction *TMenuItem::Action() const
 {
