@@ -72,7 +72,11 @@ int main(int argc, char **argv)
             }
             rc |= Keys(steps[next].first);
             ++next;
+            // Counted from when xdotool is done, so that a slow machine still reads the keys
+            // before the next report.
+            timer.start(400);
         });
+        timer.setSingleShot(true);
         timer.start(400);
         qapp.exec();
         Free(ed);

@@ -1,0 +1,399 @@
+// Windowed controls, which hold child controls in z-order, align and anchor them and take the
+// focus and keys; and the two painting bases, graphic controls and custom controls.
+
+#include "Controls.h"
+
+#include "ControlWidget.h"
+#include "Forms.h"
+
+#include <QApplication>
+#include <QPainter>
+#include <QWidget>
+
+#include <algorithm>
+#include <limits>
+
+static TPropTable WinControlProps()
+{
+    return {};
+}
+Z_DEFINE_CLASS(TWinControl, TControl, WinControlProps)
+
+TWinControl::TWinControl(TComponent *owner) : TControl(owner) {}
+
+TWinControl::~TWinControl()
+{
+    Destroying();
+    // Children still here belong to other owners; a parent frees its children, as the classic
+    // framework does, and each child unhooks itself from its owner as it goes.
+    while (!m_controls.empty()) {
+        TControl *child = m_controls.back();
+        RemoveControl(child);
+        if (child->ControlStyle() & csNotFreedByParent)
+            continue;
+        if (child->Owner())
+            child->Owner()->RemoveComponent(child);
+        Free(child);
+    }
+    DestroyWidget();
+}
+
+void TWinControl::InsertControl(TControl *control)
+{
+    if (ContainsControl(control))
+        return;
+    m_controls.push_back(control);
+    control->m_parent = this;
+    control->UpdateAnchorRules();
+    if (control->ParentFont())
+        control->ParentFontChanged();
+    if (control->ParentColor())
+        control->ParentColorChanged();
+    if (m_widget) {
+        if (control->m_widget) {
+            control->m_widget->setParent(ClientWidget());
+            control->ApplyWidgetGeometry();
+            control->ApplyWidgetVisibility();
+        } else {
+            control->Handle();
+        }
+    }
+    if (control->Align() != alNone)
+        Realign(control);
+    else
+        ChildChanged(control);
+}
+
+void TWinControl::RemoveControl(TControl *control)
+{
+    const auto it = std::find(m_controls.begin(), m_controls.end(), control);
+    if (it == m_controls.end())
+        return;
+    m_controls.erase(it);
+    control->m_parent = nullptr;
+    if (control->m_widget) {
+        control->m_widget->hide();
+        control->m_widget->setParent(nullptr);
+    }
+    if (IsDestroying())
+        return;
+    if (control->Align() != alNone)
+        Realign();
+    else
+        ChildChanged(control);
+}
+
+bool TWinControl::ContainsControl(const TControl *control) const
+{
+    return std::find(m_controls.begin(), m_controls.end(), control) != m_controls.end();
+}
+
+TControl *TWinControl::ControlAtPos(const QPoint &pos, bool allowDisabled) const
+{
+    for (auto it = m_controls.rbegin(); it != m_controls.rend(); ++it) {
+        TControl *c = *it;
+        if ((c->Visible() || c->Designing()) && (allowDisabled || c->Enabled())
+            && c->BoundsRect().contains(pos))
+            return c;
+    }
+    return nullptr;
+}
+
+void TWinControl::EnableAlign()
+{
+    if (m_alignDisabled > 0 && --m_alignDisabled == 0)
+        Realign();
+}
+
+void TWinControl::LockDrawing()
+{
+    if (m_drawingLocks++ == 0 && m_widget)
+        m_widget->setUpdatesEnabled(false);
+}
+
+void TWinControl::UnlockDrawing()
+{
+    if (m_drawingLocks == 0)
+        return;
+    // Enabling the widget's updates again schedules one paint of all of it.
+    if (--m_drawingLocks == 0 && m_widget)
+        m_widget->setUpdatesEnabled(true);
+}
+
+void TWinControl::Realign(TControl *changed)
+{
+    if (m_alignDisabled > 0 || m_aligning || IsDestroying())
+        return;
+    m_aligning = true;
+    try {
+        AlignControls(changed);
+    } catch (...) {
+        m_aligning = false;
+        throw;
+    }
+    m_aligning = false;
+}
+
+void TWinControl::AlignControls(TControl *changed)
+{
+    QRect rect = ClientRect();
+    AdjustClientRect(rect);
+    // Whether a goes before b among children of the same alignment: by their current places.
+    auto before = [](TControl *a, TControl *b, TAlign align) {
+        switch (align) {
+        case alTop: return a->Top() < b->Top();
+        case alBottom: return a->Top() + a->Height() > b->Top() + b->Height();
+        case alLeft: return a->Left() < b->Left();
+        case alRight: return a->Left() + a->Width() > b->Left() + b->Width();
+        default: return false;
+        }
+    };
+    auto placed = [&](TAlign align) {
+        std::vector<TControl *> list;
+        auto counts = [align](TControl *c) {
+            return c->Align() == align && (c->Visible() || c->Designing());
+        };
+        // The changed child goes first; others only go before it when strictly before it.
+        if (changed && ContainsControl(changed) && counts(changed))
+            list.push_back(changed);
+        for (TControl *c : m_controls) {
+            if (c == changed || !counts(c))
+                continue;
+            auto at = list.begin();
+            while (at != list.end() && !before(c, *at, align))
+                ++at;
+            list.insert(at, c);
+        }
+        return list;
+    };
+    for (TControl *c : placed(alTop)) {
+        c->SetBounds(rect.left(), rect.top(), rect.width(), c->Height());
+        rect.setTop(rect.top() + c->Height());
+    }
+    for (TControl *c : placed(alBottom)) {
+        c->SetBounds(rect.left(), rect.bottom() + 1 - c->Height(), rect.width(), c->Height());
+        rect.setBottom(rect.bottom() - c->Height());
+    }
+    for (TControl *c : placed(alLeft)) {
+        c->SetBounds(rect.left(), rect.top(), c->Width(), std::max(0, rect.height()));
+        rect.setLeft(rect.left() + c->Width());
+    }
+    for (TControl *c : placed(alRight)) {
+        c->SetBounds(rect.right() + 1 - c->Width(), rect.top(), c->Width(),
+                     std::max(0, rect.height()));
+        rect.setRight(rect.right() - c->Width());
+    }
+    for (TControl *c : placed(alClient))
+        c->SetBounds(rect.left(), rect.top(), std::max(0, rect.width()),
+                     std::max(0, rect.height()));
+    AnchorControls();
+}
+
+void TWinControl::AnchorControls()
+{
+    // Children that are not aligned keep their distance to the edges they are anchored to
+    // when the parent changes size; without the left (top) anchor they keep their size and move.
+    const QRect client = ClientRect();
+    for (TControl *c : m_controls) {
+        if (c->Align() != alNone)
+            continue;
+        if (!c->m_anchorsKnown) {
+            c->UpdateAnchorRules();
+            continue;
+        }
+        const TAnchors a = c->Anchors();
+        int left = c->Left(), top = c->Top(), width = c->Width(), height = c->Height();
+        // Edges are worked out wide: a control may lie anywhere in the integer range.
+        if (a & (1u << akRight)) {
+            const qint64 right = qint64(client.width()) - c->m_anchorRight;
+            if (a & (1u << akLeft))
+                width = ClampToInt(std::max<qint64>(0, right - left));
+            else
+                left = ClampToInt(right - width);
+        }
+        if (a & (1u << akBottom)) {
+            const qint64 bottom = qint64(client.height()) - c->m_anchorBottom;
+            if (a & (1u << akTop))
+                height = ClampToInt(std::max<qint64>(0, bottom - top));
+            else
+                top = ClampToInt(bottom - height);
+        }
+        if (QRect(left, top, width, height) != c->BoundsRect()) {
+            const int keepRight = c->m_anchorRight, keepBottom = c->m_anchorBottom;
+            c->SetBounds(left, top, width, height);
+            c->m_anchorRight = keepRight; // the rule stays, whatever the new bounds say
+            c->m_anchorBottom = keepBottom;
+        }
+    }
+}
+
+void TWinControl::Resize()
+{
+    Realign();
+    TControl::Resize();
+}
+
+void TWinControl::FontChanged()
+{
+    TControl::FontChanged();
+    for (TControl *c : m_controls)
+        c->ParentFontChanged();
+}
+
+void TWinControl::ColorChanged()
+{
+    TControl::ColorChanged();
+    for (TControl *c : m_controls)
+        c->ParentColorChanged();
+}
+
+void TWinControl::SetTabStop(bool v)
+{
+    m_tabStop = v;
+    if (m_widget && !Designing())
+        m_widget->setFocusPolicy(v ? Qt::StrongFocus : Qt::ClickFocus);
+}
+
+bool TWinControl::Focused() const
+{
+    return m_widget && m_widget->hasFocus();
+}
+
+bool TWinControl::CanFocus() const
+{
+    return Showing() && Enabled() && !Designing();
+}
+
+void TWinControl::SetFocus()
+{
+    if (!CanFocus())
+        throw EInvalidOperation(QStringLiteral("Cannot focus a disabled or invisible window"));
+    Handle()->setFocus(Qt::OtherFocusReason);
+}
+
+QWidget *TWinControl::ClientWidget()
+{
+    return Handle();
+}
+
+void TWinControl::InitWidget()
+{
+    TControl::InitWidget();
+    if (m_drawingLocks > 0)
+        m_widget->setUpdatesEnabled(false);
+    ApplyImeMode();
+    ChildWidgetsNeeded();
+}
+
+void TWinControl::ChildWidgetsNeeded()
+{
+    for (TControl *c : m_controls) {
+        if (!c->HandleAllocated())
+            c->Handle();
+        else if (c->m_widget->parentWidget() != ClientWidget())
+            c->m_widget->setParent(ClientWidget());
+        c->ApplyWidgetGeometry();
+        c->ApplyWidgetVisibility();
+    }
+    // Widgets stack in creation order; restore the z-order of the children.
+    for (TControl *c : m_controls)
+        c->m_widget->raise();
+}
+
+void TWinControl::ParentFontChanged()
+{
+    TControl::ParentFontChanged();
+}
+
+void TWinControl::ParentColorChanged()
+{
+    TControl::ParentColorChanged();
+}
+
+void TWinControl::ApplyDesignState()
+{
+    TControl::ApplyDesignState();
+}
+
+bool TWinControl::KeyDown(quint16 &key, TShiftState shift)
+{
+    TCustomForm *form = ParentForm();
+    if (form && form != this && form->KeyPreview()) {
+        form->OnKeyDown(form, key, shift);
+        if (key == 0)
+            return true;
+    }
+    OnKeyDown(this, key, shift);
+    return key == 0;
+}
+
+bool TWinControl::KeyUp(quint16 &key, TShiftState shift)
+{
+    TCustomForm *form = ParentForm();
+    if (form && form != this && form->KeyPreview()) {
+        form->OnKeyUp(form, key, shift);
+        if (key == 0)
+            return true;
+    }
+    OnKeyUp(this, key, shift);
+    return key == 0;
+}
+
+bool TWinControl::KeyPress(QChar &key)
+{
+    TCustomForm *form = ParentForm();
+    if (form && form != this && form->KeyPreview()) {
+        form->OnKeyPress(form, key);
+        if (key.isNull())
+            return true;
+    }
+    OnKeyPress(this, key);
+    return key.isNull();
+}
+
+// ---------------------------------------------------------------------------------------------
+
+Z_DEFINE_CLASS(TGraphicControl, TControl, NoPublishedProps)
+
+TGraphicControl::TGraphicControl(TComponent *owner) : TControl(owner), m_canvas(new TCanvas) {}
+
+TGraphicControl::~TGraphicControl()
+{
+    delete m_canvas;
+}
+
+void TGraphicControl::PaintWidget(QPainter &painter)
+{
+    m_canvas->SetPainter(&painter, PaintArea());
+    m_canvas->Font()->Assign(Font());
+    try {
+        Paint();
+    } catch (...) {
+        m_canvas->ReleasePainter();
+        throw;
+    }
+    m_canvas->ReleasePainter();
+}
+
+Z_DEFINE_CLASS(TCustomControl, TWinControl, NoPublishedProps)
+
+TCustomControl::TCustomControl(TComponent *owner) : TWinControl(owner), m_canvas(new TCanvas) {}
+
+TCustomControl::~TCustomControl()
+{
+    delete m_canvas;
+}
+
+void TCustomControl::PaintWidget(QPainter &painter)
+{
+    TControl::PaintWidget(painter);
+    m_canvas->SetPainter(&painter, PaintArea());
+    m_canvas->Font()->Assign(Font());
+    try {
+        Paint();
+    } catch (...) {
+        m_canvas->ReleasePainter();
+        throw;
+    }
+    m_canvas->ReleasePainter();
+}
