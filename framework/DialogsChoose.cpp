@@ -7,6 +7,7 @@
 
 #include <QColorDialog>
 #include <QDialogButtonBox>
+#include <QFontDatabase>
 #include <QFontDialog>
 #include <QPushButton>
 
@@ -99,6 +100,30 @@ void TFontDialog::TakeFont(const QFont &qfont)
     m_font->SetStyle(style);
 }
 
+namespace {
+
+// The font the dialog opens with: the installed face the font is drawn with and, of that
+// face's own styles, the one with the font's weight and slant. Left to itself the dialog picks
+// the first style of its list, which may be a slanted one for an upright font.
+QFont DialogStartFont(const TFont &font)
+{
+    QFont qfont = font.ToQFont();
+    const QString face = InstalledFontFace(font.Name());
+    qfont.setFamily(face);
+    const bool bold = font.Style() & FontStyles({fsBold});
+    const bool italic = font.Style() & FontStyles({fsItalic});
+    for (const QString &style : QFontDatabase::styles(face)) {
+        if (QFontDatabase::bold(face, style) == bold
+            && QFontDatabase::italic(face, style) == italic) {
+            qfont.setStyleName(style);
+            break;
+        }
+    }
+    return qfont;
+}
+
+} // namespace
+
 bool TFontDialog::ExecuteDialog()
 {
     QFontDialog dialog;
@@ -107,7 +132,10 @@ bool TFontDialog::ExecuteDialog()
         dialog.setOption(QFontDialog::MonospacedFonts);
     if (m_options & FontDialogOption(fdScalableOnly))
         dialog.setOption(QFontDialog::ScalableFonts);
-    dialog.setCurrentFont(m_font->ToQFont());
+    dialog.setCurrentFont(DialogStartFont(*m_font));
+    // What the dialog shows before the user does anything: OK on it changes nothing, even
+    // where the dialog's lists cannot name the font exactly.
+    const QFont shown = dialog.currentFont();
     if (m_options & FontDialogOption(fdApplyButton)) {
         if (auto *buttons = dialog.findChild<QDialogButtonBox *>()) {
             QPushButton *apply = buttons->addButton(QDialogButtonBox::Apply);
@@ -121,7 +149,8 @@ bool TFontDialog::ExecuteDialog()
     }
     if (!RunModal(dialog))
         return false;
-    TakeFont(dialog.selectedFont());
+    if (dialog.selectedFont() != shown)
+        TakeFont(dialog.selectedFont());
     return true;
 }
 
