@@ -12,6 +12,8 @@
 #include <QPushButton>
 
 #include <cmath>
+#include <cstdlib>
+#include <limits>
 
 // ---- TFontDialog ------------------------------------------------------------------------------
 
@@ -112,13 +114,26 @@ QFont DialogStartFont(const TFont &font)
     qfont.setFamily(face);
     const bool bold = font.Style() & FontStyles({fsBold});
     const bool italic = font.Style() & FontStyles({fsItalic});
+    // An oblique style is slanted too, though the font database calls only italics italic.
+    // Of the styles with the right slant, the one whose weight is nearest the font's wins;
+    // a condensed one only where nothing else is left.
+    const int wanted = bold ? QFont::Bold : QFont::Normal;
+    QString best;
+    int bestScore = std::numeric_limits<int>::max();
     for (const QString &style : QFontDatabase::styles(face)) {
-        if (QFontDatabase::bold(face, style) == bold
-            && QFontDatabase::italic(face, style) == italic) {
-            qfont.setStyleName(style);
-            break;
+        const QFont sample = QFontDatabase::font(face, style, 10);
+        if ((sample.style() != QFont::StyleNormal) != italic)
+            continue;
+        int score = std::abs(QFontDatabase::weight(face, style) - wanted);
+        if (style.contains(QLatin1String("Condensed"), Qt::CaseInsensitive))
+            score += 1000;
+        if (score < bestScore) {
+            bestScore = score;
+            best = style;
         }
     }
+    if (!best.isEmpty())
+        qfont.setStyleName(best);
     return qfont;
 }
 
