@@ -1,6 +1,7 @@
 #include "Handles.h"
 
 #include "ControlProps.h"
+#include "ControlScrollBar.h"
 #include "ControlWidget.h"
 #include "Forms.h"
 #include "MouseCapture.h"
@@ -8,6 +9,7 @@
 
 #include <limits>
 #include <QEvent>
+#include <QGuiApplication>
 
 namespace {
 
@@ -137,6 +139,7 @@ void TStretchHandle::Attach(TControl *control)
             form->SetAutoScroll(false);
         }
         SetParent(control->Parent());
+        m_scrollPosition = ParentScrollPosition();
         m_outlineRect = QRect();
         SetEnabled(true);
         SetVisible(true);
@@ -183,6 +186,7 @@ void TStretchHandle::Refit()
     }
     CancelDrag();
     m_outlineRect = QRect();
+    m_scrollPosition = ParentScrollPosition();
     SetEnabled(true);
     SetVisible(true);
     QRect box = FirstTargetBox(first);
@@ -192,6 +196,14 @@ void TStretchHandle::Refit()
     m_grip = 0;
     if (!Designing())
         GrabInput();
+}
+
+QPoint TStretchHandle::ParentScrollPosition() const
+{
+    auto *scrolled = ObjectCast<TScrollingWinControl>(Parent());
+    if (!scrolled || !scrolled->HorzScrollBar() || !scrolled->VertScrollBar())
+        return QPoint();
+    return QPoint(scrolled->HorzScrollBar()->Position(), scrolled->VertScrollBar()->Position());
 }
 
 QRect TStretchHandle::FirstTargetBox(TControl *control) const
@@ -219,14 +231,33 @@ void TStretchHandle::GrabInput()
     BringToFront();
     if (!Showing())
         return;
-    SetCaptureControl(this);
-    if (Visible() && Enabled() && CanFocus())
+    // The capture carries a press that selected a control on into a drag. Taken with no
+    // button held (a selection made from the keyboard, the inspector or a placement) it would
+    // keep every later click of the application, on the palette and the inspector too.
+    const bool pressing = QGuiApplication::mouseButtons() & Qt::LeftButton;
+    if (pressing)
+        SetCaptureControl(this);
+    // The keys follow a press on the design form, or a selection made while the user works
+    // there; a selection made from another window leaves the typing in that window.
+    TCustomForm *form = ParentForm();
+    if (Visible() && Enabled() && CanFocus() && (pressing || (form && form->Active())))
         SetFocus();
+}
+
+void TStretchHandle::ContinuePress(const QPoint &point)
+{
+    if (m_locked || GetCaptureControl() != this)
+        return;
+    m_dragOriginX = point.x();
+    m_dragOriginY = point.y();
+    m_dragging = true;
 }
 
 void TStretchHandle::DetachAll()
 {
     CancelDrag();
+    if (GetCaptureControl() == this)
+        ReleaseCapture();
     while (!m_targets.empty()) {
         TControl *target = m_targets.front();
         auto *form = ObjectCast<TCustomForm>(target->Parent());
@@ -259,11 +290,13 @@ TControl *TStretchHandle::Target(int index) const
 
 bool TStretchHandle::PointInTargets(const QPoint &point) const
 {
+    // Worked out wide: a target may end at the last coordinate.
+    const qint64 x = point.x(), y = point.y();
     for (TControl *t : m_targets) {
-        const QRect area(QPoint(t->Left() - Margin, t->Top() - Margin),
-                         QPoint(t->Left() + t->Width() + 2 * Margin - 1,
-                                t->Top() + t->Height() + 2 * Margin - 1));
-        if (area.contains(point))
+        const qint64 l = qint64(t->Left()) - Margin, top = qint64(t->Top()) - Margin;
+        const qint64 r = qint64(t->Left()) + t->Width() + 2 * Margin;
+        const qint64 b = qint64(t->Top()) + t->Height() + 2 * Margin;
+        if (x >= l && x < r && y >= top && y < b)
             return true;
     }
     return false;
@@ -304,16 +337,29 @@ void TStretchHandle::SetHandleBounds(const QRect &bounds)
 void TStretchHandle::SetBounds(int left, int top, int width, int height)
 {
     const bool wasVisible = Visible();
+    if (ParentScrollPosition() != m_scrollPosition) {
+        // The parent scrolls its children, the targets among them (a scroll sets the bars'
+        // positions first, then moves the children): the box goes along alone.
+        m_scrollPosition = ParentScrollPosition();
+        TControl::SetBounds(left, top, width, height);
+        return;
+    }
     if (Designing()) {
         SetVisible(false);
         TControl::SetBounds(left, top, 24, 24);
     } else if (!m_locked) {
-        const int dl = left - Left(), dt = top - Top();
-        const int dw = width - Width(), dh = height - Height();
-        // Each target adjusts the request its own way (a proxy keeps its fixed size).
+        const qint64 dl = qint64(left) - Left(), dt = qint64(top) - Top();
+        const qint64 dw = qint64(width) - Width(), dh = qint64(height) - Height();
+        // Each target adjusts the request its own way (a proxy keeps its fixed size); a
+        // target at the end of the coordinate range stays there.
+        auto clamped = [](qint64 v) {
+            return int(std::clamp<qint64>(v, std::numeric_limits<int>::min(),
+                                          std::numeric_limits<int>::max()));
+        };
         const std::vector<TControl *> targets = m_targets;
         for (TControl *t : targets)
-            t->SetBounds(t->Left() + dl, t->Top() + dt, t->Width() + dw, t->Height() + dh);
+            t->SetBounds(clamped(t->Left() + dl), clamped(t->Top() + dt),
+                         clamped(t->Width() + dw), clamped(t->Height() + dh));
         TControl::SetBounds(left, top, width, height);
     }
     if (TargetCount() == 1) {

@@ -27,6 +27,9 @@ public:
     // current targets replaces the selection.
     void Attach(TControl *control);
     void DetachAll();
+    // A press that selected a control goes on as a drag from point (handle coordinates), so
+    // the first move already counts; only while the handle holds the press's capture.
+    void ContinuePress(const QPoint &point);
     // Fits the box again around the targets where they are now, as detaching and attaching
     // them all again would, but keeping the selection, its order and Locked.
     void Refit();
@@ -82,6 +85,8 @@ protected:
 private:
     void SetHandleBounds(const QRect &bounds); // the handle alone, targets stay
     QRect FirstTargetBox(TControl *control) const;
+    // The scroll bar positions of a scrolling parent; (0, 0) for any other.
+    QPoint ParentScrollPosition() const;
     // box grown to take in control as well, as Attach grows it.
     static QRect GrownBox(const QRect &box, const TControl *control);
     void GrabInput();
@@ -90,6 +95,8 @@ private:
     QPoint ClampToParent(int x, int y) const;
     // Removes the outline drawn now and, when wanted, draws the one for a drag to (x, y).
     void DrawDragOutline(bool wanted, int x, int y);
+    // Whether a press at point (handle coordinates) lies on the handle's own window.
+    bool PressOnOwnWindow(const QPoint &point) const;
     void ForwardClick(bool down, TMouseButton button, const QPoint &point);
     void PaintTargetGrips(TControl *target, bool single);
 
@@ -103,6 +110,8 @@ private:
     int m_gridX = 1, m_gridY = 1;
     std::vector<TControl *> m_targets; // not owned; each is free-notified
     bool m_savedAutoScroll = false;
+    // The parent's scroll position when the box was last fitted to the targets.
+    QPoint m_scrollPosition;
 
 public:
     void Notification(TComponent *component, TOperation operation) override;

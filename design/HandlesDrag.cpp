@@ -8,8 +8,12 @@
 #include "MouseCapture.h"
 #include "SendMessage.h"
 
+#include <QApplication>
+#include <QWidget>
+
 #include <cmath>
 #include <cstdlib>
+#include <limits>
 
 namespace {
 
@@ -177,9 +181,25 @@ void TStretchHandle::ForwardClick(bool down, TMouseButton button, const QPoint &
     SendMessage(parent, message, 0, MakeLParam(point.x(), point.y()));
 }
 
+bool TStretchHandle::PressOnOwnWindow(const QPoint &point) const
+{
+    // The window under the press decides: a window over the design form, or beside it, is not
+    // the design form even where the handle's capture brings its press here.
+    if (!HandleAllocated())
+        return false;
+    QWidget *own = const_cast<TStretchHandle *>(this)->Handle()->window();
+    return QApplication::topLevelAt(ClientToScreen(point)) == own;
+}
+
 void TStretchHandle::MouseDown(TMouseButton button, TShiftState shift, int x, int y)
 {
     const QPoint inParent(x + Left(), y + Top());
+    if (!PressOnOwnWindow(QPoint(x, y))) {
+        // A press on another window, reaching the handle only through a capture it held:
+        // not the handle's; the capture goes.
+        ReleaseCapture();
+        return;
+    }
     if (!PointInTargets(inParent)) {
         SetCursor(crDefault);
         ForwardClick(true, button, inParent);
@@ -230,6 +250,8 @@ void TStretchHandle::MouseMove(TShiftState shift, int x, int y)
 void TStretchHandle::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
 {
     if (!m_dragging || button != mbLeft) {
+        if (GetCaptureControl() == this)
+            ReleaseCapture();
         ForwardClick(false, button, QPoint(x + Left(), y + Top()));
         return;
     }
@@ -262,7 +284,12 @@ bool TStretchHandle::KeyDown(quint16 &key, TShiftState shift)
     const bool arrow = dx != 0 || dy != 0;
     if (arrow) {
         Invalidate();
-        SetBounds(Left() + dx, Top() + dy, Width(), Height());
+        // At the end of the coordinate range the box stays where it is.
+        const auto step = [](int v, int d) {
+            return int(std::clamp<qint64>(qint64(v) + d, std::numeric_limits<int>::min(),
+                                          std::numeric_limits<int>::max()));
+        };
+        SetBounds(step(Left(), dx), step(Top(), dy), Width(), Height());
     }
     if (TCustomControl::KeyDown(key, shift) || arrow)
         return true;

@@ -3,6 +3,7 @@
 #include "Handles.h"
 #include "Contnrs.h"
 #include "Menus.h"
+#include "VirtualKeys.h"
 
 Z_DEFINE_CLASS(TComponentcreator, TObject, NoPublishedProps)
 
@@ -29,6 +30,7 @@ TfZeDesignForm::TfZeDesignForm(TComponent *owner) : TForm(owner)
     StretchHandle = new TStretchHandle(nullptr);
     StretchHandle->OnMouseUp = TMouseEvent::Of<&TfZeDesignForm::HandleMouseUp>(this);
     StretchHandle->OnDblClick = TNotifyEvent::Of<&TfZeDesignForm::HandleDblClick>(this);
+    StretchHandle->OnKeyDown = TKeyEvent::Of<&TfZeDesignForm::HandleKeyDown>(this);
     StretchHandle->SetName(QStringLiteral("sh_sh_sh"));
     PreviousMessageHandler =
         Application->SetOnMessage(TMessageEvent::Of<&TfZeDesignForm::AppMessage>(this));
@@ -88,10 +90,17 @@ void TfZeDesignForm::AppMessage(TMsg &msg, bool &handled)
     CursorX = p.x();
     CursorY = p.y();
     OnCursorPosition(this, p.x(), p.y());
-    if (!Active())
-        return;
     // A window lying over the design form keeps its own clicks.
     const bool onThisForm = msg.hwnd && msg.hwnd->window() == Handle();
+    const bool press = msg.message == WM_LBUTTONDOWN || msg.message == WM_RBUTTONDOWN;
+    if (press && onThisForm && !Active()) {
+        // A press on the form makes it the active window. A window manager does that before
+        // the press arrives, or just after it; without one nobody does: either way the
+        // press is the form's own, and so is the rest of its gesture.
+        Handle()->activateWindow();
+    } else if (!Active() && !m_gestureHere) {
+        return;
+    }
     switch (msg.message) {
     case WM_MOUSEMOVE:
         MoveX = p.x();
@@ -106,10 +115,12 @@ void TfZeDesignForm::AppMessage(TMsg &msg, bool &handled)
             // while another window was active (the palette) never reached MoveX and MoveY.
             MoveX = p.x();
             MoveY = p.y();
+            m_gestureHere = true;
             ButtonDown(msg, handled);
         }
         break;
     case WM_LBUTTONUP:
+        m_gestureHere = false;
         if (onThisForm) {
             TClass cls = nullptr;
             OnQueryNewComponentClass(cls);
@@ -136,6 +147,8 @@ void TfZeDesignForm::ButtonDown(const TMsg &msg, bool &handled)
     if (msg.wParam != (MK_LBUTTON | MK_SHIFT))
         StretchHandle->DetachAll();
     StretchHandle->Attach(hit);
+    // The same press may go on into a drag of what it selected, counted from the press.
+    StretchHandle->ContinuePress(StretchHandle->ScreenToClient(msg.pt));
     Select(hit);
     handled = true;
 }
@@ -143,6 +156,10 @@ void TfZeDesignForm::ButtonDown(const TMsg &msg, bool &handled)
 void TfZeDesignForm::PlaceOnButtonUp(TClass cls, int x, int y)
 {
     const int dx = std::abs(MoveX - DownX), dy = std::abs(MoveY - DownY);
+    // The gesture places: it selects nothing it crossed, and a press that selected a control
+    // on the way moves nothing.
+    BandActive = false;
+    Invalidate();
     TWinControl *parent = ObjectCast<TWinControl>(StretchHandle->Target(0));
     if (!parent) {
         int hx = x, hy = y;
@@ -156,6 +173,7 @@ void TfZeDesignForm::PlaceOnButtonUp(TClass cls, int x, int y)
     if (dx > GridStepX && dy > GridStepY) {
         placed->SetWidth(dx);
         placed->SetHeight(dy);
+        StretchHandle->Refit();
     }
     Select(placed);
 }
@@ -167,8 +185,25 @@ void TfZeDesignForm::HandleMouseUp(TObject *, TMouseButton, TShiftState, int, in
 {
     Repaint();
     Application->ProcessNonInputMessages();
+    if (IsDestroying())
+        return;
     StretchHandle->Realign();
     StretchHandle->Repaint();
+    SelectionMoved();
+}
+
+void TfZeDesignForm::HandleKeyDown(TObject *, quint16 &key, TShiftState)
+{
+    if (key == VK_LEFT || key == VK_RIGHT || key == VK_UP || key == VK_DOWN)
+        SelectionMoved();
+}
+
+void TfZeDesignForm::SelectionMoved()
+{
+    // Whoever shows the selected controls' bounds (the inspector) learns of the change as
+    // of any other: through the designer.
+    if (TDesigner *designer = Designer())
+        designer->NotifyModified();
 }
 
 void TfZeDesignForm::HandleDblClick(TObject *)

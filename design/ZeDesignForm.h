@@ -117,9 +117,15 @@ private:
     void SelectInBand();
     void HandleMouseUp(TObject *sender, TMouseButton button, TShiftState shift, int x, int y);
     void HandleDblClick(TObject *sender);
+    void HandleKeyDown(TObject *sender, quint16 &key, TShiftState shift);
+    // The selected controls were moved or resized by the handle.
+    void SelectionMoved();
     void SetCurrentControl(TControl *control);
 
     TControl *m_currentControl = nullptr; // free-notified
+    // A button went down on this form and is not up yet: the gesture is the form's, even
+    // before the window system has made the form active.
+    bool m_gestureHere = false;
 };
 
 // Name for a new component: baseName without its first letter, followed by the first number

@@ -29,8 +29,8 @@ TControl *FindControlAt(int &x, int &y, TWinControl *container, TfZeDesignForm *
     TStretchHandle *selection = form->StretchHandle;
     for (int i = container->ControlCount() - 1; i >= 0; --i) {
         TControl *k = container->Controls(i);
-        if (k->Name() == QLatin1String("sh_sh_sh"))
-            continue;
+        if (k == selection)
+            continue; // the handle lies over the selection; it is not a component
         const int l = k->Left(), t = k->Top(), r = l + k->Width(), b = t + k->Height();
         if (x < l || x > r || y < t || y > b)
             continue;
@@ -98,6 +98,10 @@ TControl *TfZeDesignForm::PlaceComponent(TClass cls, int x, int y, TWinControl *
         throw;
     }
     BringProxiesToFront();
+    // The new component is the selection, so that what the inspector now shows and edits
+    // is the component just placed, not what the press selected on its way.
+    StretchHandle->DetachAll();
+    StretchHandle->Attach(result);
     OnSelectionChanged(this, result);
     return result;
 }

@@ -151,36 +151,39 @@ void TPropertyEditor::Modified()
         Designer->NotifyModified();
 }
 
-void TPropertyEditor::SetOrdinal(qint64 value)
+void TPropertyEditor::WriteEach(const std::function<void(const TInstProp &)> &write)
 {
     const TPropertyEditorRef keepAlive(this); // the designer's notice may rebuild rows
-    for (int i = 0; i < TargetCount; ++i)
-        SetOrdProp(Targets[i].Instance, Targets[i].PropInfo, value);
+    try {
+        for (int i = 0; i < TargetCount; ++i)
+            write(Targets[i]);
+    } catch (...) {
+        // The objects before the one that refused have the value: the designer hears of
+        // the change all the same, so that the handle and the inspector follow them.
+        Modified();
+        throw;
+    }
     Modified();
+}
+
+void TPropertyEditor::SetOrdinal(qint64 value)
+{
+    WriteEach([&](const TInstProp &target) { SetOrdProp(target.Instance, target.PropInfo, value); });
 }
 
 void TPropertyEditor::SetFloat(double value)
 {
-    const TPropertyEditorRef keepAlive(this); // the designer's notice may rebuild rows
-    for (int i = 0; i < TargetCount; ++i)
-        SetFloatProp(Targets[i].Instance, Targets[i].PropInfo, value);
-    Modified();
+    WriteEach([&](const TInstProp &target) { SetFloatProp(target.Instance, target.PropInfo, value); });
 }
 
 void TPropertyEditor::SetStr(const QString &value)
 {
-    const TPropertyEditorRef keepAlive(this); // the designer's notice may rebuild rows
-    for (int i = 0; i < TargetCount; ++i)
-        SetStrProp(Targets[i].Instance, Targets[i].PropInfo, value);
-    Modified();
+    WriteEach([&](const TInstProp &target) { SetStrProp(target.Instance, target.PropInfo, value); });
 }
 
 void TPropertyEditor::SetMethod(const TMethod &value)
 {
-    const TPropertyEditorRef keepAlive(this); // the designer's notice may rebuild rows
-    for (int i = 0; i < TargetCount; ++i)
-        SetMethodProp(Targets[i].Instance, Targets[i].PropInfo, value);
-    Modified();
+    WriteEach([&](const TInstProp &target) { SetMethodProp(target.Instance, target.PropInfo, value); });
 }
 
 void TPropertyEditor::InvalidValue()

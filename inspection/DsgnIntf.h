@@ -207,6 +207,9 @@ protected:
     // Called once, by NewPropertyEditor, before anything else.
     void Setup(TFormDesigner *designer, int targetCount);
     void Modified();
+    // Writes to every target in turn, then tells the designer; it is told also when a target
+    // refuses the value, before the refusal goes on to the caller.
+    void WriteEach(const std::function<void(const TInstProp &)> &write);
     // Integer input: the framework's integer parse, then the type's range.
     void SetIntegerText(const QString &text);
     void CheckRange(qint64 value) const;

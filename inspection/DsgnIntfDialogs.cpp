@@ -113,7 +113,11 @@ void TFontProperty::Edit()
     dialog->SetHelpContext(25000);
     dialog->SetOptions(dialog->Options() | FontDialogOption(fdForceFontExist)
                        | FontDialogOption(fdShowHelp));
-    if (dialog->Execute())
+    TFont shown;
+    shown.Assign(dialog->Font());
+    // OK on the font as it was shown changes nothing: the other selected fonts are not made
+    // copies of the first.
+    if (dialog->Execute() && !(*dialog->Font() == shown))
         SetOrdinal(qint64(reinterpret_cast<std::intptr_t>(
             static_cast<TObject *>(dialog->Font()))));
 }

@@ -184,6 +184,7 @@ void TfObjectInspector::CreateRowsPanel()
     ePropValue->SetBounds(2, 0, 80, 16);
     ePropValue->SetVisible(false);
     ePropValue->SetParent(pRight);
+    ePropValue->OnKeyDown = TKeyEvent::Of<&TfObjectInspector::ePropValueKeyDown>(this);
     ePropValue->OnKeyUp = TKeyEvent::Of<&TfObjectInspector::ePropValueKeyUp>(this);
     ePropValue->OnExit = TNotifyEvent::Of<&TfObjectInspector::ePropValueExit>(this);
     ePropValue->OnDblClick = TNotifyEvent::Of<&TfObjectInspector::ePropValueDblClick>(this);
@@ -268,6 +269,9 @@ void TfObjectInspector::FillComponentList()
 void TfObjectInspector::Inspect(TObject *obj)
 {
     const TDrawingLock hold(sbInspector); // the rows panel is painted once, at the end
+    // Text typed for the rows of the old selection is dropped: written now it would go to
+    // objects the user no longer sees named, or, once the rows are rebuilt, to the new ones.
+    ValueEdited = false;
     HideEditControls();
     if (!obj) {
         pInspector->SetHeight(0);
@@ -311,6 +315,24 @@ void TfObjectInspector::Inspect(TObject *obj)
     }
     LayoutRows();
     Repaint();
+}
+
+void TfObjectInspector::RefreshValues()
+{
+    if (!SelectedRow || ValueEdited || !ePropValue->Visible()) {
+        pbValues->Invalidate();
+        return;
+    }
+    // The edit shows the selected row's value as it is now, unless the user is typing there.
+    const TPropertyEditorRef editor = SelectedRow->Editor;
+    const QString value = SelectedRow->IsEvent() ? QString() : editor->GetValue();
+    if (value != ePropValue->Text()) {
+        const int start = ePropValue->SelStart(), length = ePropValue->SelLength();
+        ShowEditText(value);
+        ePropValue->SetSelStart(start);
+        ePropValue->SetSelLength(length);
+    }
+    pbValues->Invalidate();
 }
 
 void TfObjectInspector::AddRow(const TPropertyEditorRef &editor)

@@ -117,6 +117,10 @@ public:
     // Rebuilds cbComponents from the designer's form and the components it owns. The owner
     // calls it again whenever components were added, removed or renamed.
     void FillComponentList();
+    // Shows the inspected objects' current values without rebuilding the rows, after they
+    // changed behind the inspector's back (a move on the design form, a write through
+    // another row). The values column reads only the rows it paints.
+    void RefreshValues();
     // The component name an item of cbComponents stands for.
     static QString ComponentNameOfItem(const QString &item);
 
@@ -151,6 +155,7 @@ public:
     void pbMouseDown(TObject *sender, TMouseButton button, TShiftState shift, int x, int y);
     void ExpandRow(bool expanded, const QString &name, const TPropertyEditorRef &editor,
                    TObjectInspProperty *row);
+    void ePropValueKeyDown(TObject *sender, quint16 &key, TShiftState shift);
     void ePropValueKeyUp(TObject *sender, quint16 &key, TShiftState shift);
     void ePropValueExit(TObject *sender);
     void ePropValueDblClick(TObject *sender);
@@ -177,6 +182,7 @@ private:
     static void WritePlacement(void *data, TSettingsStore &store);
 
     QString m_shownText;          // the text the inspector last put into the edit
+    quint16 m_keyDownInEdit = 0;  // the last key pressed while the edit had the focus
     // Counts the rebuilds of Rows. Laying out lets pending messages run, and one of them may
     // inspect something else: a handler holding a row checks this before it goes on.
     quint64 m_rowsGeneration = 0;

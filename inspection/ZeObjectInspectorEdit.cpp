@@ -50,8 +50,20 @@ void TfObjectInspector::CommitEdit()
     ValueEdited = false;
 }
 
+void TfObjectInspector::ePropValueKeyDown(TObject *, quint16 &key, TShiftState)
+{
+    m_keyDownInEdit = key;
+}
+
 void TfObjectInspector::ePropValueKeyUp(TObject *, quint16 &key, TShiftState)
 {
+    const bool pressedHere = m_keyDownInEdit == key;
+    m_keyDownInEdit = 0;
+    if (key == VK_RETURN && !pressedHere) {
+        // The release of an Enter pressed elsewhere: the one that closed the error box of
+        // a refused value, say. Taken here it would write the refused text again at once.
+        return;
+    }
     if (key == VK_RETURN) {
         CommitEdit();
         ePropValue->SelectAll();

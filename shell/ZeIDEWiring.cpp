@@ -199,8 +199,11 @@ void TZeIDEForm::DesignerModified(TObject *)
 {
     // A rename reaches the designer as a change, a deletion comes from the design form: the
     // list shows what the form now holds.
-    if (Inspector)
+    if (Inspector) {
         Inspector->FillComponentList();
+        // A move, a resize or a write through one row may change what other rows show.
+        Inspector->RefreshValues();
+    }
 }
 
 void TZeIDEForm::SelectComponentByName(TObject *, const QString &text)

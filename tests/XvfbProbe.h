@@ -26,10 +26,21 @@ inline QString MissingXvfbTool()
             QSKIP(qPrintable(QStringLiteral("%1 is not installed").arg(missing)));               \
     } while (false)
 
+// How a probe's X server is run: bare, as most tests want it, or with the small window manager
+// openbox managing the probe's windows (stacking, activation on click, frames).
+enum class XvfbDesktop { Bare, WithWindowManager };
+
+// The window manager a probe can run under, or an empty text where it is not installed.
+inline QString WindowManagerProgram()
+{
+    return QStandardPaths::findExecutable(QStringLiteral("openbox"));
+}
+
 // Runs program with args on a screen of the given size ("1024x768"); true when it finished
-// within a minute with exit code 0. Its standard output comes back as lines.
+// within a minute with exit code 0. Its standard output comes back as lines. With a window
+// manager, the manager is started first and the program once the manager runs.
 inline bool RunUnderXvfb(const QString &program, const QStringList &args, const QString &screen,
-                         QStringList &lines)
+                         QStringList &lines, XvfbDesktop desktop = XvfbDesktop::Bare)
 {
     QProcess probe;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -37,10 +48,21 @@ inline bool RunUnderXvfb(const QString &program, const QStringList &args, const 
     // The X11 platform plugin's D-Bus connection leaks a buffer that is not ours to fix.
     env.insert(QStringLiteral("ASAN_OPTIONS"), QStringLiteral("detect_leaks=0"));
     probe.setProcessEnvironment(env);
+    QStringList command{program};
+    command += args;
+    if (desktop == XvfbDesktop::WithWindowManager) {
+        // The manager's own output is not the probe's; it ends with the X server.
+        const QString script = QStringLiteral(
+            "%1 >/dev/null 2>&1 & for i in $(seq 1 50); do "
+            "xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break; "
+            "sleep 0.1; done; exec \"$@\"").arg(WindowManagerProgram());
+        command = QStringList{QStringLiteral("sh"), QStringLiteral("-c"), script,
+                              QStringLiteral("probe")} + command;
+    }
     probe.start(QStringLiteral("xvfb-run"),
                 QStringList{QStringLiteral("-a"), QStringLiteral("-s"),
-                            QStringLiteral("-screen 0 %1x24").arg(screen), program}
-                    + args);
+                            QStringLiteral("-screen 0 %1x24").arg(screen)}
+                    + command);
     if (!probe.waitForFinished(60000) || probe.exitStatus() != QProcess::NormalExit)
         return false;
     lines = QString::fromLatin1(probe.readAllStandardOutput())

@@ -10,6 +10,7 @@
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QTimer>
 #include <QWindow>
 
@@ -223,7 +224,18 @@ int TApplication::MessageBox(const QString &text, const QString &caption, int fl
         box.setStandardButtons(QMessageBox::Ok);
         break;
     }
-    switch (box.exec()) {
+    // The box has no owner: closed, it would leave the activation wherever the window system
+    // puts it. The window and the control that raised it get the keys back.
+    const QPointer<QWidget> active = QApplication::activeWindow();
+    const QPointer<QWidget> focused = QApplication::focusWidget();
+    const int answer = box.exec();
+    if (active && active->isVisible()) {
+        active->activateWindow();
+        QApplication::setActiveWindow(active);
+        if (focused && focused->isVisible() && focused->window() == active)
+            focused->setFocus(Qt::OtherFocusReason);
+    }
+    switch (answer) {
     case QMessageBox::Yes: return IDYES;
     case QMessageBox::No: return IDNO;
     case QMessageBox::Cancel: return IDCANCEL;

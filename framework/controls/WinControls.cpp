@@ -44,6 +44,14 @@ void TWinControl::InsertControl(TControl *control)
         return;
     m_controls.push_back(control);
     control->m_parent = this;
+    if (auto *windowed = ObjectCast<TWinControl>(control)) {
+        // A windowed child comes last in its parent's tab order: 0, 1, 2, ...
+        windowed->m_tabOrder = int(std::count_if(m_controls.begin(), m_controls.end(),
+                                                 [](TControl *c) {
+                                                     return ObjectCast<TWinControl>(c);
+                                                 }))
+                               - 1;
+    }
     control->UpdateAnchorRules();
     if (control->ParentFont())
         control->ParentFontChanged();
@@ -71,6 +79,15 @@ void TWinControl::RemoveControl(TControl *control)
         return;
     m_controls.erase(it);
     control->m_parent = nullptr;
+    if (auto *windowed = ObjectCast<TWinControl>(control)) {
+        // The ones after it close the gap.
+        for (TControl *c : m_controls) {
+            auto *sibling = ObjectCast<TWinControl>(c);
+            if (sibling && windowed->m_tabOrder >= 0 && sibling->m_tabOrder > windowed->m_tabOrder)
+                --sibling->m_tabOrder;
+        }
+        windowed->m_tabOrder = -1;
+    }
     if (control->m_widget) {
         control->m_widget->hide();
         control->m_widget->setParent(nullptr);

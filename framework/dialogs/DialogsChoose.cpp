@@ -7,10 +7,13 @@
 
 #include <QColorDialog>
 #include <QDialogButtonBox>
+#include <QFontDatabase>
 #include <QFontDialog>
 #include <QPushButton>
 
 #include <cmath>
+#include <cstdlib>
+#include <limits>
 
 // ---- TFontDialog ------------------------------------------------------------------------------
 
@@ -99,6 +102,43 @@ void TFontDialog::TakeFont(const QFont &qfont)
     m_font->SetStyle(style);
 }
 
+namespace {
+
+// The font the dialog opens with: the installed face the font is drawn with and, of that
+// face's own styles, the one with the font's weight and slant. Left to itself the dialog picks
+// the first style of its list, which may be a slanted one for an upright font.
+QFont DialogStartFont(const TFont &font)
+{
+    QFont qfont = font.ToQFont();
+    const QString face = InstalledFontFace(font.Name());
+    qfont.setFamily(face);
+    const bool bold = font.Style() & FontStyles({fsBold});
+    const bool italic = font.Style() & FontStyles({fsItalic});
+    // An oblique style is slanted too, though the font database calls only italics italic.
+    // Of the styles with the right slant, the one whose weight is nearest the font's wins;
+    // a condensed one only where nothing else is left.
+    const int wanted = bold ? QFont::Bold : QFont::Normal;
+    QString best;
+    int bestScore = std::numeric_limits<int>::max();
+    for (const QString &style : QFontDatabase::styles(face)) {
+        const QFont sample = QFontDatabase::font(face, style, 10);
+        if ((sample.style() != QFont::StyleNormal) != italic)
+            continue;
+        int score = std::abs(QFontDatabase::weight(face, style) - wanted);
+        if (style.contains(QLatin1String("Condensed"), Qt::CaseInsensitive))
+            score += 1000;
+        if (score < bestScore) {
+            bestScore = score;
+            best = style;
+        }
+    }
+    if (!best.isEmpty())
+        qfont.setStyleName(best);
+    return qfont;
+}
+
+} // namespace
+
 bool TFontDialog::ExecuteDialog()
 {
     QFontDialog dialog;
@@ -107,7 +147,10 @@ bool TFontDialog::ExecuteDialog()
         dialog.setOption(QFontDialog::MonospacedFonts);
     if (m_options & FontDialogOption(fdScalableOnly))
         dialog.setOption(QFontDialog::ScalableFonts);
-    dialog.setCurrentFont(m_font->ToQFont());
+    dialog.setCurrentFont(DialogStartFont(*m_font));
+    // What the dialog shows before the user does anything: OK on it changes nothing, even
+    // where the dialog's lists cannot name the font exactly.
+    const QFont shown = dialog.currentFont();
     if (m_options & FontDialogOption(fdApplyButton)) {
         if (auto *buttons = dialog.findChild<QDialogButtonBox *>()) {
             QPushButton *apply = buttons->addButton(QDialogButtonBox::Apply);
@@ -121,7 +164,8 @@ bool TFontDialog::ExecuteDialog()
     }
     if (!RunModal(dialog))
         return false;
-    TakeFont(dialog.selectedFont());
+    if (dialog.selectedFont() != shown)
+        TakeFont(dialog.selectedFont());
     return true;
 }
 

@@ -339,16 +339,25 @@ private slots:
         QCOMPARE(m_f->Selection(), QList<TControl *>{b});
     }
 
+    // A window lying over the design form keeps its clicks, and while it is the active one
+    // nothing it sees changes the design form's selection. (A press on the design form
+    // itself makes the form active and is the form's.)
     void inactiveOrOutsideNeverSelects()
     {
         PlaceAt(TButton::StaticClass(), 40, 40);
         m_f->Click(QPoint(400, 300));
         TForm other(nullptr);
-        other.SetBounds(0, 0, 100, 100);
+        const QPoint over = m_f->Surface()->mapToGlobal(QPoint(30, 30));
+        other.SetBounds(over.x(), over.y(), 100, 100);
         other.Show();
         QApplication::setActiveWindow(other.Handle());
         QVERIFY(QTest::qWaitForWindowActive(other.Handle()));
-        m_f->Click(QPoint(50, 50));
+        QWidget *otherSurface = other.ClientWidget();
+        const QPoint onButton = otherSurface->mapFromGlobal(m_f->Surface()->mapToGlobal(
+            QPoint(50, 50)));
+        QTest::mouseMove(otherSurface, onButton);
+        QTest::mousePress(otherSurface, Qt::LeftButton, {}, onButton);
+        QTest::mouseRelease(otherSurface, Qt::LeftButton, {}, onButton);
         QVERIFY(m_f->Selection().isEmpty());
     }
 };

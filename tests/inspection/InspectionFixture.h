@@ -54,7 +54,12 @@ public:
     }
     void SetFragile(int) {}
     int Tag2() const { return m_tag2; }
-    void SetTag2(int v) { m_tag2 = v; }
+    void SetTag2(int v)
+    {
+        if (RefuseTag2)
+            throw EPropertyError(QStringLiteral("Tag2 refused"));
+        m_tag2 = v;
+    }
 
     void Notification(TComponent *component, TOperation operation) override
     {
@@ -64,6 +69,7 @@ public:
     }
 
     bool Broken = false;
+    bool RefuseTag2 = false; // the next writes of Tag2 are refused
     TNotifyEvent OnChange;
     TNotifyEvent OnCreate;
     TNotifyEvent OnClick;

@@ -24,6 +24,7 @@
 #include "ZeObjectInspector.h"
 #include "ZePalette.h"
 
+#include "DesignerActions.h"
 #include "XvfbProbe.h"
 
 #include <QtTest>
@@ -49,73 +50,6 @@ public:
 Z_DEFINE_CLASS(TTwoVerbEditor, TDefaultEditor, NoPublishedProps)
 
 namespace {
-
-TSpeedButton *PaletteButton(TZeIDEForm *ide, TClass cls)
-{
-    for (int i = 0; i < ide->pPalette->ControlCount(); ++i) {
-        auto *button = static_cast<TSpeedButton *>(ide->pPalette->Controls(i));
-        if (button->Hint() == cls->ClassName())
-            return button;
-    }
-    return nullptr;
-}
-
-void ShowPalettePage(TZeIDEForm *ide, const QString &page)
-{
-    ide->tcPalette->SetTabIndex(ide->tcPalette->Tabs()->IndexOf(page));
-    ide->tcPaletteChange(ide->tcPalette);
-}
-
-void PickClass(TZeIDEForm *ide, TClass cls, Qt::KeyboardModifiers mods = {})
-{
-    TSpeedButton *button = PaletteButton(ide, cls);
-    QVERIFY2(button, qPrintable(cls->ClassName()));
-    QTest::mouseClick(button->Handle(), Qt::LeftButton, mods, QPoint(5, 5));
-}
-
-void ClickDesignForm(TfZeDesignForm *form, const QPoint &p)
-{
-    QWidget *surface = form->ClientWidget();
-    QTest::mouseMove(surface, p);
-    QTest::mousePress(surface, Qt::LeftButton, {}, p);
-    QTest::mouseRelease(surface, Qt::LeftButton, {}, p);
-}
-
-void Activate(TCustomForm *window)
-{
-    window->Handle()->activateWindow();
-    QApplication::setActiveWindow(window->Handle());
-    (void)QTest::qWaitForWindowActive(window->Handle());
-}
-
-// The key as pressed in a window: it goes to the window's focused widget.
-void PressIn(TCustomForm *window, Qt::Key key)
-{
-    Activate(window);
-    QWidget *focus = QApplication::focusWidget();
-    QTest::keyClick(focus && focus->window() == window->Handle() ? focus : window->Handle(), key);
-}
-
-TObjectInspProperty *InspectorRow(TfObjectInspector *insp, const QString &name)
-{
-    for (TObjectInspProperty *row : insp->TabRows())
-        if (row->Editor->GetName() == name)
-            return row;
-    return nullptr;
-}
-
-// Types text as the value of the named row and presses Enter.
-void TypeValue(TfObjectInspector *insp, const QString &name, const QString &text)
-{
-    TObjectInspProperty *row = InspectorRow(insp, name);
-    QVERIFY2(row, qPrintable(name));
-    insp->sbInspector->VertScrollBar()->SetPosition(std::max(0, row->Top - 20));
-    QTest::mouseClick(insp->pbValues->Handle(), Qt::LeftButton, {}, QPoint(30, row->Top + 8));
-    QVERIFY(insp->ePropValue->Visible());
-    insp->ePropValue->SelectAll();
-    QTest::keyClicks(insp->ePropValue->Handle(), text);
-    QTest::keyClick(insp->ePropValue->Handle(), Qt::Key_Return);
-}
 
 QStringList ComponentList(TfObjectInspector *insp)
 {
