@@ -27,9 +27,10 @@ inline QString MissingXvfbTool()
     } while (false)
 
 // Runs program with args on a screen of the given size ("1024x768"); true when it finished
-// within a minute with exit code 0. Its standard output comes back as lines.
+// within the time limit (a minute unless given) with exit code 0. Its standard output comes
+// back as lines.
 inline bool RunUnderXvfb(const QString &program, const QStringList &args, const QString &screen,
-                         QStringList &lines)
+                         QStringList &lines, int timeoutMs = 60000)
 {
     QProcess probe;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -41,7 +42,7 @@ inline bool RunUnderXvfb(const QString &program, const QStringList &args, const 
                 QStringList{QStringLiteral("-a"), QStringLiteral("-s"),
                             QStringLiteral("-screen 0 %1x24").arg(screen), program}
                     + args);
-    if (!probe.waitForFinished(60000) || probe.exitStatus() != QProcess::NormalExit)
+    if (!probe.waitForFinished(timeoutMs) || probe.exitStatus() != QProcess::NormalExit)
         return false;
     lines = QString::fromLatin1(probe.readAllStandardOutput())
                 .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
