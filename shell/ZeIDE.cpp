@@ -28,6 +28,10 @@ TSpeedButton *SpeedButton(TComponent *owner, TWinControl *parent, const QString 
 TZeIDEForm::TZeIDEForm(TComponent *owner) : TForm(owner)
 {
     SetCaption(QStringLiteral("Quorvel Designer 6"));
+    // The window manager keeps the strip's height as well, when the user drags the frame and
+    // when the window is maximized (then across the whole width of the screen).
+    Constraints()->SetMinHeight(FixedHeight);
+    Constraints()->SetMaxHeight(FixedHeight);
     SetBounds(361, 89, 785, FixedHeight);
     Font()->SetName(QStringLiteral("MS Sans Serif"));
     Font()->SetHeight(-11);
@@ -146,5 +150,10 @@ void TZeIDEForm::Resize()
         return;
     }
     TForm::Resize();
+    // The framework reports moves here too; only a change of size brings the design form back.
+    const QSize size(Width(), Height());
+    if (size == m_reportedSize)
+        return;
+    m_reportedSize = size;
     FollowSizeChange(WindowState() == wsMinimized);
 }

@@ -106,11 +106,14 @@ private:
     void HideToolWindow(TForm *window, TMenuItem *item);
     void ToggleToolWindow(TForm *window, TMenuItem *item);
     void ReleaseDesignWindows();
+    // Stacks the windows of a fresh opening so that none hides what the user starts with.
+    void StackForOpening();
 
     static void ReadVisibility(void *data, TSettingsStore &store);
     static void WriteVisibility(void *data, TSettingsStore &store);
 
     bool m_minimized = false;
+    QSize m_reportedSize; // the size the last resize notification followed
 
     void CreateToolBar();
     void CreatePalette();

@@ -17,6 +17,8 @@
 #include "ZePalette.h"
 #include "ZePlacement.h"
 
+#include <QTimer>
+
 namespace {
 
 const QString kStoreName = QStringLiteral("Rozizodu");
@@ -96,6 +98,29 @@ void TZeIDEForm::FormShow(TObject *)
     DesignForm->SetHeight(height);
     BuildPalettePage();
     DesignForm->SetDesigner(Designer);
+    // The main window is raised and activated after this handler; the windows are stacked once
+    // that is done.
+    QMetaObject::invokeMethod(
+        Handle(), [this] { QTimer::singleShot(700, Handle(), [this] { StackForOpening(); }); }, Qt::QueuedConnection);
+}
+
+void TZeIDEForm::StackForOpening()
+{
+    if (!DesignForm)
+        return;
+    // From the bottom up: the large code editor behind everything, then the main window, the
+    // inspector over the main window's left end, and the design form on top, where the user
+    // starts working. A window manager raises a window it activates, and may ignore a plain
+    // raise: each is activated in turn. Only the stacking changes, never a place.
+    if (CodeEditorWindow->Visible())
+        CodeEditorWindow->Handle()->lower();
+    for (TForm *window : {static_cast<TForm *>(this), static_cast<TForm *>(Inspector),
+                          static_cast<TForm *>(DesignForm)}) {
+        if (window->Visible()) {
+            window->Handle()->raise();
+            window->Handle()->activateWindow();
+        }
+    }
 }
 
 void TZeIDEForm::FormDestroy(TObject *)

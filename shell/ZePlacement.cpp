@@ -36,6 +36,24 @@ void OpenPlacementStore(TSettingsStore &store, const QString &name)
         qWarning("%s", qUtf8Printable(text));
 }
 
+// Tells the user that places could not be written into a store that did open (a full disk, a
+// file made read-only): once per run, since every window's save that follows fails alike.
+// The store's file keeps what it held, being replaced whole or not at all.
+void ReportUnsavedPlaces(const QString &fileName, const QString &reason)
+{
+    static bool reported = false;
+    const QString text =
+        QStringLiteral("The window places could not be saved in %1: %2.\r\n"
+                       "The places saved before are kept.")
+            .arg(fileName, reason);
+    if (reported || !Application) {
+        qWarning("%s", qUtf8Printable(text));
+        return;
+    }
+    reported = true;
+    Application->MessageBox(text, Application->Title(), MB_OK | MB_ICONERROR);
+}
+
 } // namespace
 
 void SaveFormPlacement(TCustomForm *window, const QString &name, const QString &section,
@@ -57,7 +75,10 @@ void SaveFormPlacement(TCustomForm *window, const QString &name, const QString &
     store.WriteBool(section, kIsMaxForm, window->WindowState() == wsMaximized);
     if (writer)
         writer(data, store);
-    store.Close();
+    const bool opened = store.IsOpen();
+    const QString fileName = store.FileName();
+    if (!store.Close() && opened)
+        ReportUnsavedPlaces(fileName, store.ErrorString());
 }
 
 void LoadFormPlacement(TCustomForm *window, const QString &name, const QString &section,

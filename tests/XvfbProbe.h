@@ -37,10 +37,12 @@ inline QString WindowManagerProgram()
 }
 
 // Runs program with args on a screen of the given size ("1024x768"); true when it finished
-// within a minute with exit code 0. Its standard output comes back as lines. With a window
-// manager, the manager is started first and the program once the manager runs.
+// within the time limit (a minute unless given) with exit code 0. Its standard output comes
+// back as lines. With a window manager, the manager is started first and the program once the
+// manager runs.
 inline bool RunUnderXvfb(const QString &program, const QStringList &args, const QString &screen,
-                         QStringList &lines, XvfbDesktop desktop = XvfbDesktop::Bare)
+                         QStringList &lines, XvfbDesktop desktop = XvfbDesktop::Bare,
+                         int timeoutMs = 60000)
 {
     QProcess probe;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -63,7 +65,7 @@ inline bool RunUnderXvfb(const QString &program, const QStringList &args, const 
                 QStringList{QStringLiteral("-a"), QStringLiteral("-s"),
                             QStringLiteral("-screen 0 %1x24").arg(screen)}
                     + command);
-    if (!probe.waitForFinished(60000) || probe.exitStatus() != QProcess::NormalExit)
+    if (!probe.waitForFinished(timeoutMs) || probe.exitStatus() != QProcess::NormalExit)
         return false;
     lines = QString::fromLatin1(probe.readAllStandardOutput())
                 .split(QLatin1Char('\n'), Qt::SkipEmptyParts);

@@ -8,7 +8,7 @@ mode=${1:-run}
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
 packages=(g++ cmake ninja-build qt6-base-dev libqscintilla2-qt6-dev
-          fonts-dejavu-core fonts-liberation xvfb xauth xdotool imagemagick)
+          fonts-dejavu-core fonts-liberation xvfb xauth xdotool imagemagick openbox x11-utils)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
@@ -25,6 +25,19 @@ if [ ${#missing[@]} -gt 0 ]; then
     fi
 fi
 
+# The window places live in a machine-wide store that every local user must be able to write;
+# root makes it so (keeping what it holds), anyone else is told the one command that does.
+prepare_settings_store() {
+    local folder=/etc/xdg/Dremholt/Vormelline
+    if [ "$(id -u)" -eq 0 ]; then
+        sh "$root/packaging/settings-store.sh" configure
+    elif [ ! -w "$folder" ] || [ ! -w "$folder/V6.ini" ]; then
+        echo "The settings store $folder/V6.ini is not writable for you; window places will not"
+        echo "be kept. Make it writable for every local user with:"
+        echo "sudo sh $root/packaging/settings-store.sh"
+    fi
+}
+
 # A compiler cache, where one is installed, makes rebuilds after a checkout cheap.
 launcher=()
 if command -v ccache >/dev/null; then launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache); fi
@@ -39,6 +52,7 @@ configure_and_build() { # build-dir, cmake options...
 
 case "$mode" in
 run)
+    prepare_settings_store
     configure_and_build "$root/build/release" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF
     exec "$root/build/release/shell/quorvel-designer"
     ;;

@@ -200,7 +200,11 @@ int TApplication::MessageBox(const QString &text, const QString &caption, int fl
 {
     if (MessageBoxSeam)
         return MessageBoxSeam(TMessageBoxRequest{text, caption, flags});
-    QMessageBox box;
+    // A message box belongs to the window it speaks for and offers only its close button:
+    // a window manager gives a box without these hints the buttons of a main window.
+    QMessageBox box(QApplication::activeWindow());
+    box.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                       | Qt::WindowCloseButtonHint);
     box.setWindowTitle(caption);
     box.setText(text);
     switch (flags & 0xF0) {

@@ -17,6 +17,8 @@
 #include <QPainter>
 #include <QPointer>
 #include <QScreen>
+#include <QTimer>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -51,6 +53,13 @@ public:
     {
         m_client->setFocusPolicy(Qt::ClickFocus);
         m_client->setAutoFillBackground(false);
+        m_frameWatch.setInterval(kFrameWatchInterval);
+        QObject::connect(&m_frameWatch, &QTimer::timeout, [this] {
+            const bool settled = ++m_frameTicks >= kFrameWatchTicks;
+            if (settled)
+                m_frameWatch.stop();
+            SafeCall([&] { m_form->CheckFrame(settled); });
+        });
     }
 
     QWidget *Client() const { return m_client; }
@@ -91,6 +100,14 @@ protected:
     void showEvent(QShowEvent *) override
     {
         SafeCall([&] { m_form->WidgetShown(true); });
+        // Under X11 a window manager frames a window some time after it is mapped, and Qt
+        // learns the frame's size later still, without telling. For a while after each showing
+        // the form looks at its frame and puts its outer bounds back around it.
+        if (QGuiApplication::platformName() == QLatin1String("xcb")) {
+            m_form->m_framePending = true;
+            m_frameTicks = 0;
+            m_frameWatch.start();
+        }
     }
     void hideEvent(QHideEvent *) override
     {
@@ -98,9 +115,15 @@ protected:
     }
 
 private:
+    // A window manager frames a window within milliseconds; a busy machine may take longer.
+    static constexpr int kFrameWatchInterval = 50;
+    static constexpr int kFrameWatchTicks = 30;
+
     TCustomForm *m_form;    // not owned: the form owns this widget
     QWidget *m_client;      // child widget
     QMenuBar *m_menuBar = nullptr; // child widget, made by the main menu
+    QTimer m_frameWatch;
+    int m_frameTicks = 0;
 };
 
 PTypeInfo TypeInfoTFormBorderStyle()
@@ -239,7 +262,11 @@ void TCustomForm::ApplyWindowFlags()
         break;
     case bsToolWindow:
     case bsSizeToolWin:
-        flags = Qt::Tool;
+        // A tool window stacks among the program's other windows as any window does, with
+        // only a close button. (X11 window managers keep a window of the tool type above every
+        // other window of its program, where it would hide a form being designed.)
+        flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                | Qt::WindowCloseButtonHint;
         break;
     default:
         break;
@@ -261,29 +288,81 @@ void TCustomForm::SetBorderStyle(TFormBorderStyle style)
     ApplyFrameGeometry();
 }
 
+QMargins TCustomForm::FrameMargins() const
+{
+    QWindow *window = m_widget ? m_widget->windowHandle() : nullptr;
+    return window ? window->frameMargins() : QMargins();
+}
+
 void TCustomForm::ApplyFrameGeometry()
 {
-    if (!m_widget || m_windowState != wsNormal)
+    if (!m_widget || m_windowState == wsMinimized
+        || (m_windowState == wsMaximized && !m_selfMaximized))
         return;
     const bool fixed = m_borderStyle != bsSizeable && m_borderStyle != bsSizeToolWin;
     // Outer bounds include what the window system draws around the client area.
-    const QSize extra = m_widget->frameGeometry().size() - m_widget->geometry().size();
-    const int w = std::clamp(Width() - extra.width(), 1, kMaxWindowExtent);
-    const int h = std::clamp(Height() - extra.height(), 1, kMaxWindowExtent);
+    const QMargins frame = FrameMargins();
+    m_appliedFrame = frame;
+    const int frameWidth = frame.left() + frame.right();
+    const int frameHeight = frame.top() + frame.bottom();
+    const int w = std::clamp(Width() - frameWidth, 1, kMaxWindowExtent);
+    const int h = std::clamp(Height() - frameHeight, 1, kMaxWindowExtent);
+    // The window system's coordinates are 16-bit as well: a form placed beyond them stays at
+    // the edge, while Left and Top keep what the user gave.
+    const int left = std::clamp(Left(), -kMaxWindowExtent, kMaxWindowExtent);
+    const int top = std::clamp(Top(), -kMaxWindowExtent, kMaxWindowExtent);
     m_applyingState = true;
     if (fixed)
         m_widget->setFixedSize(w, h);
     else {
-        m_widget->setMinimumSize(0, 0);
-        m_widget->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-        m_widget->resize(w, h);
+        // Constraints hold where the user drags the frame as well.
+        const TSizeConstraints *limits = Constraints();
+        auto limit = [](int outer, int frameSize, int unlimited) {
+            return outer > 0 ? std::clamp(outer - frameSize, 1, kMaxWindowExtent) : unlimited;
+        };
+        m_widget->setMinimumSize(limit(limits->MinWidth(), frameWidth, 0),
+                                 limit(limits->MinHeight(), frameHeight, 0));
+        m_widget->setMaximumSize(limit(limits->MaxWidth(), frameWidth, QWIDGETSIZE_MAX),
+                                 limit(limits->MaxHeight(), frameHeight, QWIDGETSIZE_MAX));
     }
-    // The window system's coordinates are 16-bit as well: a form placed beyond them stays at
-    // the edge, while Left and Top keep what the user gave.
-    m_widget->move(std::clamp(Left(), -kMaxWindowExtent, kMaxWindowExtent),
-                   std::clamp(Top(), -kMaxWindowExtent, kMaxWindowExtent));
+    if (m_widget->testAttribute(Qt::WA_WState_Created)) {
+        // The client area goes inside the frame, so that the frame stands at Left and Top.
+        m_widget->setGeometry(left + frame.left(), top + frame.top(), w, h);
+    } else {
+        // Before its first showing Qt places the frame itself where the window is moved.
+        m_widget->resize(w, h);
+        m_widget->move(left, top);
+    }
     FormWidget()->LayOut();
     m_applyingState = false;
+}
+
+void TCustomForm::CheckFrame(bool settled)
+{
+    if (!m_widget || !m_widget->isVisible()) {
+        m_framePending = false;
+        return;
+    }
+    if (FrameMargins() != m_appliedFrame)
+        ApplyFrameGeometry();
+    if (!settled)
+        return;
+    m_framePending = false;
+    // Where the window manager has put the window is where it is, should it differ.
+    WidgetMoved(QRect());
+}
+
+QRect TCustomForm::ConstrainedMaximizedBounds() const
+{
+    const TSizeConstraints *limits = Constraints();
+    if (limits->MaxWidth() == 0 && limits->MaxHeight() == 0)
+        return {};
+    QScreen *screen = m_widget && m_widget->screen() ? m_widget->screen()
+                                                     : QGuiApplication::primaryScreen();
+    if (!screen)
+        return {};
+    const QRect area = screen->availableGeometry();
+    return QRect(area.topLeft(), limits->Constrain(area.width(), area.height()));
 }
 
 void TCustomForm::SetBounds(int left, int top, int width, int height)
@@ -297,11 +376,23 @@ void TCustomForm::SetBounds(int left, int top, int width, int height)
     }
 }
 
-void TCustomForm::WidgetMoved(const QRect &bounds)
+void TCustomForm::WidgetMoved(const QRect &)
 {
-    if (m_applyingState)
+    if (m_applyingState || !m_widget)
         return;
-    TScrollingWinControl::WidgetMoved(bounds);
+    const QMargins frame = FrameMargins();
+    if (m_framePending) {
+        // The window manager is framing the window: the form's bounds go on around the frame
+        // rather than follow where the client area was pushed.
+        if (frame != m_appliedFrame)
+            ApplyFrameGeometry();
+        return;
+    }
+    // The client area takes its new size before the children are aligned in it: this is
+    // called ahead of the window's own resize handling.
+    FormWidget()->LayOut();
+    // The outer bounds read from the real frame, as the window system now reports it.
+    TScrollingWinControl::WidgetMoved(m_widget->geometry().marginsAdded(frame));
     if (m_windowState == wsNormal)
         m_normalBounds = BoundsRect();
 }
@@ -330,7 +421,22 @@ void TCustomForm::SetWindowState(TWindowState state)
 {
     if (state == m_windowState)
         return;
+    const bool wasSelfMaximized = m_selfMaximized;
     m_windowState = state;
+    m_selfMaximized = false;
+    // A window manager would stretch a maximized window over the whole screen: a form whose
+    // constraints limit its size takes its maximized bounds itself and gives them back.
+    if (state == wsMaximized) {
+        const QRect maximized = ConstrainedMaximizedBounds();
+        if (!maximized.isEmpty()) {
+            m_selfMaximized = true;
+            TScrollingWinControl::SetBounds(maximized.left(), maximized.top(), maximized.width(),
+                                            maximized.height());
+        }
+    } else if (state == wsNormal && wasSelfMaximized) {
+        TScrollingWinControl::SetBounds(m_normalBounds.left(), m_normalBounds.top(),
+                                        m_normalBounds.width(), m_normalBounds.height());
+    }
     const bool shown = m_widget && m_widget->isVisible();
     ApplyWindowState();
     // A shown window that changes state is told so, as when the user changes it.
@@ -350,15 +456,17 @@ void TCustomForm::ApplyWindowState()
         m_widget->showMinimized();
         break;
     case wsMaximized:
-        m_widget->showMaximized();
-        break;
+        if (!m_selfMaximized) {
+            m_widget->showMaximized();
+            break;
+        }
+        [[fallthrough]];
     default:
         m_widget->showNormal();
         break;
     }
     m_applyingState = false;
-    if (m_windowState == wsNormal)
-        ApplyFrameGeometry();
+    ApplyFrameGeometry();
 }
 
 void TCustomForm::WidgetStateChanged(Qt::WindowStates states)
@@ -374,9 +482,20 @@ void TCustomForm::WidgetStateChanged(Qt::WindowStates states)
         state = wsMaximized;
         sizeType = SIZE_MAXIMIZED;
     }
-    if (state == m_windowState)
+    if (state == wsMaximized && !ConstrainedMaximizedBounds().isEmpty()) {
+        // The window manager's maximize, for a form that maximizes itself: it toggles between
+        // the maximized and the normal bounds, once the manager's own change is over.
+        const TWindowState wanted = m_windowState == wsMaximized ? wsNormal : wsMaximized;
+        QMetaObject::invokeMethod(
+            m_widget, [this, wanted] { SafeCall([&] { SetWindowState(wanted); }); },
+            Qt::QueuedConnection);
+        return;
+    }
+    // A form maximized by the framework is a normal window to the window system.
+    if (state == m_windowState || (state == wsNormal && m_selfMaximized))
         return;
     m_windowState = state;
+    m_selfMaximized = false;
     WMSize(sizeType);
 }
 
@@ -503,12 +622,16 @@ void TCustomForm::SetVisible(bool visible)
         m_applyingState = true;
         switch (m_windowState) {
         case wsMinimized: w->showMinimized(); break;
-        case wsMaximized: w->showMaximized(); break;
+        case wsMaximized:
+            if (!m_selfMaximized) {
+                w->showMaximized();
+                break;
+            }
+            [[fallthrough]];
         default: w->show(); break;
         }
         m_applyingState = false;
-        if (m_windowState == wsNormal)
-            ApplyFrameGeometry(); // the frame is known once shown
+        ApplyFrameGeometry(); // the frame may be known once shown
         Realign(); // and with it the client area the children fill
         DoShow();
     } else if (m_widget) {

@@ -4,6 +4,7 @@
 
 #include "Controls.h"
 
+#include <QMargins>
 #include <QPointer>
 
 class TMainMenu;
@@ -243,8 +244,18 @@ protected:
 
 private:
     void ApplyWindowFlags();
+    // Puts the form's outer bounds on its window around the frame known now.
     void ApplyFrameGeometry();
     void ApplyWindowState();
+    // The frame the window system draws around the client area as far as it is known: none
+    // before a window manager has framed the window, and none without a window manager.
+    QMargins FrameMargins() const;
+    // Where a form whose Constraints limit its size goes when maximized: across its screen's
+    // free area within the constraints. Empty when the window system maximizes the form.
+    QRect ConstrainedMaximizedBounds() const;
+    // Framework-internal, from the form's widget while it watches the frame after a showing.
+    void CheckFrame(bool settled);
+    friend class TFormWidget;
     void CloseModal();
     TFormWidget *FormWidget() const;
     // Before the form shows: its place from Position (the first time) or DefaultMonitor.
@@ -269,6 +280,10 @@ private:
     TCanvas *m_canvas;
     TIcon *m_icon;
     bool m_applyingState = false;
+    // Maximized by the framework within Constraints; the window system has a normal window.
+    bool m_selfMaximized = false;
+    QMargins m_appliedFrame;    // the frame the outer bounds were last put around
+    bool m_framePending = false; // shown, and the window manager may not have framed it yet
     TBorderIcons m_borderIcons = (1u << biSystemMenu) | (1u << biMinimize) | (1u << biMaximize);
     QString m_helpFile;
     bool m_scaled = true;

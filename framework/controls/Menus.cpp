@@ -232,7 +232,8 @@ void TMenuItem::SyncAction()
     if (!m_action)
         return;
     m_action->setSeparator(IsLine());
-    m_action->setText(m_caption);
+    // Some styles print a separator's text as a section label: a line shows no "-".
+    m_action->setText(IsLine() ? QString() : m_caption);
     m_action->setShortcut(ShortCutToKeySequence(m_shortCut));
     m_action->setCheckable(m_checked || m_action->isCheckable());
     m_action->setChecked(m_checked);

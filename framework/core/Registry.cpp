@@ -97,6 +97,7 @@ TSettingsStore::~TSettingsStore()
 bool TSettingsStore::Open(const QString &fileName, bool create)
 {
     Close();
+    m_error.clear();
     const QFileInfo info(fileName);
     if (!info.exists()) {
         if (!create || !QDir().mkpath(info.absolutePath()))
@@ -133,8 +134,11 @@ bool TSettingsStore::Flush()
         data += '\n';
     }
     QSaveFile file(m_fileName);
-    if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size() || !file.commit())
+    if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size() || !file.commit()) {
+        m_error = file.errorString();
         return false;
+    }
+    m_error.clear();
     m_modified = false;
     return true;
 }

@@ -35,8 +35,11 @@ public:
     bool Open(const QString &fileName, bool create);
     bool IsOpen() const { return m_open; }
     const QString &FileName() const { return m_fileName; }
-    // Writes the changes atomically: the file is replaced whole or not at all.
+    // Writes the changes atomically: the file is replaced whole or not at all. When that fails
+    // the file keeps what it held, the changes stay unwritten and ErrorString() says why.
     bool Flush();
+    // Why the last flush failed (kept after Close), or an empty text.
+    const QString &ErrorString() const { return m_error; }
     // Flushes, then closes; the answer is the flush's.
     bool Close();
 
@@ -74,6 +77,7 @@ private:
     qsizetype FindValue(const Range &range, const QString &name) const;
 
     QString m_fileName;
+    QString m_error;
     QStringList m_lines;
     bool m_open = false;
     bool m_modified = false;

@@ -11,6 +11,8 @@
 #include "PublishedTypeChecks.h"
 #include "StdCtrls.h"
 
+#include <QAction>
+#include <QMessageBox>
 #include <QScreen>
 #include <QtTest>
 
@@ -340,6 +342,112 @@ private slots:
         QCOMPARE(form.NormalBoundsRect(), QRect(100, 80, 300, 200));
         form.SetWindowState(wsNormal);
         QCOMPARE(form.BoundsRect(), QRect(100, 80, 300, 200));
+    }
+
+    void outerBoundsAreTheWindowsRealFrame_data()
+    {
+        QTest::addColumn<int>("border");
+        QTest::newRow("sizeable") << int(bsSizeable);
+        QTest::newRow("sizeable tool window") << int(bsSizeToolWin);
+        QTest::newRow("single") << int(bsSingle);
+        QTest::newRow("dialog") << int(bsDialog);
+    }
+    void outerBoundsAreTheWindowsRealFrame()
+    {
+        QFETCH(int, border);
+        TForm form(nullptr);
+        form.SetBorderStyle(TFormBorderStyle(border));
+        form.SetBounds(100, 80, 300, 200);
+        form.Show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.Handle()));
+        // Shown, moved and shown again, the frame stands where the bounds say.
+        for (const QRect &place : {QRect(100, 80, 300, 200), QRect(40, 30, 260, 180)}) {
+            form.SetBoundsRect(place);
+            form.Hide();
+            form.Show();
+            QApplication::processEvents();
+            QCOMPARE(form.Handle()->frameGeometry(), place);
+            QCOMPARE(form.BoundsRect(), place);
+        }
+    }
+
+    void userResizeAlignsTheChildrenAtOnce()
+    {
+        TForm form(nullptr);
+        form.SetBounds(10, 10, 300, 200);
+        TProbe *bottom = Probe(&form, &form, QRect(0, 0, 10, 20), alBottom);
+        TProbe *client = Probe(&form, &form, QRect(0, 0, 10, 10), alClient);
+        form.Show();
+        // Each resize the window system reports, the last of a quick drag included, leaves the
+        // children filling the client area: no band left over, the bottom one at the bottom.
+        for (const QSize &size : {QSize(420, 330), QSize(250, 160), QSize(500, 400)}) {
+            form.Handle()->resize(size);
+            QCOMPARE(bottom->Top() + bottom->Height(), form.ClientHeight());
+            QCOMPARE(client->Width(), form.ClientWidth());
+            QCOMPARE(client->Height() + bottom->Height(), form.ClientHeight());
+        }
+    }
+
+    void constrainedFormMaximizesWithinItsConstraints()
+    {
+        TForm form(nullptr);
+        form.Constraints()->SetMinHeight(127);
+        form.Constraints()->SetMaxHeight(127);
+        form.SetBounds(100, 80, 300, 127);
+        form.Show();
+        form.SetWindowState(wsMaximized);
+        const QRect area = form.Handle()->screen()->availableGeometry();
+        const QRect strip(area.left(), area.top(), area.width(), 127);
+        QCOMPARE(form.WindowState(), wsMaximized);
+        QCOMPARE(form.BoundsRect(), strip);
+        QCOMPARE(form.Handle()->frameGeometry(), strip);
+        QCOMPARE(form.NormalBoundsRect(), QRect(100, 80, 300, 127));
+        // The user cannot drag it taller either.
+        form.Handle()->resize(form.Handle()->width(), 400);
+        QCOMPARE(form.Handle()->frameGeometry().height(), 127);
+        form.SetWindowState(wsNormal);
+        QCOMPARE(form.BoundsRect(), QRect(100, 80, 300, 127));
+        QCOMPARE(form.Handle()->frameGeometry(), QRect(100, 80, 300, 127));
+    }
+
+    void messageBoxOffersOnlyItsCloseButton()
+    {
+        m_app->MessageBoxSeam = nullptr;
+        Qt::WindowFlags flags;
+        QTimer::singleShot(0, [&flags] {
+            for (QWidget *w : QApplication::topLevelWidgets()) {
+                if (auto *box = qobject_cast<QMessageBox *>(w); box && box->isVisible()) {
+                    flags = box->windowFlags();
+                    box->accept();
+                }
+            }
+        });
+        QCOMPARE(m_app->MessageBox(QStringLiteral("Text"), QStringLiteral("Caption"),
+                                   MB_OK | MB_ICONERROR),
+                 IDOK);
+        QVERIFY(flags & Qt::WindowCloseButtonHint);
+        QVERIFY(flags & Qt::CustomizeWindowHint);
+        QVERIFY(!(flags & Qt::WindowMinimizeButtonHint));
+        QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
+    }
+
+    void menuLinesShowNoText()
+    {
+        TForm form(nullptr);
+        auto *menu = new TPopupMenu(&form);
+        for (const char *caption : {"Open", "-", "Close"}) {
+            auto *item = new TMenuItem(&form);
+            item->SetCaption(QString::fromLatin1(caption));
+            menu->Items()->Add(item);
+        }
+        QAction *line = menu->Items()->Items(1)->QtAction();
+        QVERIFY(line->isSeparator());
+        QCOMPARE(line->text(), QString());
+        QCOMPARE(menu->Items()->Items(1)->Caption(), QStringLiteral("-"));
+        // A line that becomes an item shows its caption again.
+        menu->Items()->Items(1)->SetCaption(QStringLiteral("Save"));
+        QVERIFY(!line->isSeparator());
+        QCOMPARE(line->text(), QStringLiteral("Save"));
     }
 
     void menuForgetsAFreedImageListAndNamesFollowCaptions()

@@ -244,6 +244,46 @@ private slots:
         QCOMPARE(read.showHints, true);
     }
 
+    void failedWriteIsReportedOnceAndLosesNothing()
+    {
+        const QByteArray stored("[IDE]\nHeight=127\nWidth=300\nLeft=1\nTop=2\nIsMaxForm=0\n");
+        WriteFile(MachineSettingsFile(), stored);
+        // The store opens, then its folder goes away under it (as a full disk or a lost mount
+        // would have it): the new file cannot be written beside the old one, whoever the user.
+        const QString folder = QFileInfo(MachineSettingsFile()).absolutePath();
+        auto form = MakeForm(bsSizeable, poDesigned);
+        TExtra written{7, true};
+        auto saveWhileFolderIsGone = [&] {
+            SaveFormPlacement(form.get(), kIDE, kIDE, [](void *data, TSettingsStore &store) {
+                // The writer runs with the store open; the folder is moved away meanwhile.
+                TExtra::Write(data, store);
+                const QString dir = QFileInfo(store.FileName()).absolutePath();
+                QDir().rename(dir, dir + QStringLiteral(".away"));
+                WriteFile(dir, "a file where the folder was");
+            }, &written);
+            QFile::remove(folder);
+            QDir().rename(folder + QStringLiteral(".away"), folder);
+        };
+        saveWhileFolderIsGone();
+        QCOMPARE(m_boxes.size(), 1);
+        QVERIFY2(m_boxes.at(0).Text.startsWith(
+                     QStringLiteral("The window places could not be saved in %1: ")
+                         .arg(MachineSettingsFile())),
+                 qPrintable(m_boxes.at(0).Text));
+        QVERIFY(m_boxes.at(0).Text.endsWith(QStringLiteral("The places saved before are kept.")));
+        QCOMPARE(m_boxes.at(0).Flags, MB_OK | MB_ICONERROR);
+        QCOMPARE(FileContent(MachineSettingsFile()), stored);
+        // Every later failure of the run is not shown again.
+        saveWhileFolderIsGone();
+        QCOMPARE(m_boxes.size(), 1);
+        QCOMPARE(FileContent(MachineSettingsFile()), stored);
+        // Once writable again, the places are saved.
+        SaveFormPlacement(form.get(), kIDE, kIDE);
+        QCOMPARE(FileContent(MachineSettingsFile()),
+                 QByteArray("[IDE]\nHeight=127\nWidth=300\nLeft=10\nTop=20\nIsMaxForm=0\n"));
+        QCOMPARE(m_boxes.size(), 1);
+    }
+
     void unwritableStoreSaysSoAndKeepsDesignedPlace()
     {
         // A folder that cannot be made, whatever the user's rights: its parent is a file.

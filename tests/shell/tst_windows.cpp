@@ -11,14 +11,27 @@
 #include "Registry.h"
 #include "StdCtrls.h"
 #include "Unit1.h"
+#include "ZeCodeEditor.h"
+#include "ZeDesignForm.h"
+#include "ZeObjectInspector.h"
 #include "ZePalette.h"
 #include "ZeIDE.h"
 
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QtTest>
 
 namespace {
+
+// The main window and the three windows it opens, by their sections in the store.
+QList<std::pair<QString, TForm *>> DesignerWindows(TZeIDEForm *ide)
+{
+    return {{QStringLiteral("IDE"), ide},
+            {QStringLiteral("FormDesigner"), ide->DesignForm},
+            {QStringLiteral("ObjInsp"), ide->Inspector},
+            {QStringLiteral("CodeEditor"), ide->CodeEditorWindow}};
+}
 
 QStringList CaptionsOf(TMenuItem *item)
 {
@@ -191,6 +204,82 @@ private slots:
                  qPrintable(text));
         WithDesigner(m_host, [](TZeIDEForm *ide) {
             QCOMPARE(ide->BoundsRect(), QRect(100, 50, 900, 127));
+        });
+    }
+
+    void tenOpeningsLeaveEveryWindowInPlace()
+    {
+        // Opening 1 shows the first-run places; the windows are then moved and resized, and
+        // every later opening finds them exactly there, each form's bounds its real frame.
+        QMap<QString, QRect> places;
+        const QMap<QString, QRect> moved = {
+            {QStringLiteral("IDE"), QRect(40, 30, 900, TZeIDEForm::FixedHeight)},
+            {QStringLiteral("ObjInsp"), QRect(20, 200, 250, 400)},
+            {QStringLiteral("CodeEditor"), QRect(560, 420, 600, 380)}};
+        for (int opening = 1; opening <= 10; ++opening) {
+            WithDesigner(m_host, [&](TZeIDEForm *ide) {
+                for (const auto &[section, form] : DesignerWindows(ide)) {
+                    QCOMPARE(form->BoundsRect(), form->Handle()->frameGeometry());
+                    if (opening > 1)
+                        QCOMPARE(form->BoundsRect(), places.value(section));
+                }
+                if (opening > 1)
+                    return;
+                QCOMPARE(ide->DesignForm->BoundsRect().topLeft(), QPoint(531, 236));
+                for (const auto &[section, form] : DesignerWindows(ide)) {
+                    QRect place = moved.value(section, QRect(QPoint(300, 260), form->BoundsRect().size()));
+                    form->SetBoundsRect(place);
+                    places[section] = place;
+                }
+            });
+        }
+    }
+
+    void storedMaximizedMainWindowIsAFullWidthStrip()
+    {
+        TSettingsStore store;
+        QVERIFY(store.Open(MachineSettingsFile(), true));
+        store.WriteString("IDE", "Left", "50");
+        store.WriteString("IDE", "Top", "60");
+        store.WriteString("IDE", "Width", "700");
+        store.WriteString("IDE", "IsMaxForm", "1");
+        QVERIFY(store.Close());
+        WithDesigner(m_host, [](TZeIDEForm *ide) {
+            const QRect area = ide->Handle()->screen()->availableGeometry();
+            const QRect strip(area.left(), area.top(), area.width(), TZeIDEForm::FixedHeight);
+            QCOMPARE(ide->WindowState(), wsMaximized);
+            QCOMPARE(ide->BoundsRect(), strip);
+            QCOMPARE(ide->Handle()->frameGeometry(), strip);
+            ide->SetWindowState(wsNormal);
+            QCOMPARE(ide->BoundsRect(), QRect(50, 60, 700, TZeIDEForm::FixedHeight));
+            QCOMPARE(ide->Handle()->frameGeometry(), ide->BoundsRect());
+            ide->SetWindowState(wsMaximized);
+        });
+        // Closed maximized, it keeps its normal place for the next opening.
+        QVERIFY(store.Open(MachineSettingsFile(), false));
+        QCOMPARE(store.ReadInteger("IDE", "Left", 0), 50);
+        QCOMPARE(store.ReadInteger("IDE", "Width", 0), 700);
+        QCOMPARE(store.ReadBool("IDE", "IsMaxForm", false), true);
+    }
+
+    void onlyAChangeOfSizeBringsTheDesignFormBack()
+    {
+        WithDesigner(m_host, [](TZeIDEForm *ide) {
+            ide->DesignForm->Hide();
+            // Moved by the program and by the user: the design form stays where it is.
+            ide->SetBounds(ide->Left() + 30, ide->Top() + 20, ide->Width(), ide->Height());
+            ide->Handle()->move(ide->Handle()->pos() + QPoint(15, 5));
+            QVERIFY(!ide->DesignForm->Visible());
+            ide->SetWidth(ide->Width() + 40);
+            QVERIFY(ide->DesignForm->Visible());
+        });
+    }
+
+    void firstOpeningActivatesTheDesignForm()
+    {
+        WithDesigner(m_host, [](TZeIDEForm *ide) {
+            QTRY_COMPARE(QApplication::activeWindow(), ide->DesignForm->Handle());
+            QCOMPARE(ide->BoundsRect(), QRect(361, 89, 785, 127));
         });
     }
 

@@ -18,8 +18,20 @@ if [ -f "$store" ]; then
     cp -p "$store" "$backup"
     had_store=1
 fi
+# The folders the program makes for a store that was missing go again afterwards.
+made_folders=()
+folder=$(dirname "$store")
+while [ ! -d "$folder" ]; do
+    made_folders+=("$folder")
+    folder=$(dirname "$folder")
+done
 restore() {
-    if [ "$had_store" = 1 ]; then cp -p "$backup" "$store"; else rm -f "$store"; fi
+    if [ "$had_store" = 1 ]; then
+        cp -p "$backup" "$store"
+    else
+        rm -f "$store"
+        for made in "${made_folders[@]}"; do rmdir "$made" 2>/dev/null; done
+    fi
     rm -f "$backup"
 }
 trap restore EXIT
