@@ -44,8 +44,10 @@ void TWinControl::InsertControl(TControl *control)
         return;
     m_controls.push_back(control);
     control->m_parent = this;
-    if (auto *windowed = ObjectCast<TWinControl>(control)) {
-        // A windowed child comes last in its parent's tab order: 0, 1, 2, ...
+    auto *windowed = ObjectCast<TWinControl>(control);
+    if (windowed && windowed->m_tabOrder < 0) {
+        // A windowed child without a tab order of its own comes last in its parent's: 0, 1,
+        // 2, ... (one given before the insertion is kept)
         windowed->m_tabOrder = int(std::count_if(m_controls.begin(), m_controls.end(),
                                                  [](TControl *c) {
                                                      return ObjectCast<TWinControl>(c);
