@@ -81,8 +81,8 @@ void TCodeEditor::CreateEditor()
     SynEdit1->Font()->SetColor(clWindowText);
     SynEdit1->SetColor(clWindow);
     SynEdit1->SetTabOrder(0);
-    // "Terminal" is a bitmap face that this machine lacks; a fixed-pitch face stands in.
-    SynEdit1->GutterFont()->SetName(QStringLiteral("DejaVu Sans Mono"));
+    // Drawn with an installed fixed-pitch face, as the font maps every classic name.
+    SynEdit1->GutterFont()->SetName(QStringLiteral("Terminal"));
     SynEdit1->GutterFont()->SetHeight(-11);
     SynEdit1->SetHighlighter(SynPasSyn1);
     SynEdit1->Lines()->SetText(QStringLiteral("SynEdit1"));
@@ -103,8 +103,20 @@ void TCodeEditor::FormDestroy(TObject *)
 void TCodeEditor::FormClose(TObject *, TCloseAction &)
 {
     // The action stays caHide: the window goes out of sight with its text.
-    if (MenuItem)
-        MenuItem->SetChecked(false);
+    if (m_menuItem)
+        m_menuItem->SetChecked(false);
+}
+
+void TCodeEditor::SetMenuItem(TMenuItem *item)
+{
+    SetReference(this, m_menuItem, item);
+}
+
+void TCodeEditor::Notification(TComponent *component, TOperation operation)
+{
+    TForm::Notification(component, operation);
+    if (operation == opRemove && component == m_menuItem)
+        m_menuItem = nullptr;
 }
 
 void TCodeEditor::FormKeyDown(TObject *sender, quint16 &key, TShiftState shift)

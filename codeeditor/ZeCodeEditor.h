@@ -28,8 +28,10 @@ public:
     TStatusBar *StatusBar1;
     TSynPasSyn *SynPasSyn1;
 
-    // The main window's View item of this window, unchecked when the window closes.
-    TMenuItem *MenuItem = nullptr; // not owned
+    // The main window's View item of this window, unchecked when the window closes; forgotten
+    // when the item is freed.
+    TMenuItem *MenuItem() const { return m_menuItem; } // not owned
+    void SetMenuItem(TMenuItem *item);
     // Every key pressed in the window, before the focused control gets it.
     TKeyEvent OnFormKeyDown;
 
@@ -38,7 +40,12 @@ public:
     void FormClose(TObject *sender, TCloseAction &action);
     void FormKeyDown(TObject *sender, quint16 &key, TShiftState shift);
 
+protected:
+    void Notification(TComponent *component, TOperation operation) override;
+
 private:
     void CreateToolBar();
     void CreateEditor();
+
+    TMenuItem *m_menuItem = nullptr;
 };

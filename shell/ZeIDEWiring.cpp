@@ -41,7 +41,7 @@ void TZeIDEForm::FormCreate(TObject *)
     Inspector->OnFormKeyDown = TKeyEvent::Of<&TZeIDEForm::HandleToolKey>(this);
 
     CodeEditorWindow = new TCodeEditor(this);
-    CodeEditorWindow->MenuItem = miCodeEditor;
+    CodeEditorWindow->SetMenuItem(miCodeEditor);
     CodeEditorWindow->OnFormKeyDown = TKeyEvent::Of<&TZeIDEForm::HandleToolKey>(this);
 
     // The design form stands below the main window and right of the inspector.

@@ -82,7 +82,6 @@ QWidget *TSynEdit::CreateWidget(QWidget *parentWidget)
     editor->setIndentationsUseTabs(false);
     editor->setTabWidth(8);
     editor->setBraceMatching(QsciScintilla::NoBraceMatch);
-    editor->SendScintilla(QsciScintilla::SCI_SETVIRTUALSPACEOPTIONS, 0);
     editor->setMarginType(kMarkerMargin, QsciScintilla::SymbolMargin);
     editor->setMarginMarkerMask(kMarkerMargin, kMarkerMask);
     editor->setMarginType(kNumberMargin, QsciScintilla::NumberMargin);
@@ -106,6 +105,7 @@ void TSynEdit::InitWidget()
     Editor()->setText(m_lines->ToStringList().join(QLatin1Char('\n')));
     m_syncing = false;
     Editor()->SendScintilla(QsciScintilla::SCI_EMPTYUNDOBUFFER);
+    ApplyVirtualSpace();
     if (m_highlighter) {
         m_lexer = new TSynEditLexer(m_highlighter, Editor());
         Editor()->setLexer(m_lexer);

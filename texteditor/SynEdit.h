@@ -42,8 +42,10 @@ public:
     const TSynEditKeyStrokes &Keystrokes() const { return m_keystrokes; }
     void SetKeystrokes(const TSynEditKeyStrokes &keystrokes) { m_keystrokes = keystrokes; }
 
+    // Shapes keyboard and mouse selections alike. Column mode lets a block reach past the end
+    // of short lines (virtual space), so the block keeps its width.
     TSynSelectionMode SelectionMode() const { return m_selectionMode; }
-    void SetSelectionMode(TSynSelectionMode mode) { m_selectionMode = mode; }
+    void SetSelectionMode(TSynSelectionMode mode);
     bool InsertMode() const;
 
     // Caret position, 0-based line and character column.
@@ -63,6 +65,12 @@ public:
     bool KeyDown(quint16 &key, TShiftState shift) override;
 
     void Notification(TComponent *component, TOperation operation) override;
+
+    // Framework-internal, from the widget's mouse handling: a left press (extend: with Shift)
+    // or a move with the button held at point, in the widget's viewport. False when the mode
+    // is the normal one or the point is in the gutter: Scintilla then handles the mouse.
+    bool MouseSelect(const QPoint &point, bool press, bool extend);
+    void EndMouseSelect() { m_mouseSelecting = false; }
 
 protected:
     QWidget *CreateWidget(QWidget *parentWidget) override;
@@ -84,8 +92,16 @@ private:
     // Commands (SynEditCommands.cpp).
     // Runs move from the caret; with select the selection then reaches from the old anchor
     // to the new caret, shaped by the selection mode.
-    void MoveCaret(const std::function<void()> &move, bool select);
+    // rectExtend: Scintilla's command that extends a column block the same way (0: none).
+    void MoveCaret(const std::function<void()> &move, bool select, int rectExtend = 0);
+    void LineBreak();
+
+    // Selections (SynEditSelection.cpp).
     void ExtendSelection(long anchor, long caret);
+    void SelectLines(long anchor, long caret);
+    // Whether the selection is still the one the line mode made last.
+    bool LineSelectionCurrent() const;
+    void ApplyVirtualSpace();
     // The caret to the first or last fully shown line, in its column.
     void MoveToPage(bool bottom);
     void SetMarker(int index);
@@ -104,4 +120,11 @@ private:
     std::array<int, MarkerCount> m_markerHandles;
     std::array<int, MarkerCount> m_markerColumns;
     bool m_syncing = false;
+    // The line mode selects whole lines, so Scintilla's caret sits at a line start; the
+    // selection's own ends, and the range it set, are kept here.
+    long m_lineAnchor = -1;
+    long m_lineCaret = -1;
+    long m_lineSelStart = -1;
+    long m_lineSelEnd = -1;
+    bool m_mouseSelecting = false;
 };

@@ -15,21 +15,22 @@ struct TMove
     TSynEditorCommand Plain;
     TSynEditorCommand Select;
     int Message; // the Scintilla command that moves the caret without selecting
+    int RectExtend; // the one that extends a column block alike (0: none)
 };
 
 constexpr TMove kMoves[] = {
-    {ecLeft, ecSelLeft, Sci::SCI_CHARLEFT},
-    {ecRight, ecSelRight, Sci::SCI_CHARRIGHT},
-    {ecUp, ecSelUp, Sci::SCI_LINEUP},
-    {ecDown, ecSelDown, Sci::SCI_LINEDOWN},
-    {ecWordLeft, ecSelWordLeft, Sci::SCI_WORDLEFT},
-    {ecWordRight, ecSelWordRight, Sci::SCI_WORDRIGHT},
-    {ecLineStart, ecSelLineStart, Sci::SCI_HOME},
-    {ecLineEnd, ecSelLineEnd, Sci::SCI_LINEEND},
-    {ecPageUp, ecSelPageUp, Sci::SCI_PAGEUP},
-    {ecPageDown, ecSelPageDown, Sci::SCI_PAGEDOWN},
-    {ecEditorTop, ecSelEditorTop, Sci::SCI_DOCUMENTSTART},
-    {ecEditorBottom, ecSelEditorBottom, Sci::SCI_DOCUMENTEND},
+    {ecLeft, ecSelLeft, Sci::SCI_CHARLEFT, Sci::SCI_CHARLEFTRECTEXTEND},
+    {ecRight, ecSelRight, Sci::SCI_CHARRIGHT, Sci::SCI_CHARRIGHTRECTEXTEND},
+    {ecUp, ecSelUp, Sci::SCI_LINEUP, Sci::SCI_LINEUPRECTEXTEND},
+    {ecDown, ecSelDown, Sci::SCI_LINEDOWN, Sci::SCI_LINEDOWNRECTEXTEND},
+    {ecWordLeft, ecSelWordLeft, Sci::SCI_WORDLEFT, 0},
+    {ecWordRight, ecSelWordRight, Sci::SCI_WORDRIGHT, 0},
+    {ecLineStart, ecSelLineStart, Sci::SCI_HOME, Sci::SCI_HOMERECTEXTEND},
+    {ecLineEnd, ecSelLineEnd, Sci::SCI_LINEEND, Sci::SCI_LINEENDRECTEXTEND},
+    {ecPageUp, ecSelPageUp, Sci::SCI_PAGEUP, Sci::SCI_PAGEUPRECTEXTEND},
+    {ecPageDown, ecSelPageDown, Sci::SCI_PAGEDOWN, Sci::SCI_PAGEDOWNRECTEXTEND},
+    {ecEditorTop, ecSelEditorTop, Sci::SCI_DOCUMENTSTART, 0},
+    {ecEditorBottom, ecSelEditorBottom, Sci::SCI_DOCUMENTEND, 0},
 };
 
 // Commands that are one Scintilla command each.
@@ -54,7 +55,6 @@ constexpr TSimple kSimple[] = {
     {ecDeleteWord, Sci::SCI_DELWORDRIGHT},
     {ecDeleteEOL, Sci::SCI_DELLINERIGHT},
     {ecDeleteLine, Sci::SCI_LINEDELETE},
-    {ecLineBreak, Sci::SCI_NEWLINE},
     {ecTab, Sci::SCI_TAB},
     {ecShiftTab, Sci::SCI_BACKTAB},
 };
@@ -68,7 +68,7 @@ void TSynEdit::ExecuteCommand(TSynEditorCommand command)
         if (command == m.Plain || command == m.Select) {
             const int message = m.Message;
             MoveCaret([editor, message] { editor->SendScintilla(message); },
-                      command == m.Select);
+                      command == m.Select, m.RectExtend);
             return;
         }
     }
@@ -110,14 +110,17 @@ void TSynEdit::ExecuteCommand(TSynEditorCommand command)
     case ecMatchBracket:
         MatchBracket();
         break;
+    case ecLineBreak:
+        LineBreak();
+        break;
     case ecNormalSelect:
-        m_selectionMode = smNormal;
+        SetSelectionMode(smNormal);
         break;
     case ecColumnSelect:
-        m_selectionMode = smColumn;
+        SetSelectionMode(smColumn);
         break;
     case ecLineSelect:
-        m_selectionMode = smLine;
+        SetSelectionMode(smLine);
         break;
     case ecContextHelp: // there is no help system to ask
     default:
@@ -125,52 +128,47 @@ void TSynEdit::ExecuteCommand(TSynEditorCommand command)
     }
 }
 
-void TSynEdit::MoveCaret(const std::function<void()> &move, bool select)
+void TSynEdit::MoveCaret(const std::function<void()> &move, bool select, int rectExtend)
 {
     TSynEditWidget *editor = Editor();
+    if (select && rectExtend && m_selectionMode == smColumn) {
+        // Scintilla's own column moves; a move up or down keeps the caret's column on a short
+        // line by virtual space, so the block keeps its width.
+        const bool wasRect = editor->SendScintilla(Sci::SCI_SELECTIONISRECTANGLE);
+        const long from = wasRect ? editor->SendScintilla(Sci::SCI_GETRECTANGULARSELECTIONCARET)
+                                  : editor->SendScintilla(Sci::SCI_GETCURRENTPOS);
+        const long column = editor->SendScintilla(Sci::SCI_GETCOLUMN, from)
+            + (wasRect ? editor->SendScintilla(
+                   Sci::SCI_GETRECTANGULARSELECTIONCARETVIRTUALSPACE) : 0);
+        editor->SendScintilla(rectExtend);
+        const bool vertical = rectExtend == Sci::SCI_LINEUPRECTEXTEND
+            || rectExtend == Sci::SCI_LINEDOWNRECTEXTEND || rectExtend == Sci::SCI_PAGEUPRECTEXTEND
+            || rectExtend == Sci::SCI_PAGEDOWNRECTEXTEND;
+        const long caret = editor->SendScintilla(Sci::SCI_GETRECTANGULARSELECTIONCARET);
+        const long line = editor->SendScintilla(Sci::SCI_LINEFROMPOSITION, caret);
+        const long reached = editor->SendScintilla(Sci::SCI_GETCOLUMN, caret);
+        if (vertical && reached < column
+            && caret == editor->SendScintilla(Sci::SCI_GETLINEENDPOSITION, line)) {
+            editor->SendScintilla(Sci::SCI_SETRECTANGULARSELECTIONCARETVIRTUALSPACE,
+                                  column - reached);
+        }
+        return;
+    }
     const bool rect = editor->SendScintilla(Sci::SCI_SELECTIONISRECTANGLE);
-    const long caret = editor->SendScintilla(rect ? Sci::SCI_GETRECTANGULARSELECTIONCARET
-                                                  : Sci::SCI_GETCURRENTPOS);
-    const long anchor = editor->SendScintilla(rect ? Sci::SCI_GETRECTANGULARSELECTIONANCHOR
-                                                   : Sci::SCI_GETANCHOR);
+    long caret = editor->SendScintilla(rect ? Sci::SCI_GETRECTANGULARSELECTIONCARET
+                                            : Sci::SCI_GETCURRENTPOS);
+    long anchor = editor->SendScintilla(rect ? Sci::SCI_GETRECTANGULARSELECTIONANCHOR
+                                             : Sci::SCI_GETANCHOR);
+    if (LineSelectionCurrent()) {
+        caret = m_lineCaret;
+        anchor = m_lineAnchor;
+    }
     // Moves start from the caret whatever is selected; Scintilla would otherwise jump to an
     // end of the selection.
     editor->SendScintilla(Sci::SCI_SETEMPTYSELECTION, caret);
     move();
     if (select)
         ExtendSelection(anchor, editor->SendScintilla(Sci::SCI_GETCURRENTPOS));
-}
-
-void TSynEdit::ExtendSelection(long anchor, long caret)
-{
-    TSynEditWidget *editor = Editor();
-    switch (m_selectionMode) {
-    case smNormal:
-        editor->SendScintilla(Sci::SCI_SETSEL, anchor, caret);
-        break;
-    case smColumn:
-        editor->SendScintilla(Sci::SCI_SETRECTANGULARSELECTIONANCHOR, anchor);
-        editor->SendScintilla(Sci::SCI_SETRECTANGULARSELECTIONCARET, caret);
-        editor->SendScintilla(Sci::SCI_SCROLLCARET);
-        break;
-    case smLine: {
-        // Whole lines from the anchor's to the caret's; the caret stays on its line, at the
-        // edge of the selection, so the next move goes on from that line.
-        const long anchorLine = editor->SendScintilla(Sci::SCI_LINEFROMPOSITION, anchor);
-        const long caretLine = editor->SendScintilla(Sci::SCI_LINEFROMPOSITION, caret);
-        auto start = [&](long line) {
-            return editor->SendScintilla(Sci::SCI_POSITIONFROMLINE, line);
-        };
-        auto end = [&](long line) {
-            return editor->SendScintilla(Sci::SCI_GETLINEENDPOSITION, line);
-        };
-        if (caretLine >= anchorLine)
-            editor->SendScintilla(Sci::SCI_SETSEL, start(anchorLine), end(caretLine));
-        else
-            editor->SendScintilla(Sci::SCI_SETSEL, end(anchorLine), start(caretLine));
-        break;
-    }
-    }
 }
 
 void TSynEdit::MoveToPage(bool bottom)
@@ -239,6 +237,29 @@ void TSynEdit::InsertLine()
     editor->SendScintilla(Sci::SCI_INSERTTEXT, pos, "\n");
     editor->SendScintilla(Sci::SCI_GOTOPOS, pos);
     editor->SendScintilla(Sci::SCI_CHOOSECARETX);
+}
+
+void TSynEdit::LineBreak()
+{
+    // The new line starts with the indentation of the line it was broken from, as far as
+    // that indentation reaches left of the caret.
+    TSynEditWidget *editor = Editor();
+    editor->SendScintilla(Sci::SCI_BEGINUNDOACTION);
+    editor->SendScintilla(Sci::SCI_REPLACESEL, "");
+    const long pos = editor->SendScintilla(Sci::SCI_GETCURRENTPOS);
+    const long line = editor->SendScintilla(Sci::SCI_LINEFROMPOSITION, pos);
+    const long start = editor->SendScintilla(Sci::SCI_POSITIONFROMLINE, line);
+    const long indentEnd = editor->SendScintilla(Sci::SCI_GETLINEINDENTPOSITION, line);
+    const long copied = std::max(0L, std::min(pos, indentEnd) - start);
+    QByteArray indent(copied + 1, '\0');
+    if (copied > 0)
+        editor->SendScintilla(Sci::SCI_GETTEXTRANGE, int(start), int(start + copied),
+                              indent.data());
+    indent.truncate(copied);
+    editor->SendScintilla(Sci::SCI_NEWLINE);
+    if (!indent.isEmpty())
+        editor->SendScintilla(Sci::SCI_REPLACESEL, indent.constData());
+    editor->SendScintilla(Sci::SCI_ENDUNDOACTION);
 }
 
 void TSynEdit::MatchBracket()

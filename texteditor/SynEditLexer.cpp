@@ -4,6 +4,27 @@
 
 #include <Qsci/qsciscintilla.h>
 
+namespace {
+
+// The bytes that UTF-8 takes for the UTF-16 text: each half of a surrogate pair counts two,
+// so a character beyond the basic plane counts its four even if a token split it.
+int Utf8Length(QStringView text)
+{
+    int bytes = 0;
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u < 0x80)
+            bytes += 1;
+        else if (u < 0x800 || c.isSurrogate())
+            bytes += 2;
+        else
+            bytes += 3;
+    }
+    return bytes;
+}
+
+} // namespace
+
 TSynEditLexer::TSynEditLexer(const TSynCustomHighlighter *highlighter, QObject *parent)
     : QsciLexerCustom(parent), m_highlighter(highlighter)
 {
@@ -65,11 +86,21 @@ void TSynEditLexer::styleText(int start, int end)
         const QString text = QString::fromUtf8(bytes);
         state = m_highlighter->ScanLine(text, state, tokens);
         startStyling(lineStart);
-        for (const TSynToken &t : tokens)
-            setStyling(int(text.mid(t.Start, t.Length).toUtf8().size()), t.Kind);
-        // The line break takes the kind of the token before it, so an open comment runs on.
-        if (next > lineEnd)
-            setStyling(next - lineEnd, tokens.empty() ? 0 : tokens.back().Kind);
+        // Styling counts bytes; the scanner counts UTF-16 units. Bytes that are no valid UTF-8
+        // read back as one replacement character each, so the count is kept inside the line.
+        int styled = 0;
+        const int lineBytes = lineEnd - lineStart;
+        for (const TSynToken &t : tokens) {
+            const int length = std::min(Utf8Length(QStringView(text).mid(t.Start, t.Length)),
+                                        lineBytes - styled);
+            if (length > 0)
+                setStyling(length, t.Kind);
+            styled += std::max(0, length);
+        }
+        // The rest, and the line break, take the kind of the token before it, so an open
+        // comment runs on.
+        if (next > lineStart + styled)
+            setStyling(next - lineStart - styled, tokens.empty() ? 0 : tokens.back().Kind);
         ed->SendScintilla(QsciScintilla::SCI_SETLINESTATE, line, state);
     }
 }

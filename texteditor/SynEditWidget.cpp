@@ -5,6 +5,7 @@
 #include <Qsci/qscicommandset.h>
 
 #include <QKeyEvent>
+#include <QMouseEvent>
 
 TSynEditWidget::TSynEditWidget(TSynEdit *edit, QWidget *parent)
     : QsciScintilla(parent), m_edit(edit)
@@ -37,4 +38,39 @@ void TSynEditWidget::keyPressEvent(QKeyEvent *event)
     if (!(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) && !isReadOnly())
         QsciScintilla::keyPressEvent(event);
     event->accept();
+}
+
+void TSynEditWidget::mousePressEvent(QMouseEvent *event)
+{
+    const bool plainLeft = event->button() == Qt::LeftButton
+        && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+    if (plainLeft
+        && m_edit->MouseSelect(event->position().toPoint(), true,
+                               event->modifiers().testFlag(Qt::ShiftModifier))) {
+        setFocus(Qt::MouseFocusReason);
+        event->accept();
+        return;
+    }
+    QsciScintilla::mousePressEvent(event);
+}
+
+void TSynEditWidget::mouseMoveEvent(QMouseEvent *event)
+{
+    if ((event->buttons() & Qt::LeftButton)
+        && m_edit->MouseSelect(event->position().toPoint(), false, true)) {
+        event->accept();
+        return;
+    }
+    QsciScintilla::mouseMoveEvent(event);
+}
+
+void TSynEditWidget::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton
+        && m_edit->MouseSelect(event->position().toPoint(), false, true)) {
+        m_edit->EndMouseSelect();
+        event->accept();
+        return;
+    }
+    QsciScintilla::mouseReleaseEvent(event);
 }

@@ -18,6 +18,10 @@ protected:
     // Every key stops here, as keys sent to an edit control go no further: a key the editor
     // does not use must not reach the form a second time by propagation.
     void keyPressEvent(QKeyEvent *event) override;
+    // In column and line mode the editor shapes what the mouse selects.
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
     TSynEdit *m_edit; // not owned: the editor owns this widget

@@ -196,6 +196,7 @@ QString InstalledFontFace(const QString &name)
         {"Courier New", "Liberation Mono"},
         {"Arial", "Liberation Sans"},
         {"Times New Roman", "Liberation Serif"},
+        {"Terminal", "DejaVu Sans Mono"},
     };
     for (const Twin &t : twins) {
         if (name.compare(QLatin1String(t.name), Qt::CaseInsensitive) == 0)

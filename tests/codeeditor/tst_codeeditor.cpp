@@ -94,6 +94,9 @@ private slots:
         QVERIFY(!syn->ParentColor());
         QCOMPARE(syn->TabOrder(), 0);
         QCOMPARE(syn->GutterFont()->Height(), -11);
+        // The gutter font keeps its classic name and is drawn with a fixed-pitch face.
+        QCOMPARE(syn->GutterFont()->Name(), QStringLiteral("Terminal"));
+        QVERIFY(QFontInfo(syn->GutterFont()->ToQFont()).fixedPitch());
         QCOMPARE(syn->Highlighter(), static_cast<TSynCustomHighlighter *>(ed->SynPasSyn1));
         QCOMPARE(syn->Lines()->ToStringList(), QStringList{QStringLiteral("SynEdit1")});
         // Courier New is drawn by its metric twin, at 13 pixels, in the editor itself.
@@ -102,6 +105,10 @@ private slots:
         const QFont font = sci->lexer()->font(TSynPasSyn::tkIdentifier);
         QCOMPARE(font.family(), QStringLiteral("Liberation Mono"));
         QVERIFY(sci->SendScintilla(QsciScintilla::SCI_TEXTHEIGHT, 0) >= 13);
+        char gutterFace[64] = {};
+        sci->SendScintilla(QsciScintilla::SCI_STYLEGETFONT,
+                           (unsigned long)QsciScintillaBase::STYLE_LINENUMBER, gutterFace);
+        QCOMPARE(QString::fromUtf8(gutterFace), QStringLiteral("DejaVu Sans Mono"));
         QCOMPARE(ed->StatusBar1->Align(), alBottom);
         QCOMPARE(ed->StatusBar1->Height(), 19);
         QCOMPARE(ed->StatusBar1->Panels()->Count(), 0);
@@ -130,7 +137,7 @@ private slots:
         auto *ed = new TCodeEditor(nullptr);
         auto *item = new TMenuItem(nullptr);
         item->SetChecked(true);
-        ed->MenuItem = item;
+        ed->SetMenuItem(item);
         ed->Show();
         QVERIFY(QTest::qWaitForWindowExposed(ed->Handle()));
         ed->SynEdit1->Lines()->SetText(QStringLiteral("typed"));
@@ -140,11 +147,34 @@ private slots:
         QVERIFY(!item->Checked());
         ed->Show();
         QCOMPARE(ed->SynEdit1->Lines()->ToStringList(), QStringList{QStringLiteral("typed")});
-        ed->MenuItem = nullptr;
+        ed->SetMenuItem(nullptr);
         ed->Close(); // without an item nothing else happens
         QVERIFY(!ed->Visible());
         Free(ed);
         Free(item);
+    }
+
+    void freedMenuItemIsForgotten()
+    {
+        auto *ed = new TCodeEditor(nullptr);
+        auto *item = new TMenuItem(nullptr);
+        ed->SetMenuItem(item);
+        ed->Show();
+        QVERIFY(QTest::qWaitForWindowExposed(ed->Handle()));
+        Free(item);
+        QCOMPARE(ed->MenuItem(), nullptr);
+        ed->Close(); // reaches no freed item
+        QVERIFY(!ed->Visible());
+        // A new item is set again and the old one is no longer watched.
+        auto *other = new TMenuItem(nullptr);
+        other->SetChecked(true);
+        ed->SetMenuItem(other);
+        ed->Show();
+        ed->Close();
+        QVERIFY(!other->Checked());
+        Free(ed);
+        QVERIFY(!other->Checked()); // the item outlives the window untouched
+        Free(other);
     }
 
     void keysReachOnFormKeyDownFromTheEditor_data()

@@ -191,6 +191,10 @@ private slots:
         row("Ctrl+Shift+Z redoes a deleted line", "abc\nd|ef\nghi", "Ctrl+Y Ctrl+Z Ctrl+Shift+Z",
             "abc\n|ghi");
         row("Enter ecLineBreak", "ab|c", "Enter", "ab\n|c");
+        row("Enter keeps the indentation", "  ab|c", "Enter", "  ab\n  |c");
+        row("Enter keeps tabs and spaces", "\t x|y", "Enter", "\t x\n\t |y");
+        row("Enter inside the indentation", "  |  ab", "Enter", "  \n  |  ab");
+        row("Enter replaces the selection", "  a|bc", "Shift+Right Enter", "  a\n  |c");
         row("Shift+Enter ecLineBreak", "ab|c", "Shift+Enter", "ab\n|c");
         row("Ctrl+M ecLineBreak", "ab|c", "Ctrl+M", "ab\n|c");
         row("Tab ecTab", "ab|c", "Tab", "ab      |c");
@@ -210,7 +214,16 @@ private slots:
         row("Ctrl+Shift+B ecMatchBracket back", "x := (a + (b))|;", "Ctrl+Shift+B",
             "x := |(a + (b));");
         row("Ctrl+Shift+L ecLineSelect", "ab|c\ndef\nghi", "Ctrl+Shift+L Shift+Down",
-            "abc\ndef|\nghi", "abc\ndef");
+            "abc\ndef\n|ghi", "abc\ndef\n");
+        row("line mode cuts whole lines", "ab|c\ndef\nghi", "Ctrl+Shift+L Shift+Down Ctrl+X",
+            "|ghi", "", QStringLiteral("abc\ndef\n"));
+        row("line mode goes on from the caret's line", "ab|c\ndef\nghi\njkl",
+            "Ctrl+Shift+L Shift+Down Shift+Down", "abc\ndef\nghi\n|jkl",
+            "abc\ndef\nghi\n");
+        row("line mode upwards", "abc\ndef\ngh|i", "Ctrl+Shift+L Shift+Up",
+            "abc\n|def\nghi", "def\nghi");
+        row("line mode back over the anchor", "abc\nd|ef\nghi",
+            "Ctrl+Shift+L Shift+Down Shift+Up Shift+Up", "|abc\ndef\nghi", "abc\ndef\n");
         row("Ctrl+Shift+N ecNormalSelect", "ab|c\ndef", "Ctrl+Shift+L Ctrl+Shift+N Shift+Down",
             "abc\nde|f", "c\nde");
     }
@@ -247,6 +260,143 @@ private slots:
         // A plain move drops the column; the mode stays for the next selection.
         TypeKeys(QStringLiteral("Down Shift+Up"));
         QCOMPARE(Send(m_edit, Sci::SCI_GETSELECTIONS), 2L);
+    }
+
+    // A column block that reaches a short line keeps its width there, in virtual space.
+    void columnBlockKeepsItsWidthOnShortLines()
+    {
+        Load(m_edit, QStringLiteral("abcd|ef\nabcdefgh\nab"));
+        TypeKeys(QStringLiteral("Ctrl+Shift+C Shift+Down Shift+Down Shift+Right"));
+        QCOMPARE(Send(m_edit, Sci::SCI_GETSELECTIONS), 3L);
+        // The caret stands on the short last line, three columns past its end.
+        QCOMPARE(Send(m_edit, Sci::SCI_GETRECTANGULARSELECTIONCARET), 18L);
+        QCOMPARE(Send(m_edit, Sci::SCI_GETRECTANGULARSELECTIONCARETVIRTUALSPACE), 3L);
+        QCOMPARE(Send(m_edit, Sci::SCI_GETSELECTIONNSTART, 1), 11L);
+        QCOMPARE(Send(m_edit, Sci::SCI_GETSELECTIONNEND, 1), 12L);
+        // Cutting takes the characters that are there and leaves the short line alone.
+        TypeKeys(QStringLiteral("Ctrl+X"));
+        QCOMPARE(m_edit->Lines()->ToStringList(),
+                 (QStringList{QStringLiteral("abcdf"), QStringLiteral("abcdfgh"),
+                              QStringLiteral("ab")}));
+        // Back in normal mode the caret no longer goes past a line's end.
+        TypeKeys(QStringLiteral("Ctrl+Shift+N Ctrl+End Right"));
+        QCOMPARE(Send(m_edit, Sci::SCI_GETSELECTIONNCARETVIRTUALSPACE, 0), 0L);
+    }
+
+    // The mouse selects in the mode the keys selected.
+    void mouseSelects_data()
+    {
+        QTest::addColumn<QString>("modeKeys");
+        QTest::addColumn<QPoint>("from"); // line, column; columns past the end are virtual
+        QTest::addColumn<QPoint>("to");
+        QTest::addColumn<bool>("shiftClick"); // a Shift+click at "to" instead of a drag
+        QTest::addColumn<QString>("selected"); // stream and line modes
+        QTest::addColumn<int>("blockLines");   // column mode: lines of the block
+        QTest::addColumn<int>("caretVirtual"); // column mode: virtual columns at the caret
+        const QString normal;
+        QTest::newRow("normal drag") << normal << QPoint(0, 1) << QPoint(1, 1) << false
+                                     << "bcdef\na" << 0 << 0;
+        QTest::newRow("line drag") << "Ctrl+Shift+L" << QPoint(1, 1) << QPoint(2, 1) << false
+                                   << "ab\nabcdef\n" << 0 << 0;
+        QTest::newRow("line drag upwards") << "Ctrl+Shift+L" << QPoint(2, 3) << QPoint(0, 0)
+                                           << false << "abcdef\nab\nabcdef\n" << 0 << 0;
+        QTest::newRow("line Shift+click") << "Ctrl+Shift+L" << QPoint(0, 2) << QPoint(1, 0)
+                                          << true << "abcdef\nab\n" << 0 << 0;
+        QTest::newRow("column drag") << "Ctrl+Shift+C" << QPoint(0, 1) << QPoint(2, 4) << false
+                                     << QString() << 3 << 0;
+        QTest::newRow("column drag into virtual space")
+            << "Ctrl+Shift+C" << QPoint(0, 1) << QPoint(1, 5) << false << QString() << 2 << 3;
+        QTest::newRow("column Shift+click") << "Ctrl+Shift+C" << QPoint(0, 4) << QPoint(3, 2)
+                                            << true << QString() << 4 << 0;
+    }
+    void mouseSelects()
+    {
+        QFETCH(QString, modeKeys);
+        QFETCH(QPoint, from);
+        QFETCH(QPoint, to);
+        QFETCH(bool, shiftClick);
+        QFETCH(QString, selected);
+        QFETCH(int, blockLines);
+        QFETCH(int, caretVirtual);
+        Load(m_edit, QStringLiteral("|abcdef\nab\nabcdef\nxyz"));
+        TypeKeys(modeKeys);
+        auto *sci = static_cast<QsciScintilla *>(m_edit->Handle());
+        QWidget *view = sci->viewport();
+        const long space = Send(m_edit, Sci::SCI_TEXTWIDTH, Sci::STYLE_DEFAULT,
+                                reinterpret_cast<long>(" "));
+        auto pointOf = [&](QPoint lineColumn) {
+            const long start = Send(m_edit, Sci::SCI_POSITIONFROMLINE, lineColumn.x());
+            const long end = Send(m_edit, Sci::SCI_GETLINEENDPOSITION, lineColumn.x());
+            const long pos = std::min(start + lineColumn.y(), end);
+            const long beyond = start + lineColumn.y() - pos;
+            const int x = int(Send(m_edit, Sci::SCI_POINTXFROMPOSITION, 0, pos) + beyond * space)
+                + 1;
+            const int y = int(Send(m_edit, Sci::SCI_POINTYFROMPOSITION, 0, pos))
+                + int(Send(m_edit, Sci::SCI_TEXTHEIGHT, 0)) / 2;
+            return QPoint(x, y);
+        };
+        auto send = [&](QEvent::Type type, QPoint at, Qt::MouseButtons buttons,
+                        Qt::KeyboardModifiers mods) {
+            QMouseEvent event(type, at, view->mapToGlobal(at),
+                              type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, buttons,
+                              mods);
+            QApplication::sendEvent(view, &event);
+        };
+        send(QEvent::MouseButtonPress, pointOf(from), Qt::LeftButton, Qt::NoModifier);
+        if (shiftClick) {
+            send(QEvent::MouseButtonRelease, pointOf(from), Qt::NoButton, Qt::NoModifier);
+            send(QEvent::MouseButtonPress, pointOf(to), Qt::LeftButton, Qt::ShiftModifier);
+            send(QEvent::MouseButtonRelease, pointOf(to), Qt::NoButton, Qt::ShiftModifier);
+        } else {
+            send(QEvent::MouseMove, (pointOf(from) + pointOf(to)) / 2, Qt::LeftButton,
+                 Qt::NoModifier);
+            send(QEvent::MouseMove, pointOf(to), Qt::LeftButton, Qt::NoModifier);
+            send(QEvent::MouseButtonRelease, pointOf(to), Qt::NoButton, Qt::NoModifier);
+        }
+        if (blockLines == 0) {
+            QVERIFY(!Send(m_edit, Sci::SCI_SELECTIONISRECTANGLE));
+            QCOMPARE(m_edit->SelText(), selected);
+            return;
+        }
+        QVERIFY(Send(m_edit, Sci::SCI_SELECTIONISRECTANGLE));
+        QCOMPARE(Send(m_edit, Sci::SCI_GETSELECTIONS), long(blockLines));
+        QCOMPARE(Send(m_edit, Sci::SCI_GETRECTANGULARSELECTIONCARETVIRTUALSPACE),
+                 long(caretVirtual));
+        const long anchor = Send(m_edit, Sci::SCI_GETRECTANGULARSELECTIONANCHOR);
+        QCOMPARE(Send(m_edit, Sci::SCI_LINEFROMPOSITION, anchor), long(from.x()));
+        QCOMPARE(Send(m_edit, Sci::SCI_GETCOLUMN, anchor), long(from.y()));
+    }
+
+    // The marker margin is wide enough to show a marker, and each marker draws its own tag.
+    void markerGlyphsShow()
+    {
+        m_edit->Lines()->SetText(NumberedLines(12));
+        QVERIFY(Send(m_edit, Sci::SCI_GETMARGINWIDTHN, 0) >= 14);
+        auto *sci = static_cast<QsciScintilla *>(m_edit->Handle());
+        const int lineHeight = int(Send(m_edit, Sci::SCI_TEXTHEIGHT, 0));
+        const int width = int(Send(m_edit, Sci::SCI_GETMARGINWIDTHN, 0));
+        QImage previous;
+        for (int d = 0; d < TSynEdit::MarkerCount; ++d) {
+            QCOMPARE(Send(m_edit, Sci::SCI_MARKERSYMBOLDEFINED, d), long(Sci::SC_MARK_RGBAIMAGE));
+            m_edit->SetCaretPos(d, 0);
+            TypeKeys(QStringLiteral("Ctrl+Shift+%1").arg(d));
+            const QImage shot = sci->viewport()->grab().toImage();
+            const int top = int(Send(m_edit, Sci::SCI_POINTYFROMPOSITION, 0,
+                                     Send(m_edit, Sci::SCI_POSITIONFROMLINE, d)));
+            const QImage tag = shot.copy(0, top, width, lineHeight);
+            int fill = 0;
+            int ink = 0;
+            for (int y = 0; y < tag.height(); ++y) {
+                for (int x = 0; x < tag.width(); ++x) {
+                    const QColor c = tag.pixelColor(x, y);
+                    fill += c.red() > 240 && c.green() > 220 && c.blue() < 170;
+                    ink += c.blue() > 60 && c.red() < 60 && c.green() < 60;
+                }
+            }
+            QVERIFY2(fill > 20 && ink > 5, qPrintable(QStringLiteral("marker %1").arg(d)));
+            QVERIFY(tag != previous); // each digit its own glyph
+            previous = tag;
+        }
     }
 
     void markers_data()

@@ -99,6 +99,16 @@ private slots:
             << int(TSynPasSyn::rsParenDirective);
         QTest::newRow("lone hash and dollar are symbols")
             << "# $" << none << QStringList{"symbol:#", "symbol:$"} << none;
+        QTest::newRow("umlauts in identifiers and strings")
+            << "Größe := 'Äpfel';" << none
+            << QStringList{"ident:Größe", "symbol::", "symbol:=", "string:'Äpfel'", "symbol:;"}
+            << none;
+        QTest::newRow("CJK identifier")
+            << "名前 := 1;" << none
+            << QStringList{"ident:名前", "symbol::", "symbol:=", "number:1", "symbol:;"} << none;
+        QTest::newRow("emoji outside strings is one symbol")
+            << QString::fromUtf8("x 😀 begin") << none
+            << QStringList{"ident:x", QString::fromUtf8("symbol:😀"), "key:begin"} << none;
     }
     void tokens()
     {
@@ -110,6 +120,118 @@ private slots:
         int end = -1;
         QCOMPARE(Tokens(syn, line, state, &end), tokens);
         QCOMPARE(end, endState);
+    }
+
+    // Directive words are keywords where they act as directives and identifiers elsewhere.
+    void directives_data()
+    {
+        QTest::addColumn<QStringList>("lines"); // the last one is looked at
+        QTest::addColumn<QStringList>("keys");  // its keyword tokens
+        auto row = [](const char *name, QStringList lines, QStringList keys) {
+            QTest::newRow(name) << lines << keys;
+        };
+        row("property directives", {"property Read: Integer read FRead write SetRead default 0;"},
+            {"property", "read", "write", "default"});
+        row("more property directives",
+            {"property X: Integer index 2 read GetX stored False nodefault implements Y;"},
+            {"property", "index", "read", "stored", "nodefault", "implements"});
+        row("dispinterface property",
+            {"property Count: Integer readonly dispid 3;"},
+            {"property", "readonly", "dispid"});
+        row("default after an array property", {"property Items[I: Integer]: T read Get; default;"},
+            {"property", "read", "default"});
+        row("method calls named like directives", {"Stream.Read(Buf, 4); Write(X); Index := 1;"},
+            {});
+        row("a routine named Register", {"procedure Register;"}, {"procedure"});
+        row("a variable named Message", {"var Message: TMessage;"}, {"var"});
+        row("directives after a heading",
+            {"procedure Paint(const R: TRect); override; stdcall;"},
+            {"procedure", "const", "override", "stdcall"});
+        row("directives after a heading on the next line", {"procedure Paint;", "  virtual; abstract;"},
+            {"virtual", "abstract"});
+        row("message handler", {"procedure WMPaint(var Msg: TWMPaint); message WM_PAINT;"},
+            {"procedure", "var", "message"});
+        row("external with name and index",
+            {"function Beep: Boolean; external 'k.dll' name 'Beep' index 3;"},
+            {"function", "external", "name", "index"});
+        row("forward, then a body", {"procedure P; forward;", "procedure Q; begin Read; end;"},
+            {"procedure", "begin", "end"});
+        row("body after the heading", {"procedure TA.Run;", "var Register: Integer;"},
+            {"var"});
+        row("procedural type", {"TProc = procedure(A: Integer) of object; register;"},
+            {"procedure", "of", "object", "register"});
+        row("visibility sections", {"  published"}, {"published"});
+        row("visibility word as a variable", {"Public := Private + 1;"}, {});
+        row("exception handler", {"on E: EConvertError do Show(E.Message);"}, {"on", "do"});
+        row("on as an identifier", {"On := Button.On;"}, {});
+        row("raise at", {"raise EAbort.Create('x') at Addr;"}, {"raise", "at"});
+        row("at without raise", {"at := 1;"}, {});
+        row("absolute", {"X: Integer absolute Y;"}, {"absolute"});
+        row("absolute as a name", {"Absolute := 2;"}, {});
+        row("exports clause", {"exports Beep name 'B' index 3 resident, Name;"},
+            {"exports", "name", "index", "resident"});
+        row("pascal, assembler, export", {"function F: Integer; pascal; assembler; export;"},
+            {"function", "pascal", "assembler", "export"});
+    }
+    void directives()
+    {
+        QFETCH(QStringList, lines);
+        QFETCH(QStringList, keys);
+        TSynPasSyn syn(nullptr);
+        int state = TSynPasSyn::rsNone;
+        std::vector<TSynToken> tokens;
+        for (const QString &line : lines)
+            state = syn.ScanLine(line, state, tokens);
+        QStringList found;
+        for (const TSynToken &t : tokens) {
+            if (t.Kind == TSynPasSyn::tkKey)
+                found << lines.last().mid(t.Start, t.Length);
+        }
+        QCOMPARE(found, keys);
+        QCOMPARE(TSynPasSyn::CommentRange(state), TSynPasSyn::rsNone);
+    }
+
+    // Styling counts bytes: characters of two, three and four bytes colour what follows them
+    // correctly.
+    void nonAsciiTextInAnEditor_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::newRow("umlauts") << QStringLiteral("Größe := 'Ü'; begin // ä");
+        QTest::newRow("CJK") << QStringLiteral("名前 := '日本'; begin // 語");
+        QTest::newRow("emoji") << QString::fromUtf8("x := 1; 😀 begin // 😀");
+        QTest::newRow("emoji twice") << QString::fromUtf8("😀😀 x; begin // end");
+    }
+    void nonAsciiTextInAnEditor()
+    {
+        QFETCH(QString, line);
+        TApplication app(nullptr);
+        auto *form = new TForm(nullptr);
+        form->SetBounds(0, 0, 500, 300);
+        auto *syn = new TSynPasSyn(form);
+        auto *edit = new TSynEdit(form);
+        edit->SetAlign(alClient);
+        edit->SetParent(form);
+        edit->SetHighlighter(syn);
+        edit->Lines()->SetText(line + QStringLiteral("\nend."));
+        form->Show();
+        QVERIFY(QTest::qWaitForWindowExposed(form->Handle()));
+        auto *sci = static_cast<QsciScintilla *>(edit->Handle());
+        sci->SendScintilla(QsciScintilla::SCI_COLOURISE, 0, -1);
+        auto styleAt = [&](qsizetype chars) {
+            const long byte = long(line.left(chars).toUtf8().size());
+            return int(sci->SendScintilla(QsciScintilla::SCI_GETSTYLEAT, (unsigned long)byte));
+        };
+        const qsizetype begin = line.indexOf(QStringLiteral("begin"));
+        QCOMPARE(styleAt(begin), int(TSynPasSyn::tkKey));
+        QCOMPARE(styleAt(begin + 4), int(TSynPasSyn::tkKey));
+        QCOMPARE(styleAt(begin + 5), int(TSynPasSyn::tkSpace));
+        QCOMPARE(styleAt(line.indexOf(QStringLiteral("//"))), int(TSynPasSyn::tkComment));
+        QCOMPARE(styleAt(line.size() - 1), int(TSynPasSyn::tkComment));
+        // The next line starts right: its first byte is a keyword's.
+        const long next = long(line.toUtf8().size()) + 1;
+        QCOMPARE(int(sci->SendScintilla(QsciScintilla::SCI_GETSTYLEAT, (unsigned long)next)),
+                 int(TSynPasSyn::tkKey));
+        Free(form);
     }
 
     // The styles reach the editor's text, carried across lines by the scanner state.
