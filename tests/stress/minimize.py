@@ -5,7 +5,7 @@
 
 Replays shorter and shorter copies of the log (delta debugging: drops chunks of lines, then
 single lines) and keeps a copy when its replay fails with the same first report line as the
-original. Prints the minimal log and writes it to out.log (default: <log>.min).
+original. Options for the driver go in STRESS_ARGS. Prints the minimal log and writes it to out.log (default: <log>.min).
 """
 
 import os
@@ -20,7 +20,8 @@ def failure_signature(program, lines):
         path = f.name
     env = dict(os.environ, QT_QPA_PLATFORM="offscreen", ASAN_OPTIONS="detect_leaks=0")
     try:
-        run = subprocess.run([program, "--replay", path, "--failure-log", path + ".fail"],
+        extra = os.environ.get("STRESS_ARGS", "").split()
+        run = subprocess.run([program, "--replay", path, "--failure-log", path + ".fail"] + extra,
                              capture_output=True, text=True, env=env, timeout=300)
     except subprocess.TimeoutExpired:
         return "timeout"
