@@ -72,7 +72,8 @@ TScrollBox::~TScrollBox()
     if (m_client)
         WidgetBridge::Detach(m_client);
     m_client = nullptr;
-    DestroyWidget();
+    // The widget goes in the base destructor, after the children have taken their widgets
+    // out of it: freed here, it would take the children's widgets with it.
 }
 
 QWidget *TScrollBox::CreateWidget(QWidget *parentWidget)

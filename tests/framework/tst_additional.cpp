@@ -418,6 +418,20 @@ private slots:
         QCOMPARE(m_form->ShowModal(), int(mrOk));
     }
 
+    // Deleting a scroll box that holds a control (Delete on the design form) freed the box's
+    // widget, with the child's widget inside it, before the child was taken out.
+    void scrollBoxFreedWithAChildInside()
+    {
+        auto *box = Make<TScrollBox>(QRect(10, 10, 120, 100));
+        auto *child = new TPanel(m_form.get());
+        child->SetParent(box);
+        m_form->Show();
+        const int before = m_form->ComponentCount();
+        Free(box);
+        QCOMPARE(m_form->ComponentCount(), before - 2);
+        QCOMPARE(m_form->ControlCount(), 0);
+    }
+
     void scrollBoxFollowsTheUsersScrollBar()
     {
         auto *box = Make<TScrollBox>(QRect(10, 10, 120, 100));
