@@ -154,13 +154,16 @@ void TPropertyEditor::Modified()
 void TPropertyEditor::WriteEach(const std::function<void(const TInstProp &)> &write)
 {
     const TPropertyEditorRef keepAlive(this); // the designer's notice may rebuild rows
+    int written = 0;
     try {
-        for (int i = 0; i < TargetCount; ++i)
-            write(Targets[i]);
+        for (; written < TargetCount; ++written)
+            write(Targets[written]);
     } catch (...) {
         // The objects before the one that refused have the value: the designer hears of
-        // the change all the same, so that the handle and the inspector follow them.
-        Modified();
+        // the change all the same, so that the handle and the inspector follow them. A
+        // refusal by the first changed nothing, and nothing is reported.
+        if (written > 0)
+            Modified();
         throw;
     }
     Modified();

@@ -31,7 +31,8 @@ private slots:
         QTest::newRow("the last") << 2;
     }
     // The refusal reaches the caller; the components before the refusing one have the value,
-    // the value shown is the first one's, and the designer hears of the change all the same.
+    // the value shown is the first one's, and the designer hears of the change all the same
+    // unless nothing changed.
     void refusalByTheKthComponent()
     {
         QFETCH(int, refusing);
@@ -51,7 +52,7 @@ private slots:
         for (int i = 0; i < 3; ++i)
             QCOMPARE(probes[i]->Tag2(), i < refusing ? 5 : 1);
         QCOMPARE(editor->GetValue(), refusing == 0 ? QStringLiteral("1") : QStringLiteral("5"));
-        QCOMPARE(m_fx->Designer->Notices, notices + 1);
+        QCOMPARE(m_fx->Designer->Notices, notices + (refusing > 0 ? 1 : 0));
     }
 
     void fontDialogOpensOnTheFirstFont_data()
