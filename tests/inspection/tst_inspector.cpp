@@ -11,6 +11,7 @@
 #include "Handles.h"
 #include "ImgList.h"
 #include "Menus.h"
+#include "PaintCounter.h"
 #include "Registry.h"
 #include "StdCtrls.h"
 #include "ZeDesignForm.h"
@@ -77,20 +78,6 @@ TPropTable ListProbeProps()
             Prop<P>("Many", many, &P::Many, &P::SetMany)};
 }
 
-// Counts the paint events a widget receives.
-class PaintCounter : public QObject
-{
-public:
-    explicit PaintCounter(QWidget *widget) { widget->installEventFilter(this); }
-    int Count = 0;
-
-protected:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        Count += event->type() == QEvent::Paint;
-        return false;
-    }
-};
 
 } // namespace
 

@@ -7,6 +7,7 @@
 #include "DesignerActions.h"
 #include "DesignerSession.h"
 #include "Handles.h"
+#include "PaintCounter.h"
 #include "StdCtrls.h"
 #include "TypInfo.h"
 #include "ZeClientComponents.h"
@@ -57,21 +58,6 @@ TObjectInspProperty *ChildRow(TObjectInspProperty *row, const QString &name)
     return nullptr;
 }
 
-// Counts the paints of a widget: what it paints is read from the components as it paints.
-class PaintCounter : public QObject
-{
-public:
-    explicit PaintCounter(QWidget *widget) { widget->installEventFilter(this); }
-    int Count = 0;
-
-protected:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint)
-            ++Count;
-        return false;
-    }
-};
 
 } // namespace
 
