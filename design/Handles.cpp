@@ -352,14 +352,10 @@ void TStretchHandle::SetBounds(int left, int top, int width, int height)
         const qint64 dw = qint64(width) - Width(), dh = qint64(height) - Height();
         // Each target adjusts the request its own way (a proxy keeps its fixed size); a
         // target at the end of the coordinate range stays there.
-        auto clamped = [](qint64 v) {
-            return int(std::clamp<qint64>(v, std::numeric_limits<int>::min(),
-                                          std::numeric_limits<int>::max()));
-        };
         const std::vector<TControl *> targets = m_targets;
         for (TControl *t : targets)
-            t->SetBounds(clamped(t->Left() + dl), clamped(t->Top() + dt),
-                         clamped(t->Width() + dw), clamped(t->Height() + dh));
+            t->SetBounds(ClampToInt(t->Left() + dl), ClampToInt(t->Top() + dt),
+                         ClampToInt(t->Width() + dw), ClampToInt(t->Height() + dh));
         TControl::SetBounds(left, top, width, height);
     }
     if (TargetCount() == 1) {
