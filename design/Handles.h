@@ -38,6 +38,10 @@ public:
     // nullptr for a negative index or without targets.
     TControl *Target(int index) const;
     bool HasTargets() const { return !m_targets.empty(); }
+    // The box a single target gets, in its parent's coordinates: around it with a margin
+    // when unaligned; an aligned one keeps its grips inside the parent, so part of its box
+    // (the grips on the parent's edge) lies outside.
+    QRect FirstTargetBox(TControl *control) const;
     // Whether a point of the parent's client area lies on a target or its margin.
     bool PointInTargets(const QPoint &point) const;
     int SnapX(int v) const { return v / m_gridX * m_gridX; }
@@ -84,7 +88,6 @@ protected:
 
 private:
     void SetHandleBounds(const QRect &bounds); // the handle alone, targets stay
-    QRect FirstTargetBox(TControl *control) const;
     // The scroll bar positions of a scrolling parent; (0, 0) for any other.
     QPoint ParentScrollPosition() const;
     // box grown to take in control as well, as Attach grows it.

@@ -89,6 +89,18 @@ QString CheckHandle(TfZeDesignForm *form)
         return QStringLiteral("the handle lies on another parent than its targets");
     if (handle->Dragging())
         return QString();
+    // A single aligned target has a box of its own shape, its grips on the parent's edge cut
+    // away; it must be the box that fits the target where it is now.
+    TControl *first = handle->Target(0);
+    if (handle->TargetCount() == 1 && first->Align() != alNone) {
+        if (handle->BoundsRect() != handle->FirstTargetBox(first)) {
+            const QRect box = handle->BoundsRect(), fit = handle->FirstTargetBox(first);
+            return QStringLiteral("the box (%1,%2 %3x%4) of aligned %5 is not its fit (%6,%7 %8x%9)")
+                .arg(box.x()).arg(box.y()).arg(box.width()).arg(box.height()).arg(Describe(first))
+                .arg(fit.x()).arg(fit.y()).arg(fit.width()).arg(fit.height());
+        }
+        return QString();
+    }
     const qint64 left = handle->Left(), top = handle->Top();
     const qint64 right = left + handle->Width(), bottom = top + handle->Height();
     for (int i = 0; i < handle->TargetCount(); ++i) {
