@@ -70,6 +70,15 @@ void TfZeDesignForm::Notification(TComponent *component, TOperation operation)
         m_currentControl = nullptr;
 }
 
+void TfZeDesignForm::AlignControls(TControl *changed)
+{
+    TForm::AlignControls(changed);
+    // Aligning moves aligned and anchored children, the selected ones among them (the form
+    // was resized, an aligned control came or went): the grips go with them.
+    if (StretchHandle && !IsDestroying())
+        StretchHandle->FollowTargets();
+}
+
 TBitmap *TfZeDesignForm::PaletteGlyph(TClass cls)
 {
     TComponentcreator *entry = nullptr;

@@ -240,6 +240,32 @@ private slots:
         QCOMPARE(third->TabOrder(), 1);
     }
 
+    // A form resized under a selected aligned control moves or stretches it; the grips go
+    // along (found by the stress driver: a form made taller left a left-aligned splitter's
+    // grips at its old height).
+    void gripsFollowAnAlignedTargetWhenTheFormIsResized_data()
+    {
+        QTest::addColumn<int>("align");
+        QTest::newRow("bottom") << int(alBottom);
+        QTest::newRow("left") << int(alLeft);
+        QTest::newRow("client") << int(alClient);
+    }
+    void gripsFollowAnAlignedTargetWhenTheFormIsResized()
+    {
+        QFETCH(int, align);
+        TControl *panel = Existing(TPanel::StaticClass(), QRect(40, 40, 120, 60));
+        panel->SetAlign(TAlign(align));
+        m_f->Click(QPoint(panel->Left() + 10, panel->Top() + 10));
+        QCOMPARE(m_f->Selection(), QList<TControl *>{panel});
+        TStretchHandle *handle = m_f->Form->StretchHandle;
+        const QRect before = panel->BoundsRect();
+        m_f->Form->SetBounds(m_f->Form->Left(), m_f->Form->Top(), m_f->Form->Width() + 90,
+                             m_f->Form->Height() + 150);
+        QVERIFY(panel->BoundsRect() != before);
+        QCOMPARE(handle->BoundsRect(), handle->FirstTargetBox(panel));
+        QCOMPARE(m_f->Selection(), QList<TControl *>{panel});
+    }
+
     void gripsStayOnADisabledOrHiddenControl_data()
     {
         QTest::addColumn<QString>("property");
