@@ -79,6 +79,13 @@ void TfZeDesignForm::AlignControls(TControl *changed)
         StretchHandle->FollowTargets();
 }
 
+void TfZeDesignForm::EnabledChanged()
+{
+    // Enabled is a property of the form being designed, kept for it; the design surface
+    // goes on taking the user's clicks and keys whatever it says, or a form set to False in
+    // the inspector could no longer be worked on.
+}
+
 TBitmap *TfZeDesignForm::PaletteGlyph(TClass cls)
 {
     TComponentcreator *entry = nullptr;

@@ -108,6 +108,7 @@ public:
     void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
     void Notification(TComponent *component, TOperation operation) override;
     void AlignControls(TControl *changed) override;
+    void EnabledChanged() override;
 
 private:
     void AppMessage(TMsg &msg, bool &handled);

@@ -266,6 +266,20 @@ private slots:
         QCOMPARE(m_f->Selection(), QList<TControl *>{panel});
     }
 
+    // The form's own Enabled set to False (a double-click on its row toggles it) is kept as
+    // a value; the design surface still takes clicks (found by the stress driver: the form
+    // was left disabled and dead to the mouse).
+    void formSetToDisabledStaysWorkable()
+    {
+        TControl *button = Existing(TButton::StaticClass(), QRect(40, 40, 75, 25));
+        SetOrdProp(m_f->Form, GetPropInfo(m_f->Form, QStringLiteral("Enabled")), 0);
+        m_f->Designer->NotifyModified();
+        QCOMPARE(GetOrdProp(m_f->Form, GetPropInfo(m_f->Form, QStringLiteral("Enabled"))), 0);
+        QVERIFY(m_f->Form->Handle()->isEnabled());
+        m_f->Click(QPoint(50, 50));
+        QCOMPARE(m_f->Selection(), QList<TControl *>{button});
+    }
+
     void gripsStayOnADisabledOrHiddenControl_data()
     {
         QTest::addColumn<QString>("property");
