@@ -21,7 +21,7 @@ TClass ClassNamed(const QString &name)
 {
     for (TClass cls : {TButton::StaticClass(), TEdit::StaticClass(), TPanel::StaticClass(),
                        TGroupBox::StaticClass(), TScrollBox::StaticClass(),
-                       TTimer::StaticClass(), TStatusBar::StaticClass()}) {
+                       TTimer::StaticClass(), TStatusBar::StaticClass(), TLabel::StaticClass()}) {
         if (cls->ClassName() == name)
             return cls;
     }
@@ -79,21 +79,25 @@ private slots:
         QTest::addColumn<QString>("under");  // what lies under the press, unselected
         QTest::addColumn<QString>("placed"); // the class placed there
         QTest::addColumn<bool>("inside");    // the new control goes into what lies under it
-        QTest::newRow("empty form") << "" << "TButton" << false;
-        QTest::newRow("unselected panel") << "TPanel" << "TButton" << true;
-        QTest::newRow("unselected group box") << "TGroupBox" << "TEdit" << true;
-        QTest::newRow("unselected scroll box") << "TScrollBox" << "TButton" << true;
-        QTest::newRow("unselected tab sheet") << "TTabSheet" << "TButton" << true;
-        QTest::newRow("on top of a control") << "TEdit" << "TButton" << false;
-        QTest::newRow("same class on top") << "TButton" << "TButton" << false;
-        QTest::newRow("non-visual on a control") << "TButton" << "TTimer" << false;
-        QTest::newRow("aligned status bar") << "" << "TStatusBar" << false;
+        QTest::addColumn<bool>("selectedFirst"); // what lies under it is selected before
+        QTest::newRow("empty form") << "" << "TButton" << false << false;
+        QTest::newRow("unselected panel") << "TPanel" << "TButton" << true << false;
+        QTest::newRow("selected panel") << "TPanel" << "TLabel" << true << true;
+        QTest::newRow("unselected group box") << "TGroupBox" << "TEdit" << true << false;
+        QTest::newRow("unselected scroll box") << "TScrollBox" << "TButton" << true << false;
+        QTest::newRow("selected scroll box") << "TScrollBox" << "TLabel" << true << true;
+        QTest::newRow("unselected tab sheet") << "TTabSheet" << "TButton" << true << false;
+        QTest::newRow("on top of a control") << "TEdit" << "TButton" << false << false;
+        QTest::newRow("same class on top") << "TButton" << "TButton" << false << false;
+        QTest::newRow("non-visual on a control") << "TButton" << "TTimer" << false << false;
+        QTest::newRow("aligned status bar") << "" << "TStatusBar" << false << false;
     }
     void placedComponentIsTheSelection()
     {
         QFETCH(QString, under);
         QFETCH(QString, placed);
         QFETCH(bool, inside);
+        QFETCH(bool, selectedFirst);
         TWinControl *container = nullptr;
         if (under == QLatin1String("TTabSheet")) {
             auto *pages = static_cast<TPageControl *>(
@@ -106,7 +110,12 @@ private slots:
             container = ObjectCast<TWinControl>(
                 Existing(ClassNamed(under), QRect(20, 20, 240, 180)));
         }
-        QVERIFY(m_f->Selection().isEmpty());
+        if (selectedFirst) {
+            m_f->Click(QPoint(container->Left() + 2, container->Top() + 2));
+            QCOMPARE(m_f->Selection(), QList<TControl *>{container});
+        } else {
+            QVERIFY(m_f->Selection().isEmpty());
+        }
 
         TControl *control = m_f->Place(ClassNamed(placed), QPoint(80, 90));
         QVERIFY(control && control != container);
