@@ -15,6 +15,7 @@
 
 #include "XvfbProbe.h"
 
+#include <QComboBox>
 #include <QMessageBox>
 #include <QtTest>
 
@@ -256,6 +257,38 @@ private slots:
             QTest::mouseRelease(surface, Qt::MiddleButton, Qt::ControlModifier, QPoint(330, 320));
             QVERIFY(!form->StretchHandle->HasTargets());
             QCOMPARE(ide->Inspector->InspectedObject, static_cast<TObject *>(form));
+        });
+    }
+
+    // A click on the form while the component list is dropped down closes the list; the row
+    // chosen afterwards edits what the click selected, and nothing else.
+    void clickOnTheFormWithTheComponentListOpen()
+    {
+        WithDesigner(m_host, [](TZeIDEForm *ide) {
+            TfZeDesignForm *form = ide->DesignForm;
+            TfObjectInspector *insp = ide->Inspector;
+            auto *first = Existing<TZeButton>(form, QRect(40, 40, 75, 25));
+            auto *second = Existing<TZeButton>(form, QRect(200, 40, 75, 25));
+            ide->InspectSelection(form, form);
+            Activate(form);
+            ClickDesignForm(form, QPoint(50, 50));
+            ChooseRow(insp, InspectorRow(insp, QStringLiteral("Caption")));
+            Activate(insp);
+            insp->cbComponents->Handle()->setFocus();
+            static_cast<QComboBox *>(insp->cbComponents->Handle())->showPopup();
+            QTRY_VERIFY(QApplication::activePopupWidget());
+            ClickDesignForm(form, QPoint(210, 50));
+            if (QApplication::activePopupWidget()) // the press only closed the list
+                ClickDesignForm(form, QPoint(210, 50));
+            QTRY_VERIFY(!QApplication::activePopupWidget());
+            QCOMPARE(form->StretchHandle->Target(0), second);
+            QCOMPARE(insp->InspectedObject, static_cast<TObject *>(second));
+            ChooseRow(insp, InspectorRow(insp, QStringLiteral("Caption")));
+            insp->ePropValue->SelectAll();
+            QTest::keyClicks(insp->ePropValue->Handle(), QStringLiteral("Typed"));
+            QTest::keyClick(insp->ePropValue->Handle(), Qt::Key_Return);
+            QCOMPARE(second->Caption(), QStringLiteral("Typed"));
+            QCOMPARE(first->Caption(), QStringLiteral("ZeButton1"));
         });
     }
 
