@@ -176,50 +176,23 @@ private slots:
         });
     }
 
-    void inspectorFollowsArrowKeyMoves_data()
+    // A move or a resize, by arrow key or by mouse, shows the new bounds in the chosen row
+    // when it is done, and the values column is painted again.
+    void inspectorFollowsMovesAndResizes_data()
     {
         QTest::addColumn<QString>("gesture");
         QTest::addColumn<QString>("property");
-        QTest::addColumn<QString>("shown");
-        QTest::newRow("Right") << QString::number(Qt::Key_Right) << "Left" << "41";
-        QTest::newRow("Down") << QString::number(Qt::Key_Down) << "Top" << "41";
+        QTest::newRow("Right key") << "Right" << "Left";
+        QTest::newRow("Down key") << "Down" << "Top";
+        QTest::newRow("drag moves") << "drag" << "Left";
+        QTest::newRow("drag moves down") << "drag" << "Top";
+        QTest::newRow("grip resizes") << "grip" << "Width";
+        QTest::newRow("grip resizes down") << "grip" << "Height";
     }
-    void inspectorFollowsArrowKeyMoves()
+    void inspectorFollowsMovesAndResizes()
     {
         QFETCH(QString, gesture);
         QFETCH(QString, property);
-        QFETCH(QString, shown);
-        WithDesigner(m_host, [&](TZeIDEForm *ide) {
-            TfZeDesignForm *form = ide->DesignForm;
-            TfObjectInspector *insp = ide->Inspector;
-            auto *button = Existing<TZeButton>(form, QRect(40, 40, 75, 25));
-            Activate(form);
-            ClickDesignForm(form, QPoint(50, 50));
-            ChooseRow(insp, InspectorRow(insp, property));
-            TStretchHandle *handle = form->StretchHandle;
-            PaintCounter paints(insp->pbValues->Handle());
-            Activate(form);
-            QTest::keyClick(handle->Handle(), Qt::Key(gesture.toInt()));
-            QCOMPARE(QString::number(GetOrdProp(button, GetPropInfo(button, property))), shown);
-            QCOMPARE(insp->ePropValue->Text(), shown);
-            QTRY_VERIFY(paints.Count > 0);
-        });
-    }
-
-    // A move or a resize by mouse shows the new bounds in the chosen row when the drop is done.
-    void inspectorFollowsMouseGestures_data()
-    {
-        QTest::addColumn<QString>("property");
-        QTest::addColumn<bool>("onGrip");
-        QTest::newRow("drag moves") << "Left" << false;
-        QTest::newRow("drag moves down") << "Top" << false;
-        QTest::newRow("grip resizes") << "Width" << true;
-        QTest::newRow("grip resizes down") << "Height" << true;
-    }
-    void inspectorFollowsMouseGestures()
-    {
-        QFETCH(QString, property);
-        QFETCH(bool, onGrip);
         WithDesigner(m_host, [&](TZeIDEForm *ide) {
             TfZeDesignForm *form = ide->DesignForm;
             TfObjectInspector *insp = ide->Inspector;
@@ -229,15 +202,23 @@ private slots:
             ChooseRow(insp, InspectorRow(insp, property));
             const QString before = insp->ePropValue->Text();
             TStretchHandle *handle = form->StretchHandle;
-            // The bottom-right grip lies in the handle's last pixels.
-            const QPoint from = onGrip ? QPoint(handle->Left() + handle->Width() - 2,
-                                                handle->Top() + handle->Height() - 2)
-                                       : QPoint(60, 50);
+            PaintCounter paints(insp->pbValues->Handle());
             Activate(form);
-            DragOnDesignForm(form, from, from + QPoint(48, 32));
+            if (gesture == QLatin1String("Right") || gesture == QLatin1String("Down")) {
+                QTest::keyClick(handle->Handle(),
+                                gesture == QLatin1String("Right") ? Qt::Key_Right : Qt::Key_Down);
+            } else {
+                // The bottom-right grip lies in the handle's last pixels.
+                const QPoint from = gesture == QLatin1String("grip")
+                                        ? QPoint(handle->Left() + handle->Width() - 2,
+                                                 handle->Top() + handle->Height() - 2)
+                                        : QPoint(60, 50);
+                DragOnDesignForm(form, from, from + QPoint(48, 32));
+            }
             const QString now = QString::number(GetOrdProp(button, GetPropInfo(button, property)));
             QVERIFY2(now != before, qPrintable(now));
             QCOMPARE(insp->ePropValue->Text(), now);
+            QTRY_VERIFY(paints.Count > 0);
         });
     }
 
