@@ -34,6 +34,15 @@ protected:
         case QEvent::UngrabMouse:
         case QEvent::WindowDeactivate:
         case QEvent::FocusOut:
+            // A drag that ends this way was never dropped: meanwhile the targets may have
+            // been aligned anew without the box following (a drag holds the box still).
+            SafeCall([&] {
+                const bool dragging = m_handle->Dragging();
+                m_handle->CancelDrag();
+                if (dragging)
+                    m_handle->FollowTargets();
+            });
+            break;
         case QEvent::Hide:
             SafeCall([&] { m_handle->CancelDrag(); });
             break;

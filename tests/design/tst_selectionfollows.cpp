@@ -275,6 +275,27 @@ private slots:
         QCOMPARE(m_f->Selection(), QList<TControl *>{panel});
     }
 
+    // A drag holds the box still while the form is resized under it; when the drag is given
+    // up without a drop (another window takes over), the box goes to where the target is.
+    void gripsFollowAfterAnAbandonedDrag()
+    {
+        TControl *bar = Existing(TStatusBar::StaticClass(), QRect(0, 0, 100, 19));
+        m_f->Click(QPoint(30, bar->Top() + 8));
+        QCOMPARE(m_f->Selection(), QList<TControl *>{bar});
+        TStretchHandle *handle = m_f->Form->StretchHandle;
+        const QPoint press(30, bar->Top() + 8);
+        QTest::mousePress(m_f->Surface(), Qt::LeftButton, {}, press);
+        QTest::mouseMove(m_f->Surface(), press + QPoint(10, -10));
+        QVERIFY(handle->Dragging());
+        m_f->Form->SetHeight(m_f->Form->Height() + 120);
+        QWidget other;
+        other.show();
+        other.activateWindow();
+        QApplication::setActiveWindow(&other);
+        QTRY_VERIFY(!handle->Dragging());
+        QCOMPARE(handle->BoundsRect(), handle->FirstTargetBox(bar));
+    }
+
     // The form's own Enabled set to False (a double-click on its row toggles it) is kept as
     // a value; the design surface still takes clicks (found by the stress driver: the form
     // was left disabled and dead to the mouse).
