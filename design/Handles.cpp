@@ -357,7 +357,15 @@ void TStretchHandle::Notification(TComponent *component, TOperation operation)
 
 void TStretchHandle::SetHandleBounds(const QRect &bounds)
 {
-    TControl::SetBounds(bounds.left(), bounds.top(), bounds.width(), bounds.height());
+    SetHandleBounds(bounds.left(), bounds.top(), bounds.width(), bounds.height());
+}
+
+void TStretchHandle::SetHandleBounds(int left, int top, int width, int height)
+{
+    // Setting the box may make the parent align (a form that sizes itself to its controls);
+    // the box must not be refitted from inside its own fitting.
+    const QScopedValueRollback<bool> fitting(m_following, true);
+    TControl::SetBounds(left, top, width, height);
 }
 
 void TStretchHandle::SetBounds(int left, int top, int width, int height)
@@ -367,7 +375,7 @@ void TStretchHandle::SetBounds(int left, int top, int width, int height)
         // The parent scrolls its children, the targets among them (a scroll sets the bars'
         // positions first, then moves the children): the box goes along alone.
         m_scrollPosition = ParentScrollPosition();
-        TControl::SetBounds(left, top, width, height);
+        SetHandleBounds(left, top, width, height);
         return;
     }
     if (Designing()) {
@@ -386,7 +394,7 @@ void TStretchHandle::SetBounds(int left, int top, int width, int height)
                 t->SetBounds(ClampToInt(t->Left() + dl), ClampToInt(t->Top() + dt),
                              ClampToInt(t->Width() + dw), ClampToInt(t->Height() + dh));
         }
-        TControl::SetBounds(left, top, width, height);
+        SetHandleBounds(left, top, width, height);
     }
     if (TargetCount() == 1) {
         // The box is fitted again to where the target really is. Detaching clears Locked,
@@ -396,6 +404,10 @@ void TStretchHandle::SetBounds(int left, int top, int width, int height)
         DetachAll();
         Attach(target);
         m_locked = locked;
+    } else if (HasTargets() && !BoundsRect().contains(FittedBox())) {
+        // A target that kept its own size (a component's proxy) or refused the bounds lies
+        // partly outside the requested box: the box takes them all in again.
+        Refit();
     }
     if (!Visible())
         SetVisible(wasVisible);

@@ -92,6 +92,7 @@ protected:
 
 private:
     void SetHandleBounds(const QRect &bounds); // the handle alone, targets stay
+    void SetHandleBounds(int left, int top, int width, int height);
     // The box around the targets where they are now, as attaching them in order makes it.
     QRect FittedBox() const;
     // The scroll bar positions of a scrolling parent; (0, 0) for any other.
