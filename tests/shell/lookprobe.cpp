@@ -8,7 +8,8 @@
 //   - the inspector's controls follow a quick series of resizes: no blank band, the size grip
 //     in the window's corner.
 // Prints each failed check as "FAIL: ..." and exits 0 when none failed. With "--shots DIR" it
-// leaves screenshots of the error box, the opened menu and the resized inspector in DIR.
+// leaves screenshots of the hint, the error box, the opened menu and the resized inspector in
+// DIR.
 
 #include "Application.h"
 #include "ComCtrls.h"
@@ -108,6 +109,7 @@ void CheckPaletteHint(TZeIDEForm *ide, const QString &situation)
                       hint));
         return;
     }
+    Shoot(QStringLiteral("hint"));
     Pump(1500);
     if (ShownHint() != hint)
         Fail(QStringLiteral("%1: the hint went while the pointer rested").arg(situation));
@@ -213,6 +215,7 @@ void CheckInspectorResize(TZeIDEForm *ide)
                               QSize(360, 470)})
         Xdotool({QStringLiteral("windowsize"), id, QString::number(size.width()),
                  QString::number(size.height())});
+    window->raise(); // in view for the screenshot
     Settle({window}, true);
     Pump(300);
     Shoot(QStringLiteral("inspector"));
