@@ -143,6 +143,9 @@ enum : TPropertyAttributes {
     attrReadOnly = 0x40,
     attrRevertable = 0x80,
 };
+// What the editors of a value from a fixed list (enumerations, colours, cursors...) answer.
+inline constexpr TPropertyAttributes ValueListAttributes =
+    attrValueList | attrMultiSelect | attrSortList | attrRevertable;
 
 // One edited property of one object.
 struct TInstProp

@@ -23,9 +23,6 @@ Z_DEFINE_CLASS(TSetElementProperty, TPropertyEditor, NoPublishedProps)
 
 namespace {
 
-constexpr TPropertyAttributes kValueListAttrs =
-    attrValueList | attrMultiSelect | attrSortList | attrRevertable;
-
 void Report(const TGetStrProc &proc, const QStringList &values)
 {
     for (const QString &v : values)
@@ -93,7 +90,7 @@ void TCharProperty::SetValue(const QString &value)
 
 TPropertyAttributes TEnumProperty::GetAttributes()
 {
-    return kValueListAttrs;
+    return ValueListAttributes;
 }
 
 QString TEnumProperty::GetValue()
@@ -241,7 +238,7 @@ void TFontCharsetProperty::SetValue(const QString &value)
 
 TPropertyAttributes TCursorProperty::GetAttributes()
 {
-    return kValueListAttrs;
+    return ValueListAttributes;
 }
 
 QString TCursorProperty::GetValue()

@@ -22,9 +22,6 @@ Z_DEFINE_CLASS(TDateTimeProperty, TPropertyEditor, NoPublishedProps)
 
 namespace {
 
-constexpr TPropertyAttributes kValueListAttrs =
-    attrValueList | attrMultiSelect | attrSortList | attrRevertable;
-
 [[noreturn]] void NoDefaultMethodName()
 {
     throw EPropertyError(
@@ -85,7 +82,7 @@ void TStringProperty::SetValue(const QString &value)
 
 TPropertyAttributes TFontNameProperty::GetAttributes()
 {
-    return kValueListAttrs;
+    return ValueListAttributes;
 }
 
 void TFontNameProperty::GetValues(const TGetStrProc &proc)
@@ -127,7 +124,7 @@ void TClassProperty::GetProperties(const TGetPropEditProc &proc)
 
 TPropertyAttributes TComponentProperty::GetAttributes()
 {
-    return kValueListAttrs;
+    return ValueListAttributes;
 }
 
 QString TComponentProperty::GetValue()
@@ -168,7 +165,7 @@ bool TMethodProperty::AllEqual()
 
 TPropertyAttributes TMethodProperty::GetAttributes()
 {
-    return kValueListAttrs;
+    return ValueListAttributes;
 }
 
 QString TMethodProperty::GetValue()

@@ -145,7 +145,15 @@ void TWinControl::Realign(TControl *changed)
         return;
     m_aligning = true;
     try {
-        AlignControls(changed);
+        // A handler that this alignment runs may let messages run, and among them may be a new
+        // size of this control (the next step of a quick drag). The call for it returned at
+        // once above, so the children are aligned again to the size they now have.
+        QRect aligned;
+        int pass = 0;
+        do {
+            aligned = ClientRect();
+            AlignControls(pass == 0 ? changed : nullptr);
+        } while (ClientRect() != aligned && ++pass < 4);
     } catch (...) {
         m_aligning = false;
         throw;

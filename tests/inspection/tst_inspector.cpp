@@ -19,6 +19,7 @@
 #include "ZeObjectInspector.h"
 
 #include <QAbstractScrollArea>
+#include <QSizeGrip>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -189,6 +190,33 @@ private:
     void QueryShowSelection(const QString &className, bool &show)
     {
         show = className != QLatin1String("TListProbe");
+    }
+
+    // The controls fill the window at its current size: the component list spans the top
+    // panel, the tabs reach the status bar, the rows span the scroll box (no blank band at the
+    // right), the value list's button keeps to the right edge and the size grip sits in the
+    // window's bottom right corner.
+    void VerifyLayoutFills()
+    {
+        const QSize client = m_insp->Handle()->size();
+        TStatusBar *status = m_insp->StatusBar1;
+        QCOMPARE(status->BoundsRect(),
+                 QRect(0, client.height() - status->Height(), client.width(), status->Height()));
+        QCOMPARE(m_insp->cbComponents->Width(), m_insp->Panel1->Width());
+        QCOMPARE(m_insp->Panel1->Width(), client.width());
+        QCOMPARE(m_insp->tcInspector->Width(), client.width());
+        QCOMPARE(m_insp->tcInspector->Top() + m_insp->tcInspector->Height(), status->Top());
+        QCOMPARE(m_insp->pInspector->Width(), m_insp->sbInspector->Width());
+        const int buttonRight = m_insp->sbPopup->Left() + m_insp->sbPopup->Width();
+        QVERIFY2(buttonRight <= m_insp->pRight->Width()
+                     && buttonRight >= m_insp->pRight->Width() - TControlScrollBar::Extent() - 4,
+                 qPrintable(QStringLiteral("the value button ends at %1 of %2")
+                                .arg(buttonRight)
+                                .arg(m_insp->pRight->Width())));
+        auto *grip = status->Handle()->findChild<QSizeGrip *>();
+        QVERIFY(grip && grip->isVisible());
+        QCOMPARE(grip->mapTo(m_insp->Handle(), grip->rect().bottomRight()),
+                 QPoint(client.width() - 1, client.height() - 1));
     }
 
 private slots:
@@ -742,6 +770,39 @@ private slots:
         // Still usable after closing.
         Select({m_button});
         QVERIFY(RowNames().contains("Caption"));
+    }
+
+    void layoutFollowsEveryResize_data()
+    {
+        QTest::addColumn<bool>("quick");
+        QTest::newRow("one size at a time") << false;
+        // The sizes of a quick drag arrive while the layout of the one before still runs.
+        QTest::newRow("quick drag") << true;
+    }
+    void layoutFollowsEveryResize()
+    {
+        QFETCH(bool, quick);
+        auto *probe = new TListProbe(m_form);
+        probe->SetName(QStringLiteral("Probe1"));
+        m_insp->Inspect(probe);
+        ClickValue("Few");
+        QVERIFY(m_insp->sbPopup->Visible());
+        QWidget *window = m_insp->Handle();
+        const QList<QSize> sizes{QSize(330, 520), QSize(220, 250), QSize(420, 640),
+                                 QSize(300, 330)};
+        if (!quick) {
+            for (const QSize &size : sizes) {
+                window->resize(size);
+                QTRY_COMPARE(m_insp->ClientWidth(), size.width());
+                VerifyLayoutFills();
+            }
+            return;
+        }
+        for (const QSize &size : sizes)
+            QTimer::singleShot(0, window, [window, size] { window->resize(size); });
+        QTRY_COMPARE(window->size(), sizes.last());
+        QTest::qWait(50);
+        VerifyLayoutFills();
     }
 
     void placementIsSavedAndReadBack()

@@ -17,12 +17,12 @@
 #include "ZeObjectInspector.h"
 #include "ZePalette.h"
 
+#include "X11Tools.h"
+
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QScreen>
-#include <QThread>
 
 #include <cstdio>
 #include <functional>
@@ -34,89 +34,6 @@ QStringList g_failures;
 void Fail(const QString &text)
 {
     g_failures << text;
-}
-
-// Runs an X tool and gives back its output.
-QString Run(const QString &program, const QStringList &args)
-{
-    QProcess process;
-    process.start(program, args);
-    process.waitForFinished(5000);
-    return QString::fromLatin1(process.readAllStandardOutput());
-}
-
-// The outer frame of a top-level window as the X server has it: the client's place on the
-// screen widened by the frame extents the window manager set (none without one).
-QRect RealFrame(QWidget *window)
-{
-    const QString id = QString::number(window->winId());
-    const QString info = Run(QStringLiteral("xwininfo"), {QStringLiteral("-id"), id});
-    auto number = [&info](const char *label) {
-        const QRegularExpression re(QString::fromLatin1(label) + QStringLiteral(":\\s+(-?\\d+)"));
-        return re.match(info).captured(1).toInt();
-    };
-    QRect client(number("Absolute upper-left X"), number("Absolute upper-left Y"),
-                 number("Width"), number("Height"));
-    const QString extents = Run(QStringLiteral("xprop"),
-                                {QStringLiteral("-id"), id, QStringLiteral("_NET_FRAME_EXTENTS")});
-    const QRegularExpression re(QStringLiteral("= (\\d+), (\\d+), (\\d+), (\\d+)"));
-    const QRegularExpressionMatch m = re.match(extents);
-    if (m.hasMatch())
-        client.adjust(-m.captured(1).toInt(), -m.captured(3).toInt(), m.captured(2).toInt(),
-                      m.captured(4).toInt());
-    return client;
-}
-
-// Lets events run for the given time.
-void Pump(int ms)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (timer.elapsed() < ms) {
-        QApplication::processEvents(QEventLoop::AllEvents, 20);
-        QThread::msleep(10);
-    }
-}
-
-// Waits until the window manager has framed every window and nothing moves any more.
-void Settle(const QList<QWidget *> &windows, bool framed)
-{
-    QList<QRect> last;
-    int stable = 0;
-    QElapsedTimer timer;
-    timer.start();
-    while (timer.elapsed() < 8000 && stable < 4) {
-        Pump(100);
-        QList<QRect> now;
-        bool allFramed = true;
-        for (QWidget *w : windows) {
-            now << RealFrame(w);
-            allFramed = allFramed && !w->geometry().topLeft().isNull();
-            if (framed)
-                allFramed = allFramed
-                            && Run(QStringLiteral("xprop"),
-                                   {QStringLiteral("-id"), QString::number(w->winId()),
-                                    QStringLiteral("_NET_FRAME_EXTENTS")})
-                                   .contains(QLatin1Char('='));
-        }
-        stable = now == last && allFramed ? stable + 1 : 0;
-        last = now;
-    }
-}
-
-bool StartWindowManager(QProcess &wm)
-{
-    wm.start(QStringLiteral("openbox"), {QStringLiteral("--sm-disable")});
-    if (!wm.waitForStarted(5000))
-        return false;
-    for (int i = 0; i < 100; ++i) {
-        if (Run(QStringLiteral("xprop"), {QStringLiteral("-root"),
-                                           QStringLiteral("_NET_SUPPORTING_WM_CHECK")})
-                .contains(QStringLiteral("window id")))
-            return true;
-        QThread::msleep(50);
-    }
-    return false;
 }
 
 struct TWindows
@@ -148,7 +65,7 @@ void WithOpenedDesigner(bool framed, const std::function<void(TWindows &)> &chec
 // The windows from the bottom of the stack up, as the window manager keeps them.
 QList<WId> Stacking()
 {
-    const QString text = Run(QStringLiteral("xprop"),
+    const QString text = RunTool(QStringLiteral("xprop"),
                              {QStringLiteral("-root"), QStringLiteral("_NET_CLIENT_LIST_STACKING")});
     QList<WId> ids;
     const QRegularExpression re(QStringLiteral("0x[0-9a-f]+"));
@@ -159,7 +76,7 @@ QList<WId> Stacking()
 
 WId ActiveWindow()
 {
-    const QString text = Run(QStringLiteral("xprop"),
+    const QString text = RunTool(QStringLiteral("xprop"),
                              {QStringLiteral("-root"), QStringLiteral("_NET_ACTIVE_WINDOW")});
     return text.section(QStringLiteral("# "), 1).trimmed().toULongLong(nullptr, 16);
 }
@@ -196,7 +113,7 @@ void CheckMoveLeavesDesignForm(TWindows &windows, bool framed)
     const QList<WId> before = Stacking();
     const WId active = ActiveWindow();
     const QRect place = ide->BoundsRect();
-    Run(QStringLiteral("xdotool"), {QStringLiteral("windowmove"),
+    RunTool(QStringLiteral("xdotool"), {QStringLiteral("windowmove"),
                                     QString::number(ide->Handle()->winId()),
                                     QString::number(place.left() + 60),
                                     QString::number(place.top() + 40)});

@@ -44,12 +44,15 @@ program=$1
 "$program" &
 pid=$!
 fail() { echo "FAIL: $*"; kill "$pid" 2>/dev/null; exit 1; }
+# A sanitized build on a busy machine, beside other tests, may take many seconds per window.
 wait_window() { # name -> window id
-    for _ in $(seq 1 100); do
+    for _ in $(seq 1 300); do
         id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1)
         [ -n "$id" ] && { echo "$id"; return 0; }
         sleep 0.1
     done
+    echo "visible windows: $(xdotool search --onlyvisible --name . getwindowname %@ 2>/dev/null \
+        | tr '\n' ',')" >&2
     return 1
 }
 geometry() { # id -> "x y w h"
