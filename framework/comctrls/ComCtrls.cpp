@@ -2,6 +2,7 @@
 
 #include "BasicAction.h"
 #include "ClassicDraw.h"
+#include "ControlProps.h"
 #include "ControlWidget.h"
 #include "SafeCall.h"
 
@@ -66,6 +67,22 @@ PTypeInfo TypeInfoTStatusPanelBevel()
     return t;
 }
 
+PTypeInfo TypeInfoTStatusPanelStyle()
+{
+    static const TTypeInfo *t = NewEnumType(
+        QStringLiteral("TStatusPanelStyle"),
+        {QStringLiteral("psText"), QStringLiteral("psOwnerDraw")});
+    return t;
+}
+
+PTypeInfo TypeInfoTDrawPanelEvent()
+{
+    static const PTypeInfo t = NewMethodType(
+        QStringLiteral("TDrawPanelEvent"),
+        QStringLiteral("StatusBar: TStatusBar; Panel: TStatusPanel; const Rect: TRect"));
+    return t;
+}
+
 static TPropTable StatusPanelProps()
 {
     using P = TStatusPanel;
@@ -73,6 +90,7 @@ static TPropTable StatusPanelProps()
         Prop<P>("Alignment", TypeInfoTAlignment(), &P::Alignment, &P::SetAlignment,
                 taLeftJustify),
         Prop<P>("Bevel", TypeInfoTStatusPanelBevel(), &P::Bevel, &P::SetBevel, pbLowered),
+        Prop<P>("Style", TypeInfoTStatusPanelStyle(), &P::Style, &P::SetStyle, psText),
         Prop<P>("Text", TypeInfoString(), &P::Text, &P::SetText),
         Prop<P>("Width", TypeInfoInteger(), &P::Width, &P::SetWidth),
     };
@@ -90,6 +108,7 @@ void TStatusPanel::Assign(TPersistent *source)
     }
     m_alignment = other->m_alignment;
     m_bevel = other->m_bevel;
+    m_style = other->m_style;
     m_text = other->m_text;
     m_width = other->m_width;
     Changed(false);
@@ -113,6 +132,14 @@ void TStatusPanel::SetBevel(TStatusPanelBevel bevel)
     if (bevel == m_bevel)
         return;
     m_bevel = bevel;
+    Changed(false);
+}
+
+void TStatusPanel::SetStyle(TStatusPanelStyle style)
+{
+    if (style == m_style)
+        return;
+    m_style = style;
     Changed(false);
 }
 
@@ -151,42 +178,33 @@ void TStatusPanels::Update(TCollectionItem *)
 static TPropTable StatusBarProps()
 {
     using S = TStatusBar;
-    return {
-        Prop<S>("Action", TBasicAction::StaticClass()->ClassTypeInfo(), &TControl::Action,
-                &TControl::SetAction),
-        Prop<S>("Align", TypeInfoTAlign(), &TControl::Align, &TControl::SetAlign, alBottom),
-        Prop<S>("Color", TypeInfoTColor(), &TControl::Color, &TControl::SetColor, clBtnFace),
-        Prop<S>("Enabled", TypeInfoBoolean(), &TControl::Enabled, &TControl::SetEnabled, 1),
-        Prop<S>("Font", TFont::StaticClass()->ClassTypeInfo(), &TControl::Font,
-                &TControl::SetFont),
-        Prop<S>("Height", TypeInfoInteger(), &TControl::Height, &TControl::SetHeight),
-        Prop<S>("Hint", TypeInfoString(), &TControl::Hint, &TControl::SetHint),
-        Prop<S>("Left", TypeInfoInteger(), &TControl::Left, &TControl::SetLeft),
-        Prop<S>("Panels", TStatusPanels::StaticClass()->ClassTypeInfo(), &S::Panels,
-                &S::SetPanels),
-        Prop<S>("ParentColor", TypeInfoBoolean(), &TControl::ParentColor,
-                &TControl::SetParentColor, 0),
-        Prop<S>("ParentFont", TypeInfoBoolean(), &TControl::ParentFont, &TControl::SetParentFont,
-                1),
-        Prop<S>("ShowHint", TypeInfoBoolean(), &TControl::ShowHint, &TControl::SetShowHint),
-        Prop<S>("SimplePanel", TypeInfoBoolean(), &S::SimplePanel, &S::SetSimplePanel, 0),
-        Prop<S>("SimpleText", TypeInfoString(), &S::SimpleText, &S::SetSimpleText),
-        Prop<S>("SizeGrip", TypeInfoBoolean(), &S::SizeGrip, &S::SetSizeGrip, 1),
-        Prop<S>("Top", TypeInfoInteger(), &TControl::Top, &TControl::SetTop),
-        Prop<S>("Visible", TypeInfoBoolean(), &TControl::Visible, &TControl::SetVisible, 1),
-        Prop<S>("Width", TypeInfoInteger(), &TControl::Width, &TControl::SetWidth),
-        EventProp<S>("OnClick", TypeInfoTNotifyEvent(), &TControl::OnClick),
-        EventProp<S>("OnDblClick", TypeInfoTNotifyEvent(), &TControl::OnDblClick),
-        EventProp<S>("OnMouseDown", TypeInfoTMouseEvent(), &TControl::OnMouseDown),
-        EventProp<S>("OnMouseMove", TypeInfoTMouseMoveEvent(), &TControl::OnMouseMove),
-        EventProp<S>("OnMouseUp", TypeInfoTMouseEvent(), &TControl::OnMouseUp),
-        EventProp<S>("OnResize", TypeInfoTNotifyEvent(), &TControl::OnResize),
-    };
+    TPropTable t = ControlProps(
+        {"Action", "Align", "Anchors", "BiDiMode", "Color", "Constraints", "Cursor",
+         "DragCursor", "DragKind", "DragMode", "Enabled", "Font", "Height", "HelpContext",
+         "Hint", "Left", "ParentBiDiMode", "ParentColor", "ParentFont", "ParentShowHint",
+         "PopupMenu", "ShowHint", "Top", "Visible", "Width", "OnClick", "OnContextPopup", "OnDblClick", "OnDragDrop",
+         "OnDragOver", "OnEndDock", "OnEndDrag", "OnMouseDown", "OnMouseMove", "OnMouseUp",
+         "OnResize", "OnStartDock", "OnStartDrag"});
+    SetPropDefault(t, "Align", alBottom);
+    SetPropDefault(t, "Color", clBtnFace);
+    SetPropDefault(t, "ParentColor", 0);
+    t.push_back(Prop<S>("AutoHint", TypeInfoBoolean(), &S::AutoHint, &S::SetAutoHint, 0));
+    t.push_back(Prop<S>("BorderWidth", TypeInfoInteger(), &S::BorderWidth, &S::SetBorderWidth,
+                        0));
+    t.push_back(Prop<S>("Panels", TStatusPanels::StaticClass()->ClassTypeInfo(), &S::Panels,
+                        &S::SetPanels));
+    t.push_back(Prop<S>("SimplePanel", TypeInfoBoolean(), &S::SimplePanel, &S::SetSimplePanel,
+                        0));
+    t.push_back(Prop<S>("SimpleText", TypeInfoString(), &S::SimpleText, &S::SetSimpleText));
+    t.push_back(Prop<S>("SizeGrip", TypeInfoBoolean(), &S::SizeGrip, &S::SetSizeGrip, 1));
+    t.push_back(EventProp<S>("OnDrawPanel", TypeInfoTDrawPanelEvent(), &S::OnDrawPanel));
+    t.push_back(EventProp<S>("OnHint", TypeInfoTNotifyEvent(), &S::OnHint));
+    return t;
 }
 Z_DEFINE_CLASS(TStatusBar, TWinControl, StatusBarProps)
 
 TStatusBar::TStatusBar(TComponent *owner)
-    : TWinControl(owner), m_panels(new TStatusPanels(this))
+    : TWinControl(owner), m_panels(new TStatusPanels(this)), m_canvas(new TCanvas)
 {
     SetControlStyle(csCaptureMouse | csClickEvents | csDoubleClicks | csOpaque);
     SetColor(clBtnFace);
@@ -200,6 +218,7 @@ TStatusBar::~TStatusBar()
     DestroyWidget();
     m_grip = nullptr;
     delete m_panels;
+    delete m_canvas;
 }
 
 QWidget *TStatusBar::CreateWidget(QWidget *parentWidget)
@@ -236,6 +255,27 @@ void TStatusBar::SetSizeGrip(bool v)
     Invalidate();
 }
 
+void TStatusBar::SetBorderWidth(int width)
+{
+    m_borderWidth = std::clamp(width, 0, 1000);
+    Invalidate();
+}
+
+void TStatusBar::ApplicationHintChanged(const QString &hint)
+{
+    // A bar being designed keeps the texts the user gave it.
+    if (!m_autoHint || Designing())
+        return;
+    if (OnHint.Assigned()) {
+        OnHint(this);
+        return;
+    }
+    if (m_simplePanel || m_panels->Count() == 0)
+        SetSimpleText(hint);
+    else
+        m_panels->Items(0)->SetText(hint);
+}
+
 void TStatusBar::EnabledChanged()
 {
     TWinControl::EnabledChanged();
@@ -261,13 +301,16 @@ void TStatusBar::LayOutGrip()
 QRect TStatusBar::PanelRect(int index) const
 {
     const int gripRoom = ShowsGrip() ? kGripSize : 0;
-    int left = 0;
+    const int border = m_borderWidth;
+    int left = border;
     for (int i = 0; i < index; ++i)
         left += m_panels->Items(i)->Width();
     const bool last = index == m_panels->Count() - 1;
-    const int right = last ? Width() - gripRoom : left + m_panels->Items(index)->Width();
+    const int right = last ? Width() - std::max(gripRoom, border)
+                           : left + m_panels->Items(index)->Width();
     // Two pixels of the bar's face above the panels and between them.
-    return QRect(left, 2, std::max(0, right - left - (last ? 0 : 2)), std::max(0, Height() - 2));
+    return QRect(left, 2 + border, std::max(0, right - left - (last ? 0 : 2)),
+                 std::max(0, Height() - 2 - 2 * border));
 }
 
 void TStatusBar::PaintWidget(QPainter &painter)
@@ -275,20 +318,34 @@ void TStatusBar::PaintWidget(QPainter &painter)
     TWinControl::PaintWidget(painter);
     painter.setFont(Font()->ToQFont());
     if (m_simplePanel) {
-        QRect frame(0, 2, Width() - (ShowsGrip() ? kGripSize : 0), std::max(0, Height() - 2));
+        const int border = m_borderWidth;
+        QRect frame(border, 2 + border,
+                    std::max(0, Width() - border - std::max(ShowsGrip() ? kGripSize : 0, border)),
+                    std::max(0, Height() - 2 - 2 * border));
         QRect inner = frame;
         Frame3D(painter, inner, clBtnShadow, clBtnHighlight, 1);
         DrawPanelText(painter, frame, taLeftJustify, m_simpleText, this);
     } else {
         for (int i = 0; i < m_panels->Count(); ++i) {
-            const TStatusPanel *panel = m_panels->Items(i);
+            TStatusPanel *panel = m_panels->Items(i);
             const QRect frame = PanelRect(i);
             QRect inner = frame;
             if (panel->Bevel() == pbLowered)
                 Frame3D(painter, inner, clBtnShadow, clBtnHighlight, 1);
             else if (panel->Bevel() == pbRaised)
                 Frame3D(painter, inner, clBtnHighlight, clBtnShadow, 1);
-            DrawPanelText(painter, frame, panel->Alignment(), panel->Text(), this);
+            if (panel->Style() == psText) {
+                DrawPanelText(painter, frame, panel->Alignment(), panel->Text(), this);
+            } else if (OnDrawPanel.Assigned()) {
+                // The handler draws inside the frame on the bar's canvas, in the bar's font.
+                painter.save();
+                painter.setClipRect(inner);
+                m_canvas->SetPainter(&painter, inner);
+                m_canvas->Font()->Assign(Font());
+                SafeCall([&] { OnDrawPanel(this, panel, inner); });
+                m_canvas->ReleasePainter();
+                painter.restore();
+            }
         }
     }
     if (!ShowsGrip())

@@ -13,6 +13,10 @@ struct TTabLayoutInput;
 
 using TTabChangingEvent = TEvent<TObject *, bool &>;
 using TTabGetImageEvent = TEvent<TObject *, int, int &>;
+class TCustomTabControl;
+// Draws tab TabIndex inside Rect; Active: it is the current tab.
+using TDrawTabEvent = TEvent<TCustomTabControl *, int, QRect, bool>;
+PTypeInfo TypeInfoTDrawTabEvent();
 PTypeInfo TypeInfoTTabChangingEvent();
 PTypeInfo TypeInfoTTabGetImageEvent();
 
@@ -70,6 +74,11 @@ public:
     // Each tab shows its image (GetImageIndex) before its caption.
     TCustomImageList *Images() const { return m_images; } // not owned
     void SetImages(TCustomImageList *images);
+    // OnDrawTab draws each tab's inside (caption and image) on Canvas; the edges stay.
+    bool OwnerDraw() const { return m_ownerDraw; }
+    void SetOwnerDraw(bool v);
+    // Where OnDrawTab draws, while it draws.
+    TCanvas *Canvas() const { return m_canvas; } // owned
     bool BottomTabs() const { return m_tabPosition == tpBottom; }
 
     // The page area inside its frame, in the control's coordinates.
@@ -96,6 +105,7 @@ public:
     // After the user changed the tab.
     TNotifyEvent OnChange;
     TTabGetImageEvent OnGetImageIndex;
+    TDrawTabEvent OnDrawTab;
 
     // Makes index current as the user's choice: asks OnChanging, then tells OnChange.
     void SelectTab(int index);
@@ -147,6 +157,8 @@ private:
     int m_hotIndex = -1;
     TCustomImageList *m_images = nullptr;
     TChangeLink *m_imageChangeLink; // owned
+    bool m_ownerDraw = false;
+    TCanvas *m_canvas; // owned
 };
 
 class TTabControl : public TCustomTabControl
@@ -158,8 +170,14 @@ public:
 
 enum TStatusPanelBevel { pbNone, pbLowered, pbRaised };
 PTypeInfo TypeInfoTStatusPanelBevel();
+// psOwnerDraw: the status bar's OnDrawPanel draws the panel's inside.
+enum TStatusPanelStyle { psText, psOwnerDraw };
+PTypeInfo TypeInfoTStatusPanelStyle();
 
 class TStatusBar;
+class TStatusPanel;
+using TDrawPanelEvent = TEvent<TStatusBar *, TStatusPanel *, QRect>;
+PTypeInfo TypeInfoTDrawPanelEvent();
 
 class TStatusPanel : public TCollectionItem
 {
@@ -172,6 +190,8 @@ public:
     void SetAlignment(TAlignment alignment);
     TStatusPanelBevel Bevel() const { return m_bevel; }
     void SetBevel(TStatusPanelBevel bevel);
+    TStatusPanelStyle Style() const { return m_style; }
+    void SetStyle(TStatusPanelStyle style);
     QString Text() const { return m_text; }
     void SetText(const QString &text);
     int Width() const { return m_width; }
@@ -181,6 +201,7 @@ public:
 private:
     TAlignment m_alignment = taLeftJustify;
     TStatusPanelBevel m_bevel = pbLowered;
+    TStatusPanelStyle m_style = psText;
     QString m_text;
     int m_width = 50;
 };
@@ -222,6 +243,23 @@ public:
     // Shown only where it can size the window: on a sizeable form.
     bool SizeGrip() const { return m_sizeGrip; }
     void SetSizeGrip(bool v);
+    // Room left free around the panels, at least 0.
+    int BorderWidth() const { return m_borderWidth; }
+    void SetBorderWidth(int width);
+    // With AutoHint the bar shows the application's hint (see ApplicationHintChanged).
+    bool AutoHint() const { return m_autoHint; }
+    void SetAutoHint(bool v) { m_autoHint = v; }
+    // Where OnDrawPanel draws, while it draws.
+    TCanvas *Canvas() const { return m_canvas; } // owned
+
+    // Instead of showing the hint itself, when AutoHint is on.
+    TNotifyEvent OnHint;
+    // Draws the inside of each psOwnerDraw panel.
+    TDrawPanelEvent OnDrawPanel;
+
+    // The application's hint changed: with AutoHint, OnHint hears of it, or, unassigned, the
+    // hint shows as SimpleText (simple panel or no panels) or as the first panel's text.
+    void ApplicationHintChanged(const QString &hint) override;
 
     // The frame of panel index, in the bar's coordinates.
     QRect PanelRect(int index) const;
@@ -241,5 +279,8 @@ private:
     bool m_simplePanel = false;
     QString m_simpleText;
     bool m_sizeGrip = true;
+    int m_borderWidth = 0;
+    bool m_autoHint = false;
+    TCanvas *m_canvas;
     QSizeGrip *m_grip = nullptr; // child of the widget
 };

@@ -34,7 +34,7 @@ static TPropTable AnimateProps()
 {
     using A = TAnimate;
     TPropTable t = ControlProps({"Align", "Anchors", "Color", "Constraints", "Cursor", "Height",
-                                 "Hint", "Left", "ParentColor", "ParentShowHint", "PopupMenu",
+                                 "HelpContext", "Hint", "Left", "ParentColor", "ParentShowHint", "PopupMenu",
                                  "ShowHint", "Top", "Visible", "Width"});
     const TPropTable own = {
         Prop<A>("Active", TypeInfoBoolean(), &A::Active, &A::SetActive, 0),
@@ -43,7 +43,13 @@ static TPropTable AnimateProps()
         Prop<A>("Center", TypeInfoBoolean(), &A::Center, &A::SetCenter, 1),
         Prop<A>("CommonAVI", TypeInfoTCommonAVI(), &A::CommonAVI, &A::SetCommonAVI, aviNone),
         Prop<A>("FileName", TypeInfoString(), &A::FileName, &A::SetFileName),
+        Prop<A>("FrameCount", TypeInfoInteger(), &A::FrameCount),
+        Prop<A>("FrameHeight", TypeInfoInteger(), &A::FrameHeight),
+        Prop<A>("FrameWidth", TypeInfoInteger(), &A::FrameWidth),
+        Prop<A>("Open", TypeInfoBoolean(), &A::Open, &A::SetOpen, 0),
         Prop<A>("Repetitions", TypeInfoInteger(), &A::Repetitions, &A::SetRepetitions, 0),
+        Prop<A>("ResId", TypeInfoInteger(), &A::ResId, &A::SetResId, 0),
+        Prop<A>("ResName", TypeInfoString(), &A::ResName, &A::SetResName),
         Prop<A>("StartFrame", TypeInfoSmallInt(), &A::StartFrame, &A::SetStartFrame, 1),
         Prop<A>("StopFrame", TypeInfoSmallInt(), &A::StopFrame, &A::SetStopFrame, 0),
         Prop<A>("Timers", TypeInfoBoolean(), &A::Timers, &A::SetTimers, 0),
@@ -78,10 +84,38 @@ int TAnimate::LastFrame() const
     return m_stopFrame <= 0 || m_stopFrame > count ? count : m_stopFrame;
 }
 
-void TAnimate::ClipChanged()
+bool TAnimate::HasClip() const
+{
+    return m_commonAVI != aviNone || !m_fileName.isEmpty() || !m_resName.isEmpty()
+        || m_resId != 0;
+}
+
+void TAnimate::KeepOnlySource(const void *kept)
+{
+    if (kept != &m_commonAVI)
+        m_commonAVI = aviNone;
+    if (kept != &m_fileName)
+        m_fileName.clear();
+    if (kept != &m_resName)
+        m_resName.clear();
+    if (kept != &m_resId)
+        m_resId = 0;
+}
+
+void TAnimate::SetOpen(bool v)
+{
+    if (v == m_open)
+        return;
+    if (v && !HasClip())
+        throw EInvalidOperation(QStringLiteral("Cannot open AVI"));
+    OpenChanged(v);
+}
+
+void TAnimate::OpenChanged(bool open)
 {
     const bool wasActive = m_active;
     Stop();
+    m_open = open;
     m_frame = Open() ? 1 : 0;
     if (m_autoSize && Open())
         SetBounds(Left(), Top(), FrameWidth() + 2 * m_borderWidth,
@@ -101,7 +135,7 @@ void TAnimate::SetCommonAVI(TCommonAVI avi)
         return;
     m_commonAVI = avi;
     if (avi != aviNone)
-        m_fileName.clear();
+        KeepOnlySource(&m_commonAVI);
     ClipChanged();
 }
 
@@ -111,7 +145,27 @@ void TAnimate::SetFileName(const QString &name)
         return;
     m_fileName = name;
     if (!name.isEmpty())
-        m_commonAVI = aviNone;
+        KeepOnlySource(&m_fileName);
+    ClipChanged();
+}
+
+void TAnimate::SetResName(const QString &name)
+{
+    if (name == m_resName)
+        return;
+    m_resName = name;
+    if (!name.isEmpty())
+        KeepOnlySource(&m_resName);
+    ClipChanged();
+}
+
+void TAnimate::SetResId(int id)
+{
+    if (id == m_resId)
+        return;
+    m_resId = id;
+    if (id != 0)
+        KeepOnlySource(&m_resId);
     ClipChanged();
 }
 
@@ -236,9 +290,13 @@ void TAnimate::PaintWidget(QPainter &painter)
         const QRect cell(edge.left() + 2 + i * cellW, edge.bottom() - 7, cellW - 1, 6);
         painter.fillRect(cell, ColorToQColor(i < m_frame ? clHighlight : clBtnShadow));
     }
-    const QString name = m_fileName.isEmpty()
-                             ? QString::fromLatin1(kAviNames[m_commonAVI]).mid(3)
-                             : QFileInfo(m_fileName).fileName();
+    QString name = QString::fromLatin1(kAviNames[m_commonAVI]).mid(3);
+    if (!m_fileName.isEmpty())
+        name = QFileInfo(m_fileName).fileName();
+    else if (!m_resName.isEmpty())
+        name = m_resName;
+    else if (m_resId != 0)
+        name = QString::number(m_resId);
     painter.setFont(Font()->ToQFont());
     DrawControlText(painter, edge.adjusted(2, 2, -2, -10), Qt::AlignCenter | Qt::TextWordWrap,
                     name, clBtnText, Enabled());

@@ -28,11 +28,16 @@ public:
     void SetAutoSize(bool v);
     bool Center() const { return m_center; }
     void SetCenter(bool v);
-    // Choosing a common clip clears FileName and the other way round.
+    // The clip comes from one source: choosing a common clip, a file or a resource (by name
+    // or by number, 0 for none) clears the others, and opens the clip.
     TCommonAVI CommonAVI() const { return m_commonAVI; }
     void SetCommonAVI(TCommonAVI avi);
     QString FileName() const { return m_fileName; }
     void SetFileName(const QString &name);
+    QString ResName() const { return m_resName; }
+    void SetResName(const QString &name);
+    int ResId() const { return m_resId; }
+    void SetResId(int id);
     int Repetitions() const { return m_repetitions; }
     void SetRepetitions(int v) { m_repetitions = std::max(0, v); }
     // 1-based; StopFrame 0 means the last frame.
@@ -47,8 +52,11 @@ public:
     int BorderWidth() const { return m_borderWidth; }
     void SetBorderWidth(int v);
 
-    // The placeholder clip: a fixed number of frames of a fixed size once a clip is chosen.
-    bool Open() const { return m_commonAVI != aviNone || !m_fileName.isEmpty(); }
+    // Whether the clip is open: closing it keeps its source, opening it needs one (raises
+    // EInvalidOperation without). The placeholder clip has a fixed number of frames of a
+    // fixed size while open.
+    bool Open() const { return m_open; }
+    void SetOpen(bool v);
     int FrameCount() const { return Open() ? 16 : 0; }
     int FrameWidth() const { return Open() ? 80 : 0; }
     int FrameHeight() const { return Open() ? 50 : 0; }
@@ -67,7 +75,12 @@ public:
     void PaintWidget(QPainter &painter) override;
 
 private:
-    void ClipChanged();
+    bool HasClip() const;
+    // Clears every clip source but the member kept.
+    void KeepOnlySource(const void *kept);
+    // The source changed: opens the clip there is, or closes.
+    void ClipChanged() { OpenChanged(HasClip()); }
+    void OpenChanged(bool open);
     void Tick();
     int LastFrame() const;
 
@@ -76,6 +89,9 @@ private:
     bool m_center = true;
     TCommonAVI m_commonAVI = aviNone;
     QString m_fileName;
+    QString m_resName;
+    int m_resId = 0;
+    bool m_open = false;
     int m_repetitions = 0;
     int m_startFrame = 1;
     int m_stopFrame = 0;

@@ -398,7 +398,8 @@ static TPropTable HeaderControlProps()
     using H = THeaderControl;
     TPropTable t = ControlProps(
         {"Align", "Anchors", "BiDiMode", "Constraints", "Cursor", "DragCursor", "DragKind",
-         "DragMode", "Enabled", "Font", "Height", "Hint", "Left", "ParentBiDiMode",
+         "DragMode", "Enabled", "Font", "Height", "HelpContext", "Hint", "Left",
+         "ParentBiDiMode",
          "ParentFont", "ParentShowHint", "PopupMenu", "ShowHint", "Top", "Visible", "Width",
          "OnContextPopup", "OnDragDrop", "OnDragOver", "OnEndDock", "OnEndDrag", "OnMouseDown",
          "OnMouseMove", "OnMouseUp", "OnResize", "OnStartDock", "OnStartDrag"});

@@ -194,7 +194,16 @@ PTypeInfo TypeInfoTDateTimeKind()
 
 Z_DEFINE_CLASS(TCommonCalendar, TWinControl, NoPublishedProps)
 
-TCommonCalendar::TCommonCalendar(TComponent *owner) : TWinControl(owner) {}
+TCommonCalendar::TCommonCalendar(TComponent *owner)
+    : TWinControl(owner), m_calColors(new TMonthCalColors)
+{
+    m_calColors->OnChange = TNotifyEvent::Of<&TCommonCalendar::CalColorsObjectChanged>(this);
+}
+
+TCommonCalendar::~TCommonCalendar()
+{
+    delete m_calColors;
+}
 
 void TCommonCalendar::SetMinDate(TDateTime date)
 {
@@ -289,6 +298,8 @@ static TPropTable DateTimePickerProps()
     const TPropTable own = {
         Prop<D>("CalAlignment", TypeInfoTDTCalAlignment(), &D::CalAlignment,
                 &D::SetCalAlignment, dtaLeft),
+        Prop<D>("CalColors", TMonthCalColors::StaticClass()->ClassTypeInfo(), &D::CalColors,
+                &D::SetCalColors),
         Prop<D>("Checked", TypeInfoBoolean(), &D::Checked, &D::SetChecked, 1),
         Prop<D>("Date", TypeInfoTDateTime(), &D::Date, &D::SetDate),
         Prop<D>("DateFormat", TypeInfoTDTDateFormat(), &D::DateFormat, &D::SetDateFormat,
@@ -303,6 +314,7 @@ static TPropTable DateTimePickerProps()
         EventProp<D>("OnChange", TypeInfoTNotifyEvent(), &D::OnChange),
         EventProp<D>("OnCloseUp", TypeInfoTNotifyEvent(), &D::OnCloseUp),
         EventProp<D>("OnDropDown", TypeInfoTNotifyEvent(), &D::OnDropDown),
+        EventProp<D>("OnUserInput", TypeInfoTDTParseInputEvent(), &D::OnUserInput),
     };
     t.insert(t.end(), own.begin(), own.end());
     return t;
@@ -359,6 +371,7 @@ void TDateTimePicker::UpdateWidget()
     }
     // The calendar drops down from a combo-box picker of dates; times always step.
     edit->setCalendarPopup(m_kind == dtkDate && m_dateMode == dmComboBox);
+    ApplyCalColors(*CalColors(), edit);
     if (MinDate() != 0)
         edit->setMinimumDate(DateOf(MinDate()));
     else

@@ -67,12 +67,55 @@ PTypeInfo TypeInfoTDTDateFormat();
 PTypeInfo TypeInfoTDTDateMode();
 PTypeInfo TypeInfoTDateTimeKind();
 
+// The colours of a drop-down calendar: its background, days, title bar, title text, the
+// month's background and the days of the neighbouring months.
+class TMonthCalColors : public TPersistent
+{
+    Z_CLASS(TMonthCalColors)
+public:
+    TColor BackColor() const { return m_back; }
+    void SetBackColor(TColor c) { SetColor(m_back, c); }
+    TColor TextColor() const { return m_text; }
+    void SetTextColor(TColor c) { SetColor(m_text, c); }
+    TColor TitleBackColor() const { return m_titleBack; }
+    void SetTitleBackColor(TColor c) { SetColor(m_titleBack, c); }
+    TColor TitleTextColor() const { return m_titleText; }
+    void SetTitleTextColor(TColor c) { SetColor(m_titleText, c); }
+    TColor MonthBackColor() const { return m_monthBack; }
+    void SetMonthBackColor(TColor c) { SetColor(m_monthBack, c); }
+    TColor TrailingTextColor() const { return m_trailingText; }
+    void SetTrailingTextColor(TColor c) { SetColor(m_trailingText, c); }
+    void Assign(TPersistent *source) override;
+    // After any colour changed.
+    TNotifyEvent OnChange;
+
+private:
+    void SetColor(TColor &member, TColor value);
+
+    TColor m_back = clWindow;
+    TColor m_text = clWindowText;
+    TColor m_titleBack = clActiveCaption;
+    TColor m_titleText = clWhite;
+    TColor m_monthBack = clWhite;
+    TColor m_trailingText = clInactiveCaptionText;
+};
+
+// The user typed a text the picker does not read itself (ParseInput): the handler may give
+// the value it stands for, or refuse the change.
+using TDTParseInputEvent = TEvent<TObject *, QString, TDateTime &, bool &>;
+PTypeInfo TypeInfoTDTParseInputEvent();
+
+class QDateTimeEdit;
+// Shows colors on the calendar that drops down from edit, when it has one.
+void ApplyCalColors(const TMonthCalColors &colors, QDateTimeEdit *edit);
+
 // Base of the calendar controls: the date limits and the calendar's alignment.
 class TCommonCalendar : public TWinControl
 {
     Z_CLASS(TCommonCalendar)
 public:
     explicit TCommonCalendar(TComponent *owner);
+    ~TCommonCalendar() override;
 
     // 0 means no limit.
     TDateTime MinDate() const { return m_minDate; }
@@ -81,16 +124,22 @@ public:
     void SetMaxDate(TDateTime date);
     TDTCalAlignment CalAlignment() const { return m_calAlignment; }
     void SetCalAlignment(TDTCalAlignment alignment) { m_calAlignment = alignment; }
+    TMonthCalColors *CalColors() const { return m_calColors; } // owned
+    void SetCalColors(TMonthCalColors *colors) { m_calColors->Assign(colors); }
 
 protected:
     virtual void LimitsChanged() {}
+    virtual void CalColorsChanged() {}
     // value brought within the limits that are set.
     TDateTime Limited(TDateTime value) const;
 
 private:
+    void CalColorsObjectChanged(TObject *) { CalColorsChanged(); }
+
     TDateTime m_minDate = 0;
     TDateTime m_maxDate = 0;
     TDTCalAlignment m_calAlignment = dtaLeft;
+    TMonthCalColors *m_calColors;
 };
 
 // A date or a time in an edit field with a drop-down calendar (or up-down buttons), and an
@@ -126,6 +175,7 @@ public:
     TNotifyEvent OnChange;
     TNotifyEvent OnCloseUp;
     TNotifyEvent OnDropDown;
+    TDTParseInputEvent OnUserInput;
 
     // Framework-internal: the user changed the value in the widget.
     void WidgetChanged(const QDateTime &value);
@@ -134,6 +184,7 @@ protected:
     QWidget *CreateWidget(QWidget *parentWidget) override;
     void InitWidget() override;
     void LimitsChanged() override;
+    void CalColorsChanged() override { UpdateWidget(); }
     void FontChanged() override;
     void ColorChanged() override;
 

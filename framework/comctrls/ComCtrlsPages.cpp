@@ -145,12 +145,13 @@ static TPropTable PageControlProps()
 {
     using P = TPageControl;
     TPropTable t = ControlProps(
-        {"Align", "Anchors", "BiDiMode", "Constraints", "Cursor", "DragCursor", "DragKind",
-         "DragMode", "Enabled", "Font", "Height", "HelpContext", "Hint", "Left",
+        {"Align", "Anchors", "BiDiMode", "Constraints", "Cursor", "DockSite", "DragCursor",
+         "DragKind", "DragMode", "Enabled", "Font", "Height", "HelpContext", "Hint", "Left",
          "ParentBiDiMode", "ParentFont", "ParentShowHint", "PopupMenu", "ShowHint", "TabOrder",
-         "TabStop", "Top", "Visible", "Width", "OnContextPopup", "OnDragDrop", "OnDragOver",
-         "OnEndDock", "OnEndDrag", "OnEnter", "OnExit", "OnMouseDown", "OnMouseMove",
-         "OnMouseUp", "OnResize", "OnStartDock", "OnStartDrag"});
+         "TabStop", "Top", "Visible", "Width", "OnContextPopup", "OnDockDrop", "OnDockOver",
+         "OnDragDrop", "OnDragOver", "OnEndDock", "OnEndDrag", "OnEnter", "OnExit",
+         "OnGetSiteInfo", "OnMouseDown", "OnMouseMove", "OnMouseUp", "OnResize", "OnStartDock",
+         "OnStartDrag", "OnUnDock"});
     SetPropDefault(t, "TabStop", 1);
     const TPropTable own = {
         Prop<P>("ActivePage", TTabSheet::StaticClass()->ClassTypeInfo(), &P::ActivePage,
@@ -159,6 +160,7 @@ static TPropTable PageControlProps()
         Prop<P>("Images", TCustomImageList::StaticClass()->ClassTypeInfo(), &P::Images,
                 &P::SetImages),
         Prop<P>("MultiLine", TypeInfoBoolean(), &P::MultiLine, &P::SetMultiLine, 0),
+        Prop<P>("OwnerDraw", TypeInfoBoolean(), &P::OwnerDraw, &P::SetOwnerDraw, 0),
         Prop<P>("RaggedRight", TypeInfoBoolean(), &P::RaggedRight, &P::SetRaggedRight, 0),
         Prop<P>("ScrollOpposite", TypeInfoBoolean(), &P::ScrollOpposite, &P::SetScrollOpposite,
                 0),
@@ -169,6 +171,7 @@ static TPropTable PageControlProps()
         Prop<P>("TabWidth", TypeInfoSmallInt(), &P::TabWidth, &P::SetTabWidth, 0),
         EventProp<P>("OnChange", TypeInfoTNotifyEvent(), &P::OnChange),
         EventProp<P>("OnChanging", TypeInfoTTabChangingEvent(), &P::OnChanging),
+        EventProp<P>("OnDrawTab", TypeInfoTDrawTabEvent(), &P::OnDrawTab),
         EventProp<P>("OnGetImageIndex", TypeInfoTTabGetImageEvent(), &P::OnGetImageIndex),
     };
     t.insert(t.end(), own.begin(), own.end());

@@ -7,6 +7,7 @@
 #include "ClassicDraw.h"
 #include "ComCtrlsTabLayout.h"
 #include "ImgList.h"
+#include "SafeCall.h"
 
 #include <QPainter>
 
@@ -156,6 +157,17 @@ void TCustomTabControl::PaintTab(QPainter &painter, const TTabLayout &layout, in
         content = whole.adjusted(2, 2, -2, -2);
         if (current)
             content.translate(1, 1);
+    }
+
+    if (m_ownerDraw && OnDrawTab.Assigned()) {
+        // The handler draws the inside of the tab, upright, on the control's canvas.
+        auto *self = const_cast<TCustomTabControl *>(this);
+        m_canvas->SetPainter(&painter, content);
+        m_canvas->Font()->Assign(Font());
+        SafeCall([&] { self->OnDrawTab(self, index, content, current); });
+        m_canvas->ReleasePainter();
+        painter.restore();
+        return;
     }
 
     // Captions of tabs down the left side read upwards, down the right side downwards; the

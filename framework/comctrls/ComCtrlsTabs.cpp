@@ -66,6 +66,15 @@ PTypeInfo TypeInfoTTabChangingEvent()
     return t;
 }
 
+PTypeInfo TypeInfoTDrawTabEvent()
+{
+    static const PTypeInfo t = NewMethodType(
+        QStringLiteral("TDrawTabEvent"),
+        QStringLiteral("Control: TCustomTabControl; TabIndex: Integer; const Rect: TRect; "
+                       "Active: Boolean"));
+    return t;
+}
+
 PTypeInfo TypeInfoTTabGetImageEvent()
 {
     static const TTypeInfo *t = NewMethodType(
@@ -92,6 +101,7 @@ static TPropTable TabControlProps()
         Prop<T>("Images", TCustomImageList::StaticClass()->ClassTypeInfo(), &T::Images,
                 &T::SetImages),
         Prop<T>("MultiLine", TypeInfoBoolean(), &T::MultiLine, &T::SetMultiLine, 0),
+        Prop<T>("OwnerDraw", TypeInfoBoolean(), &T::OwnerDraw, &T::SetOwnerDraw, 0),
         Prop<T>("RaggedRight", TypeInfoBoolean(), &T::RaggedRight, &T::SetRaggedRight, 0),
         Prop<T>("ScrollOpposite", TypeInfoBoolean(), &T::ScrollOpposite, &T::SetScrollOpposite,
                 0),
@@ -104,6 +114,7 @@ static TPropTable TabControlProps()
         Prop<T>("TabWidth", TypeInfoSmallInt(), &T::TabWidth, &T::SetTabWidth, 0),
         EventProp<T>("OnChange", TypeInfoTNotifyEvent(), &T::OnChange),
         EventProp<T>("OnChanging", TypeInfoTTabChangingEvent(), &T::OnChanging),
+        EventProp<T>("OnDrawTab", TypeInfoTDrawTabEvent(), &T::OnDrawTab),
         EventProp<T>("OnGetImageIndex", TypeInfoTTabGetImageEvent(), &T::OnGetImageIndex),
     };
     t.insert(t.end(), own.begin(), own.end());
@@ -114,7 +125,8 @@ Z_DEFINE_CLASS(TTabControl, TCustomTabControl, TabControlProps)
 TTabControl::TTabControl(TComponent *owner) : TCustomTabControl(owner) {}
 
 TCustomTabControl::TCustomTabControl(TComponent *owner)
-    : TWinControl(owner), m_tabs(new TStringList), m_imageChangeLink(new TChangeLink)
+    : TWinControl(owner), m_tabs(new TStringList), m_imageChangeLink(new TChangeLink),
+      m_canvas(new TCanvas)
 {
     SetControlStyle(csAcceptsControls | csCaptureMouse | csClickEvents | csDoubleClicks);
     SetBounds(0, 0, 289, 193);
@@ -133,6 +145,13 @@ TCustomTabControl::~TCustomTabControl()
     }
     delete m_imageChangeLink;
     delete m_tabs;
+    delete m_canvas;
+}
+
+void TCustomTabControl::SetOwnerDraw(bool v)
+{
+    m_ownerDraw = v;
+    Invalidate();
 }
 
 QWidget *TCustomTabControl::CreateWidget(QWidget *parentWidget)

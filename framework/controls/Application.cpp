@@ -34,7 +34,10 @@ public:
 
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (!watched->isWindowType() || !m_app->m_onMessage.Assigned())
+        if (!watched->isWindowType())
+            return false;
+        FollowHint(static_cast<QWindow *>(watched), event);
+        if (!m_app->m_onMessage.Assigned())
             return false;
         const QEvent::Type type = event->type();
         TMsg msg;
@@ -117,9 +120,84 @@ private:
         return true;
     }
 
+    // The application's hint follows the control under the mouse; only a change of control
+    // changes it, as moves inside one control leave the hint alone.
+    void FollowHint(QWindow *window, QEvent *event)
+    {
+        if (event->type() == QEvent::Leave) {
+            m_hintControl = nullptr;
+            m_app->SetHint(QString());
+            return;
+        }
+        if (event->type() != QEvent::MouseMove)
+            return;
+        auto *me = static_cast<QMouseEvent *>(event);
+        if (me->buttons() != Qt::NoButton)
+            return;
+        QWidget *top = TopLevelOf(window);
+        if (!top)
+            return;
+        const QPoint inTop = me->position().toPoint();
+        QWidget *under = top->childAt(inTop);
+        TControl *control = FindControl(under ? under : top);
+        // Graphic controls draw on their parent's widget.
+        if (auto *parent = ObjectCast<TWinControl>(control)) {
+            QWidget *client = parent->ClientWidget();
+            TControl *child = client && (client == top || top->isAncestorOf(client))
+                ? parent->ControlAtPos(client->mapFrom(top, inTop)) : nullptr;
+            if (child && !ObjectCast<TWinControl>(child))
+                control = child;
+        }
+        if (control == m_hintControl)
+            return;
+        m_hintControl = control; // compared only, never followed
+        QString hint;
+        for (TControl *c = control; c && hint.isEmpty(); c = c->Parent())
+            hint = c->Hint();
+        m_app->SetHint(GetLongHint(hint), control);
+    }
+
     TApplication *m_app; // not owned
     QPointer<QWidget> m_pressed;
+    const TControl *m_hintControl = nullptr;
 };
+
+namespace {
+
+// Tells control and every control inside it, at any depth, of the new hint.
+void TellHint(TControl *control, const QString &hint)
+{
+    SafeCall([&] { control->ApplicationHintChanged(hint); });
+    if (auto *parent = ObjectCast<TWinControl>(control)) {
+        for (int i = 0; i < parent->ControlCount(); ++i)
+            TellHint(parent->Controls(i), hint);
+    }
+}
+
+} // namespace
+
+QString GetShortHint(const QString &hint)
+{
+    const qsizetype bar = hint.indexOf(QLatin1Char('|'));
+    return bar < 0 ? hint : hint.left(bar);
+}
+
+QString GetLongHint(const QString &hint)
+{
+    const qsizetype bar = hint.indexOf(QLatin1Char('|'));
+    return bar < 0 ? hint : hint.mid(bar + 1);
+}
+
+void TApplication::SetHint(const QString &hint, TControl *source)
+{
+    if (hint == m_hint)
+        return;
+    m_hint = hint;
+    TCustomForm *form = source ? source->ParentForm() : m_mainForm;
+    if (!form)
+        return;
+    TellHint(form, hint);
+}
 
 Z_DEFINE_CLASS(TApplication, TComponent, NoPublishedProps)
 

@@ -11,6 +11,7 @@
 
 #include <functional>
 
+class TControl;
 class TCustomForm;
 class QApplication;
 
@@ -64,6 +65,13 @@ public:
     QString Title() const { return m_title; }
     void SetTitle(const QString &title) { m_title = title; }
 
+    // The long hint of the control under the mouse (see GetLongHint), followed as the mouse
+    // moves from control to control; empty where there is none. A change reaches every control
+    // of the source's form (the main form's without a source) through ApplicationHintChanged:
+    // a status bar with AutoHint shows it.
+    QString Hint() const { return m_hint; }
+    void SetHint(const QString &hint, TControl *source = nullptr);
+
     // Installs the application-wide message filter and returns the one it replaces. The filter
     // sees each user input once, before any widget gets it.
     TMessageEvent SetOnMessage(const TMessageEvent &filter);
@@ -85,8 +93,13 @@ private:
     TCustomForm *m_mainForm = nullptr;
     bool m_terminated = false;
     QString m_title;
+    QString m_hint;
     Filter *m_filter = nullptr; // owned
 };
+
+// A hint's parts: "short|long". Without a bar both are the whole hint.
+QString GetShortHint(const QString &hint);
+QString GetLongHint(const QString &hint);
 
 // The application object; made by the program (or a test) before any form.
 extern TApplication *Application;

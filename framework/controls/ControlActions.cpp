@@ -3,6 +3,7 @@
 
 #include "ActionClients.h"
 #include "Controls.h"
+#include "ImgList.h"
 #include "Menus.h"
 
 namespace {
@@ -135,4 +136,6 @@ void TMenuItem::Notification(TComponent *component, TOperation operation)
     TComponent::Notification(component, operation);
     if (operation == opRemove && m_actionLink && component == Action())
         SetAction(nullptr);
+    if (operation == opRemove && component == m_subMenuImages)
+        m_subMenuImages = nullptr;
 }

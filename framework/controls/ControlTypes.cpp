@@ -107,3 +107,17 @@ Z_METHOD_TYPE(TypeInfoTStartDockEvent, "TStartDockEvent",
               "Sender: TObject; var DragObject: TDragDockObject")
 Z_METHOD_TYPE(TypeInfoTContextPopupEvent, "TContextPopupEvent",
               "Sender: TObject; MousePos: TPoint; var Handled: Boolean")
+Z_METHOD_TYPE(TypeInfoTDockDropEvent, "TDockDropEvent",
+              "Sender: TObject; Source: TDragDockObject; X, Y: Integer")
+Z_METHOD_TYPE(TypeInfoTDockOverEvent, "TDockOverEvent",
+              "Sender: TObject; Source: TDragDockObject; X, Y: Integer; State: TDragState; "
+              "var Accept: Boolean")
+Z_METHOD_TYPE(TypeInfoTGetSiteInfoEvent, "TGetSiteInfoEvent",
+              "Sender: TObject; DockClient: TControl; var InfluenceRect: TRect; "
+              "MousePos: TPoint; var CanDock: Boolean")
+Z_METHOD_TYPE(TypeInfoTUnDockEvent, "TUnDockEvent",
+              "Sender: TObject; Client: TControl; NewTarget: TWinControl; var Allow: Boolean")
+Z_METHOD_TYPE(TypeInfoTCanResizeEvent, "TCanResizeEvent",
+              "Sender: TObject; var NewWidth, NewHeight: Integer; var Resize: Boolean")
+Z_METHOD_TYPE(TypeInfoTConstrainedResizeEvent, "TConstrainedResizeEvent",
+              "Sender: TObject; var MinWidth, MinHeight, MaxWidth, MaxHeight: Integer")

@@ -3,6 +3,7 @@
 
 #include "Controls.h"
 
+#include "Application.h"
 #include "BasicAction.h"
 #include "ControlWidget.h"
 #include "Forms.h"
@@ -111,9 +112,36 @@ void TControl::SetParent(TWinControl *parent)
         parent->InsertControl(this);
 }
 
+QSize TControl::AskNewSize(int width, int height)
+{
+    width = std::max(0, width);
+    height = std::max(0, height);
+    if ((width != m_width || height != m_height) && OnCanResize.Assigned()) {
+        int w = width;
+        int h = height;
+        bool resize = true;
+        OnCanResize(this, w, h, resize);
+        width = resize ? std::max(0, w) : m_width;
+        height = resize ? std::max(0, h) : m_height;
+    }
+    if (!OnConstrainedResize.Assigned())
+        return m_constraints->Constrain(width, height);
+    // The handler's limits hold for this change only; 0 is still no limit.
+    TSizeConstraints limits;
+    limits.Assign(m_constraints);
+    int minW = limits.MinWidth(), minH = limits.MinHeight();
+    int maxW = limits.MaxWidth(), maxH = limits.MaxHeight();
+    OnConstrainedResize(this, minW, minH, maxW, maxH);
+    limits.SetMinWidth(minW);
+    limits.SetMinHeight(minH);
+    limits.SetMaxWidth(maxW);
+    limits.SetMaxHeight(maxH);
+    return limits.Constrain(width, height);
+}
+
 void TControl::SetBounds(int left, int top, int width, int height)
 {
-    const QSize size = m_constraints->Constrain(std::max(0, width), std::max(0, height));
+    const QSize size = AskNewSize(width, height);
     // The right and bottom edges are coordinates too: a size that would carry them past the
     // integer range is cut to the last one, so that no rectangle of the control overflows.
     constexpr int kMax = std::numeric_limits<int>::max();
@@ -289,7 +317,7 @@ void TControl::SetHint(const QString &hint)
 {
     m_hint = hint;
     if (m_widget)
-        m_widget->setToolTip(m_showHint ? hint : QString());
+        m_widget->setToolTip(m_showHint ? GetShortHint(hint) : QString());
 }
 
 void TControl::SetShowHint(bool v)
@@ -396,7 +424,8 @@ void TControl::InitWidget()
     m_widget->setFont(m_font->ToQFont());
     m_widget->setEnabled(m_enabled);
     m_widget->setCursor(CursorToShape(m_cursor));
-    m_widget->setToolTip(m_showHint ? m_hint : QString());
+    // The tooltip shows the short part; the long one goes to the status bar (AutoHint).
+    m_widget->setToolTip(m_showHint ? GetShortHint(m_hint) : QString());
     ApplyWidgetGeometry();
     ApplyDesignState();
     ApplyWidgetVisibility();

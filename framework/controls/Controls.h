@@ -18,6 +18,7 @@
 
 class QWidget;
 class QPainter;
+class TControl;
 class TWinControl;
 class TCustomForm;
 using THelpContext = int;
@@ -81,7 +82,15 @@ using TDragDropEvent = TEvent<TObject *, TObject *, int, int>;
 using TDragOverEvent = TEvent<TObject *, TObject *, int, int, int, bool &>;
 using TEndDragEvent = TEvent<TObject *, TObject *, int, int>;
 using TStartDragEvent = TEvent<TObject *, TObject *&>;
+using TDockDropEvent = TEvent<TObject *, TObject *, int, int>;
+using TDockOverEvent = TEvent<TObject *, TObject *, int, int, int, bool &>;
+using TGetSiteInfoEvent = TEvent<TObject *, TControl *, QRect &, QPoint, bool &>;
+using TUnDockEvent = TEvent<TObject *, TControl *, TWinControl *, bool &>;
 using TContextPopupEvent = TEvent<TObject *, QPoint, bool &>;
+// Asked before the size changes: the new size may be changed; clearing Resize keeps the old.
+using TCanResizeEvent = TEvent<TObject *, int &, int &, bool &>;
+// Asked before the size is brought within the constraints, which it may change for this once.
+using TConstrainedResizeEvent = TEvent<TObject *, int &, int &, int &, int &>;
 
 PTypeInfo TypeInfoTAlign();
 PTypeInfo TypeInfoTBevelCut();
@@ -99,7 +108,13 @@ PTypeInfo TypeInfoTDragOverEvent();
 PTypeInfo TypeInfoTEndDragEvent();
 PTypeInfo TypeInfoTStartDragEvent();
 PTypeInfo TypeInfoTStartDockEvent();
+PTypeInfo TypeInfoTDockDropEvent();
+PTypeInfo TypeInfoTDockOverEvent();
+PTypeInfo TypeInfoTGetSiteInfoEvent();
+PTypeInfo TypeInfoTUnDockEvent();
 PTypeInfo TypeInfoTContextPopupEvent();
+PTypeInfo TypeInfoTCanResizeEvent();
+PTypeInfo TypeInfoTConstrainedResizeEvent();
 PTypeInfo TypeInfoTImeMode();
 PTypeInfo TypeInfoTImeName(); // a string naming an input method
 
@@ -271,8 +286,13 @@ public:
     TStartDragEvent OnStartDrag;
     TStartDragEvent OnStartDock;
     TContextPopupEvent OnContextPopup;
+    TCanResizeEvent OnCanResize;
+    TConstrainedResizeEvent OnConstrainedResize;
 
     void Notification(TComponent *component, TOperation operation) override;
+    // The application's hint changed (see TApplication::SetHint); controls that show it
+    // (a status bar with AutoHint) take it here.
+    virtual void ApplicationHintChanged(const QString &) {}
 
 protected:
     // Takes the action's values; with checkDefaults only where the control has its default.
@@ -306,6 +326,9 @@ protected:
     QString m_text;
 
 private:
+    // The size a change to width by height comes to: OnCanResize may change or refuse it,
+    // then the constraints (as OnConstrainedResize leaves them for this change) hold.
+    QSize AskNewSize(int width, int height);
     void FontObjectChanged(TObject *sender);
     void DoActionChange(TObject *sender);
 
@@ -387,6 +410,17 @@ public:
     void SetFocus();
     bool CanFocus() const;
 
+    // Docking: whether other controls may dock here, and whether a dock manager lays them
+    // out. Kept and published; the framework starts no docking of its own.
+    bool DockSite() const { return m_dockSite; }
+    void SetDockSite(bool v) { m_dockSite = v; }
+    bool UseDockManager() const { return m_useDockManager; }
+    void SetUseDockManager(bool v) { m_useDockManager = v; }
+    TDockDropEvent OnDockDrop;
+    TDockOverEvent OnDockOver;
+    TGetSiteInfoEvent OnGetSiteInfo;
+    TUnDockEvent OnUnDock;
+
     // The widget children's widgets live in.
     virtual QWidget *ClientWidget();
 
@@ -417,9 +451,17 @@ protected:
     TBasicActionLink *CreateActionLink() override;
     // A child was inserted, removed, moved, sized, shown or hidden without alignment taking
     // care of it (an unaligned child).
-    virtual void ChildChanged(TControl *child) { (void)child; }
+    // With AutoSize on, fits the control to its children again.
+    virtual void ChildChanged(TControl *child);
     // Turns the input method of the widget's own parts off or on again as ImeMode says.
     void ApplyImeMode();
+    // AutoSize, for the classes that publish it: each alignment first sizes the control so
+    // that FitArea just holds the children. Children aligned to an edge keep their widths
+    // (heights); the unaligned ones move up and left to the edges the aligned ones leave.
+    bool FitsToControls() const { return m_fitsToControls; }
+    void SetFitsToControls(bool v);
+    // The part of the control the children share, in its client coordinates.
+    virtual QRect FitArea() const;
 
 private:
     std::vector<TControl *> m_controls; // not owned: owners free them, we free those left
@@ -433,6 +475,12 @@ private:
     bool m_parentCtl3D = true;
     TImeMode m_imeMode = imDontCare;
     QString m_imeName;
+    bool m_dockSite = false;
+    bool m_useDockManager = false;
+    bool m_fitsToControls = false;
+    bool m_fitting = false; // a fit is under way: the alignment it causes starts none
+
+    void FitToControls();
 
     friend class TControl;
 };

@@ -87,6 +87,9 @@ public:
     void SetHorzScrollBar(TControlScrollBar *bar);
     TControlScrollBar *VertScrollBar() const { return m_vertScrollBar; } // owned
     void SetVertScrollBar(TControlScrollBar *bar);
+    // With AutoSize the scroll area takes the size the controls need.
+    bool AutoSize() const { return FitsToControls(); }
+    void SetAutoSize(bool v) { SetFitsToControls(v); }
 
     // The area scroll bars leave of ScrollArea.
     QRect ClientRect() const override;
@@ -102,6 +105,7 @@ protected:
     // The area the client and the scroll bars share, in the client widget's coordinates.
     virtual QRect ScrollArea() const;
     void AlignControls(TControl *changed) override;
+    QRect FitArea() const override;
     void InitWidget() override;
 
 private:
@@ -161,10 +165,6 @@ public:
     bool Active() const;
     TWinControl *ActiveControl() const { return m_activeControl; }
     void SetActiveControl(TWinControl *control);
-    // With AutoSize the client area takes the size the controls need, and the unaligned
-    // controls move up and left to the edges the aligned ones leave.
-    bool AutoSize() const { return m_autoSize; }
-    void SetAutoSize(bool v);
     // Where the centring positions centre and, for the other positions, on which screen the
     // form shows (moved there at the same place relative to the screen).
     TDefaultMonitor DefaultMonitor() const { return m_defaultMonitor; }
@@ -172,10 +172,6 @@ public:
     // The screen DefaultMonitor names; nullptr for dmDesktop and when the form it names is
     // missing (or is this one).
     QScreen *DefaultScreen() const;
-    bool DockSite() const { return m_dockSite; }
-    void SetDockSite(bool v) { m_dockSite = v; }
-    bool UseDockManager() const { return m_useDockManager; }
-    void SetUseDockManager(bool v) { m_useDockManager = v; }
     // The menu that lists the child windows of an MDI form.
     TMenuItem *WindowMenu() const { return m_windowMenu; } // not owned
     void SetWindowMenu(TMenuItem *item);
@@ -235,9 +231,6 @@ protected:
     void ColorChanged() override;
     QString GetText() const override { return m_text; }
     void TextChanged() override;
-    // Fits the client area to the controls first when AutoSize is on.
-    void AlignControls(TControl *changed) override;
-    void ChildChanged(TControl *child) override;
     void ValidateRename(TComponent *component, const QString &currentName,
                         const QString &newName) override;
     QRect ScrollArea() const override;
@@ -262,7 +255,6 @@ private:
     void PlaceForShowing();
     QRect CentredBounds() const;
     void MoveToDefaultMonitor();
-    void FitToControls();
 
     TFormBorderStyle m_borderStyle = bsSizeable;
     TPosition m_position = poDesigned;
@@ -289,12 +281,8 @@ private:
     bool m_scaled = true;
     TPrintScale m_printScale = poProportional;
     bool m_oldCreateOrder = false;
-    bool m_autoSize = false;
-    bool m_fitting = false;
     TDefaultMonitor m_defaultMonitor = dmActiveForm;
     bool m_positioned = false; // Position has placed the form
-    bool m_dockSite = false;
-    bool m_useDockManager = false;
     TMenuItem *m_windowMenu = nullptr;
     TMenuItem *m_objectMenuItem = nullptr;
 };
@@ -308,12 +296,27 @@ public:
 
 
 // A bordered area that scrolls its children (see TScrollingWinControl).
+// A turn of the mouse wheel: the shift state, the turn (120 a notch, positive away from the
+// user), the mouse in screen coordinates; setting Handled ends the wheel's handling.
+using TMouseWheelEvent = TEvent<TObject *, TShiftState, int, QPoint, bool &>;
+using TMouseWheelUpDownEvent = TEvent<TObject *, TShiftState, QPoint, bool &>;
+PTypeInfo TypeInfoTMouseWheelEvent();
+PTypeInfo TypeInfoTMouseWheelUpDownEvent();
+
 class TScrollBox : public TScrollingWinControl
 {
     Z_CLASS(TScrollBox)
 public:
     explicit TScrollBox(TComponent *owner);
     ~TScrollBox() override;
+
+    // A wheel turn goes to OnMouseWheel, then, unhandled, to OnMouseWheelDown (towards the
+    // user) or OnMouseWheelUp.
+    TMouseWheelEvent OnMouseWheel;
+    TMouseWheelUpDownEvent OnMouseWheelDown;
+    TMouseWheelUpDownEvent OnMouseWheelUp;
+    // Framework-internal, from the widget: whether a handler took the turn.
+    bool DoMouseWheel(TShiftState shift, int delta, const QPoint &screenPos);
 
     // bsSingle draws a sunken two-pixel edge (one black pixel without Ctl3D).
     TFormBorderStyle BorderStyle() const { return m_borderStyle; }

@@ -1,5 +1,5 @@
-// Where a form goes and how big it is beyond what the user gave: the place Position and
-// DefaultMonitor give it as it shows, and the client size AutoSize fits to the controls.
+// Where a form goes beyond what the user gave: the place Position and DefaultMonitor give it
+// as it shows.
 
 #include "Forms.h"
 
@@ -123,101 +123,6 @@ void TCustomForm::MoveToDefaultMonitor()
         return;
     const QPoint shift = target->geometry().topLeft() - current->geometry().topLeft();
     SetBoundsRect(BoundsRect().translated(shift));
-}
-
-// ---------------------------------------------------------------------------------------------
-
-void TCustomForm::SetAutoSize(bool v)
-{
-    if (v == m_autoSize)
-        return;
-    m_autoSize = v;
-    if (v)
-        Realign();
-}
-
-void TCustomForm::AlignControls(TControl *changed)
-{
-    if (m_autoSize && !m_fitting) {
-        m_fitting = true;
-        try {
-            FitToControls();
-        } catch (...) {
-            m_fitting = false;
-            throw;
-        }
-        m_fitting = false;
-    }
-    TScrollingWinControl::AlignControls(changed);
-}
-
-void TCustomForm::ChildChanged(TControl *child)
-{
-    TScrollingWinControl::ChildChanged(child);
-    if (m_autoSize && !m_fitting)
-        Realign();
-}
-
-void TCustomForm::FitToControls()
-{
-    // Children aligned to an edge take their width (height) off the client area; the unaligned
-    // ones need the rectangle they cover, which moves to the corner the aligned ones leave.
-    int leftWidth = 0, sideWidths = 0, topHeight = 0, edgeHeights = 0;
-    bool widthNeeded = false, heightNeeded = false;
-    std::vector<TControl *> unaligned;
-    int minX = 0, minY = 0, maxX = 0, maxY = 0;
-    for (int i = 0; i < ControlCount(); ++i) {
-        TControl *c = Controls(i);
-        if (!(c->Visible() || c->Designing()))
-            continue;
-        switch (c->Align()) {
-        case alLeft:
-            leftWidth += c->Width();
-            [[fallthrough]];
-        case alRight:
-            sideWidths += c->Width();
-            widthNeeded = true;
-            break;
-        case alTop:
-            topHeight += c->Height();
-            [[fallthrough]];
-        case alBottom:
-            edgeHeights += c->Height();
-            heightNeeded = true;
-            break;
-        case alClient:
-            break;
-        default: {
-            const QRect r = c->BoundsRect();
-            if (unaligned.empty()) {
-                minX = r.left(), minY = r.top(), maxX = r.left() + r.width();
-                maxY = r.top() + r.height();
-            } else {
-                minX = std::min(minX, r.left());
-                minY = std::min(minY, r.top());
-                maxX = std::max(maxX, r.left() + r.width());
-                maxY = std::max(maxY, r.top() + r.height());
-            }
-            unaligned.push_back(c);
-            break;
-        }
-        }
-    }
-    if (!unaligned.empty()) {
-        widthNeeded = heightNeeded = true;
-        const int dx = leftWidth - minX, dy = topHeight - minY;
-        if (dx != 0 || dy != 0) {
-            for (TControl *c : unaligned)
-                c->SetBounds(c->Left() + dx, c->Top() + dy, c->Width(), c->Height());
-        }
-    }
-    // The size of the whole area the client and any scroll bars share.
-    const QSize area = ScrollArea().size();
-    const int width = widthNeeded ? sideWidths + (maxX - minX) : area.width();
-    const int height = heightNeeded ? edgeHeights + (maxY - minY) : area.height();
-    if (width != area.width() || height != area.height())
-        SetBounds(Left(), Top(), Width() - area.width() + width,
-                  Height() - area.height() + height);
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -4,8 +4,10 @@
 #include "ControlProps.h"
 #include "ControlWidget.h"
 #include "SafeCall.h"
+#include "VirtualKeys.h"
 
 #include <QPainter>
+#include <QWheelEvent>
 
 namespace {
 
@@ -26,6 +28,17 @@ protected:
     {
         SafeCall([this] { m_box->LayOutClient(); });
     }
+    // Turns over the box or a child that left them alone arrive here.
+    void wheelEvent(QWheelEvent *event) override
+    {
+        bool handled = false;
+        const TShiftState shift = ShiftStateOf(event->modifiers(), event->buttons());
+        SafeCall([&] {
+            handled = m_box->DoMouseWheel(shift, event->angleDelta().y(),
+                                          event->globalPosition().toPoint());
+        });
+        event->setAccepted(handled);
+    }
 
 private:
     TScrollBox *m_box; // not owned: the box owns this widget
@@ -33,25 +46,49 @@ private:
 
 } // namespace
 
+PTypeInfo TypeInfoTMouseWheelEvent()
+{
+    static const PTypeInfo t = NewMethodType(
+        QStringLiteral("TMouseWheelEvent"),
+        QStringLiteral("Sender: TObject; Shift: TShiftState; WheelDelta: Integer; "
+                       "MousePos: TPoint; var Handled: Boolean"));
+    return t;
+}
+
+PTypeInfo TypeInfoTMouseWheelUpDownEvent()
+{
+    static const PTypeInfo t = NewMethodType(
+        QStringLiteral("TMouseWheelUpDownEvent"),
+        QStringLiteral("Sender: TObject; Shift: TShiftState; MousePos: TPoint; "
+                       "var Handled: Boolean"));
+    return t;
+}
+
 static TPropTable ScrollBoxProps()
 {
     using S = TScrollBox;
     TPropTable t = ControlProps(
         {"Align", "Anchors", "BiDiMode", "Color", "Constraints", "Ctl3D", "Cursor",
-         "DragCursor", "DragKind", "DragMode", "Enabled", "Font", "Height", "HelpContext",
-         "Hint", "Left", "ParentBiDiMode", "ParentColor", "ParentCtl3D", "ParentFont",
-         "ParentShowHint", "PopupMenu", "ShowHint", "TabOrder", "TabStop", "Top", "Visible",
-         "Width", "OnClick", "OnContextPopup", "OnDblClick", "OnDragDrop", "OnDragOver",
-         "OnEndDock", "OnEndDrag", "OnEnter", "OnExit", "OnMouseDown", "OnMouseMove",
-         "OnMouseUp", "OnResize", "OnStartDock", "OnStartDrag"});
+         "DockSite", "DragCursor", "DragKind", "DragMode", "Enabled", "Font", "Height",
+         "HelpContext", "Hint", "Left", "ParentBiDiMode", "ParentColor", "ParentCtl3D",
+         "ParentFont", "ParentShowHint", "PopupMenu", "ShowHint", "TabOrder", "TabStop", "Top",
+         "Visible", "Width", "OnCanResize", "OnClick", "OnConstrainedResize", "OnContextPopup",
+         "OnDblClick", "OnDockDrop", "OnDockOver", "OnDragDrop", "OnDragOver", "OnEndDock",
+         "OnEndDrag", "OnEnter", "OnExit", "OnGetSiteInfo", "OnMouseDown", "OnMouseMove",
+         "OnMouseUp", "OnResize", "OnStartDock", "OnStartDrag", "OnUnDock"});
     const TPropTable own = {
         Prop<S>("AutoScroll", TypeInfoBoolean(), &S::AutoScroll, &S::SetAutoScroll, 1),
+        Prop<S>("AutoSize", TypeInfoBoolean(), &S::AutoSize, &S::SetAutoSize, 0),
         Prop<S>("BorderStyle", TypeInfoTBorderStyle(), &S::BorderStyle, &S::SetBorderStyle,
                 bsSingle),
         Prop<S>("HorzScrollBar", TControlScrollBar::StaticClass()->ClassTypeInfo(),
                 &S::HorzScrollBar, &S::SetHorzScrollBar),
         Prop<S>("VertScrollBar", TControlScrollBar::StaticClass()->ClassTypeInfo(),
                 &S::VertScrollBar, &S::SetVertScrollBar),
+        EventProp<S>("OnMouseWheel", TypeInfoTMouseWheelEvent(), &S::OnMouseWheel),
+        EventProp<S>("OnMouseWheelDown", TypeInfoTMouseWheelUpDownEvent(),
+                     &S::OnMouseWheelDown),
+        EventProp<S>("OnMouseWheelUp", TypeInfoTMouseWheelUpDownEvent(), &S::OnMouseWheelUp),
     };
     t.insert(t.end(), own.begin(), own.end());
     return t;
@@ -84,6 +121,19 @@ QWidget *TScrollBox::CreateWidget(QWidget *parentWidget)
     WidgetBridge::Attach(m_client, this);
     LayOutClient();
     return w;
+}
+
+bool TScrollBox::DoMouseWheel(TShiftState shift, int delta, const QPoint &screenPos)
+{
+    bool handled = false;
+    OnMouseWheel(this, shift, delta, screenPos, handled);
+    if (handled || delta == 0)
+        return handled;
+    if (delta < 0)
+        OnMouseWheelDown(this, shift, screenPos, handled);
+    else
+        OnMouseWheelUp(this, shift, screenPos, handled);
+    return handled;
 }
 
 QWidget *TScrollBox::ClientWidget()

@@ -296,6 +296,12 @@ void TScrollingWinControl::AlignControls(TControl *changed)
     UpdateScrollBars();
 }
 
+QRect TScrollingWinControl::FitArea() const
+{
+    // The client and any scroll bars share the scroll area.
+    return ScrollArea();
+}
+
 int TScrollingWinControl::AutoRange(bool horizontal) const
 {
     const TControlScrollBar *bar = horizontal ? m_horzScrollBar : m_vertScrollBar;

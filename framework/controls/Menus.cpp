@@ -39,11 +39,49 @@ static PTypeInfo TypeInfoTTrackButton()
     return t;
 }
 
+PTypeInfo TypeInfoTMenuChangeEvent()
+{
+    static const PTypeInfo t = NewMethodType(
+        QStringLiteral("TMenuChangeEvent"),
+        QStringLiteral("Sender: TObject; Source: TMenuItem; Rebuild: Boolean"));
+    return t;
+}
+
+PTypeInfo TypeInfoTMenuDrawItemEvent()
+{
+    static const PTypeInfo t = NewMethodType(
+        QStringLiteral("TMenuDrawItemEvent"),
+        QStringLiteral("Sender: TObject; ACanvas: TCanvas; ARect: TRect; Selected: Boolean"));
+    return t;
+}
+
+PTypeInfo TypeInfoTAdvancedMenuDrawItemEvent()
+{
+    static const PTypeInfo t = NewMethodType(
+        QStringLiteral("TAdvancedMenuDrawItemEvent"),
+        QStringLiteral("Sender: TObject; ACanvas: TCanvas; ARect: TRect; "
+                       "State: TOwnerDrawState"));
+    return t;
+}
+
+PTypeInfo TypeInfoTMenuMeasureItemEvent()
+{
+    static const PTypeInfo t = NewMethodType(
+        QStringLiteral("TMenuMeasureItemEvent"),
+        QStringLiteral("Sender: TObject; ACanvas: TCanvas; var Width, Height: Integer"));
+    return t;
+}
+
 static TPropTable MenuItemProps()
 {
+    using M = TMenuItem;
     return {
         Prop<TMenuItem>("Action", TBasicAction::StaticClass()->ClassTypeInfo(),
                         &TMenuItem::Action, &TMenuItem::SetAction),
+        Prop<M>("AutoHotkeys", TypeInfoTMenuItemAutoFlag(), &M::AutoHotkeys, &M::SetAutoHotkeys,
+                maParent),
+        Prop<M>("AutoLineReduction", TypeInfoTMenuItemAutoFlag(), &M::AutoLineReduction,
+                &M::SetAutoLineReduction, maParent),
         Prop<TMenuItem>("Bitmap", TBitmap::StaticClass()->ClassTypeInfo(), &TMenuItem::Bitmap,
                         &TMenuItem::SetBitmap),
         Prop<TMenuItem>("Break", TypeInfoTMenuBreak(), &TMenuItem::Break, &TMenuItem::SetBreak,
@@ -66,9 +104,15 @@ static TPropTable MenuItemProps()
                         &TMenuItem::SetRadioItem, 0),
         Prop<TMenuItem>("ShortCut", TypeInfoTShortCut(), &TMenuItem::ShortCut,
                         &TMenuItem::SetShortCut, 0),
+        Prop<M>("SubMenuImages", TCustomImageList::StaticClass()->ClassTypeInfo(),
+                &M::SubMenuImages, &M::SetSubMenuImages),
         Prop<TMenuItem>("Visible", TypeInfoBoolean(), &TMenuItem::Visible, &TMenuItem::SetVisible,
                         1),
+        EventProp<M>("OnAdvancedDrawItem", TypeInfoTAdvancedMenuDrawItemEvent(),
+                     &M::OnAdvancedDrawItem),
         EventProp<TMenuItem>("OnClick", TypeInfoTNotifyEvent(), &TMenuItem::OnClick),
+        EventProp<M>("OnDrawItem", TypeInfoTMenuDrawItemEvent(), &M::OnDrawItem),
+        EventProp<M>("OnMeasureItem", TypeInfoTMenuMeasureItemEvent(), &M::OnMeasureItem),
     };
 }
 Z_DEFINE_CLASS(TMenuItem, TComponent, MenuItemProps)
@@ -83,6 +127,7 @@ void TMenuItem::SetDefault(bool v)
         font.setBold(v); // the default item of a menu reads bold
         m_action->setFont(font);
     }
+    MenuChanged(false);
 }
 
 void TMenuItem::SetBitmap(TBitmap *bitmap)
@@ -90,12 +135,20 @@ void TMenuItem::SetBitmap(TBitmap *bitmap)
     m_bitmap->Assign(bitmap);
     if (m_action)
         m_action->setIcon(m_bitmap->Empty() ? QIcon() : QIcon(m_bitmap->ToPixmap(true)));
+    MenuChanged(false);
+}
+
+void TMenuItem::SetSubMenuImages(TCustomImageList *images)
+{
+    if (SetReference(this, m_subMenuImages, images))
+        MenuChanged(false);
 }
 
 TMenuItem::~TMenuItem()
 {
     Destroying();
     SetAction(nullptr);
+    SetReference<TCustomImageList>(this, m_subMenuImages, nullptr);
     while (!m_items.empty()) {
         TMenuItem *last = m_items.back();
         Remove(last);
@@ -131,6 +184,7 @@ void TMenuItem::Insert(int index, TMenuItem *item)
     m_items.insert(m_items.begin() + index, item);
     item->m_parent = this;
     Rebuild();
+    MenuChanged(true);
 }
 
 void TMenuItem::Remove(TMenuItem *item)
@@ -142,8 +196,10 @@ void TMenuItem::Remove(TMenuItem *item)
     item->m_parent = nullptr;
     if (m_menu && item->m_action)
         m_menu->removeAction(item->m_action);
-    if (!IsDestroying())
+    if (!IsDestroying()) {
         Rebuild();
+        MenuChanged(true);
+    }
 }
 
 void TMenuItem::Delete(int index)
@@ -185,30 +241,35 @@ void TMenuItem::SetCaption(const QString &caption)
     SyncAction();
     if (wasLine != IsLine() && m_parent)
         m_parent->Rebuild();
+    MenuChanged(true);
 }
 
 void TMenuItem::SetShortCut(TShortCut shortCut)
 {
     m_shortCut = shortCut;
     SyncAction();
+    MenuChanged(false);
 }
 
 void TMenuItem::SetChecked(bool checked)
 {
     m_checked = checked;
     SyncAction();
+    MenuChanged(false);
 }
 
 void TMenuItem::SetEnabled(bool enabled)
 {
     m_enabled = enabled;
     SyncAction();
+    MenuChanged(false);
 }
 
 void TMenuItem::SetVisible(bool visible)
 {
     m_visible = visible;
     SyncAction();
+    MenuChanged(true);
 }
 
 void TMenuItem::Click()
@@ -229,11 +290,18 @@ QAction *TMenuItem::QtAction()
 
 void TMenuItem::SyncAction()
 {
-    if (!m_action)
-        return;
+    if (m_action)
+        SyncOwnAction();
+    // The siblings' hotkeys and lines depend on this item too.
+    if (m_parent)
+        m_parent->RefreshSubItems();
+}
+
+void TMenuItem::SyncOwnAction()
+{
     m_action->setSeparator(IsLine());
     // Some styles print a separator's text as a section label: a line shows no "-".
-    m_action->setText(IsLine() ? QString() : m_caption);
+    m_action->setText(IsLine() ? QString() : ShownCaption());
     m_action->setShortcut(ShortCutToKeySequence(m_shortCut));
     m_action->setCheckable(m_checked || m_action->isCheckable());
     m_action->setChecked(m_checked);
@@ -246,8 +314,10 @@ void TMenuItem::SyncAction()
 // Keeps the Qt menu of this item in step with its subitems.
 void TMenuItem::Rebuild()
 {
-    if (!m_action)
+    if (!m_action) {
+        RefreshSubItems(); // the root item: its subitems stand in a menu bar or popup
         return;
+    }
     if (m_items.empty()) {
         m_action->setMenu(nullptr);
         delete m_menu;
@@ -261,11 +331,17 @@ void TMenuItem::Rebuild()
     m_menu->clear();
     for (TMenuItem *item : m_items)
         m_menu->addAction(item->QtAction());
+    RefreshSubItems();
 }
 
 static TPropTable MenuProps()
 {
+    using M = TMenu;
     return {
+        Prop<M>("AutoHotkeys", TypeInfoTMenuAutoFlag(), &M::AutoHotkeys, &M::SetAutoHotkeys,
+                maAutomatic),
+        Prop<M>("AutoLineReduction", TypeInfoTMenuAutoFlag(), &M::AutoLineReduction,
+                &M::SetAutoLineReduction, maAutomatic),
         Prop<TMenu>("BiDiMode", TypeInfoTBiDiMode(), &TMenu::BiDiMode, &TMenu::SetBiDiMode),
         Prop<TMenu>("Images", TCustomImageList::StaticClass()->ClassTypeInfo(), &TMenu::Images,
                     &TMenu::SetImages),
@@ -273,11 +349,15 @@ static TPropTable MenuProps()
         Prop<TMenu>("OwnerDraw", TypeInfoBoolean(), &TMenu::OwnerDraw, &TMenu::SetOwnerDraw, 0),
         Prop<TMenu>("ParentBiDiMode", TypeInfoBoolean(), &TMenu::ParentBiDiMode,
                     &TMenu::SetParentBiDiMode, 1),
+        EventProp<M>("OnChange", TypeInfoTMenuChangeEvent(), &M::OnChange),
     };
 }
 Z_DEFINE_CLASS(TMenu, TComponent, MenuProps)
 
-TMenu::TMenu(TComponent *owner) : TComponent(owner), m_items(new TMenuItem(nullptr)) {}
+TMenu::TMenu(TComponent *owner) : TComponent(owner), m_items(new TMenuItem(nullptr))
+{
+    m_items->m_rootOf = this;
+}
 
 TMenu::~TMenu()
 {

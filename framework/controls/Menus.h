@@ -20,13 +20,34 @@ class QKeySequence;
 
 using TShortCut = quint16;
 class TBitmap;
+class TCanvas;
 class TCustomImageList;
+class TMenu;
 class TBasicAction;
 class TBasicActionLink;
 
 enum TMenuBreak { mbNone, mbBreak, mbBarBreak };
 enum TPopupAlignment { paLeft, paRight, paCenter };
 enum TTrackButton { tbRightButton, tbLeftButton };
+// Whether a menu sets hotkeys or reduces lines by itself (maAutomatic), leaves them to the
+// captions (maManual), or, for an item, does what its parent does (maParent).
+enum TMenuItemAutoFlag { maAutomatic, maManual, maParent };
+using TMenuAutoFlag = TMenuItemAutoFlag; // maAutomatic or maManual only
+PTypeInfo TypeInfoTMenuAutoFlag();
+PTypeInfo TypeInfoTMenuItemAutoFlag();
+
+class TMenuItem;
+// An item's text, lines or subitems changed; Rebuild: items were added or removed.
+using TMenuChangeEvent = TEvent<TObject *, TMenuItem *, bool>;
+// Owner drawing of an item (the menu's OwnerDraw): the rectangle, and whether it is selected
+// or (advanced) its owner-draw state set.
+using TMenuDrawItemEvent = TEvent<TObject *, TCanvas *, QRect, bool>;
+using TAdvancedMenuDrawItemEvent = TEvent<TObject *, TCanvas *, QRect, quint32>;
+using TMenuMeasureItemEvent = TEvent<TObject *, TCanvas *, int &, int &>;
+PTypeInfo TypeInfoTMenuChangeEvent();
+PTypeInfo TypeInfoTMenuDrawItemEvent();
+PTypeInfo TypeInfoTAdvancedMenuDrawItemEvent();
+PTypeInfo TypeInfoTMenuMeasureItemEvent();
 
 class TMenuItem : public TComponent
 {
@@ -62,6 +83,23 @@ public:
     void SetImageIndex(int v) { m_imageIndex = v; }
     TBitmap *Bitmap() const { return m_bitmap; } // owned
     void SetBitmap(TBitmap *bitmap);
+    // The images of the subitems, instead of the menu's; freeing the list leaves nullptr.
+    TCustomImageList *SubMenuImages() const { return m_subMenuImages; } // not owned
+    void SetSubMenuImages(TCustomImageList *images);
+    // maParent: as the parent item (the menu, for its top items) does.
+    TMenuItemAutoFlag AutoHotkeys() const { return m_autoHotkeys; }
+    void SetAutoHotkeys(TMenuItemAutoFlag flag);
+    TMenuItemAutoFlag AutoLineReduction() const { return m_autoLineReduction; }
+    void SetAutoLineReduction(TMenuItemAutoFlag flag);
+    // Whether the subitems get hotkeys (lose redundant lines) automatically, after maParent
+    // is resolved up to the menu.
+    bool HotkeysAutomatic() const;
+    bool LinesReduced() const;
+    // The menu whose item tree holds this item, or nullptr.
+    TMenu *GetParentMenu() const;
+    // The text the Qt menu shows: the caption, with a hotkey chosen for it among its
+    // siblings where they get hotkeys automatically and it has none.
+    QString ShownCaption() const;
 
     // Subitems, in menu order; an item frees its subitems.
     int Count() const { return int(m_items.size()); }
@@ -86,6 +124,9 @@ public:
     // Runs OnClick, or executes the action when OnClick is the action's own handler.
     virtual void Click();
     TNotifyEvent OnClick;
+    TMenuDrawItemEvent OnDrawItem;
+    TAdvancedMenuDrawItemEvent OnAdvancedDrawItem;
+    TMenuMeasureItemEvent OnMeasureItem;
 
     void Notification(TComponent *component, TOperation operation) override;
 
@@ -97,9 +138,19 @@ protected:
     virtual void ActionChange(TObject *sender, bool checkDefaults);
 
 private:
+    friend class TMenu;
     void Rebuild();
     void SyncAction();
+    void SyncOwnAction();
     void DoActionChange(TObject *sender);
+    // Tells the menu of a change (TMenu::OnChange).
+    void MenuChanged(bool rebuild);
+    // Shows or hides the lines among the subitems that AutoLineReduction drops.
+    void ReduceLines();
+    // The shown texts and lines of the subitems, after a change among them.
+    void RefreshSubItems();
+    // RefreshSubItems here and in every submenu, after an automatic flag changed.
+    void RefreshTree();
 
     QString m_caption;
     TShortCut m_shortCut = 0;
@@ -115,6 +166,10 @@ private:
     int m_imageIndex = -1;
     TBitmap *m_bitmap;
     TMenuItem *m_parent = nullptr;
+    TMenu *m_rootOf = nullptr; // not owned: set on the root item, which the menu owns
+    TCustomImageList *m_subMenuImages = nullptr;
+    TMenuItemAutoFlag m_autoHotkeys = maParent;
+    TMenuItemAutoFlag m_autoLineReduction = maParent;
     std::vector<TMenuItem *> m_items;
     QAction *m_action = nullptr; // owned
     QMenu *m_menu = nullptr;     // owned; made when the item has subitems
@@ -137,10 +192,22 @@ public:
     void SetBiDiMode(TBiDiModeValue v) { m_biDiMode = v; m_parentBiDiMode = false; }
     bool ParentBiDiMode() const { return m_parentBiDiMode; }
     void SetParentBiDiMode(bool v) { m_parentBiDiMode = v; }
+    // maAutomatic: items without a hotkey get one, and lines at either end of a menu or
+    // after another line are hidden, in the shown menu only (and not while the menu is being
+    // designed); the captions stay.
+    TMenuAutoFlag AutoHotkeys() const { return m_autoHotkeys; }
+    void SetAutoHotkeys(TMenuAutoFlag flag);
+    TMenuAutoFlag AutoLineReduction() const { return m_autoLineReduction; }
+    void SetAutoLineReduction(TMenuAutoFlag flag);
     void Notification(TComponent *component, TOperation operation) override;
+    void SetDesigning(bool designing, bool setChildren = true) override;
+
+    TMenuChangeEvent OnChange;
 
 private:
     TMenuItem *m_items;
+    TMenuAutoFlag m_autoHotkeys = maAutomatic;
+    TMenuAutoFlag m_autoLineReduction = maAutomatic;
     TCustomImageList *m_images = nullptr;
     bool m_ownerDraw = false;
     TBiDiModeValue m_biDiMode = 0;

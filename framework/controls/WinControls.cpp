@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QPainter>
+#include <QScopedValueRollback>
 #include <QWidget>
 
 #include <algorithm>
@@ -163,6 +164,8 @@ void TWinControl::Realign(TControl *changed)
 
 void TWinControl::AlignControls(TControl *changed)
 {
+    if (m_fitsToControls)
+        FitToControls();
     QRect rect = ClientRect();
     AdjustClientRect(rect);
     // Whether a goes before b among children of the same alignment: by their current places.
@@ -423,4 +426,90 @@ void TCustomControl::PaintWidget(QPainter &painter)
         throw;
     }
     m_canvas->ReleasePainter();
+}
+
+void TWinControl::SetFitsToControls(bool v)
+{
+    if (v == m_fitsToControls)
+        return;
+    m_fitsToControls = v;
+    if (v)
+        Realign();
+}
+
+void TWinControl::ChildChanged(TControl *)
+{
+    if (m_fitsToControls && !m_fitting)
+        Realign();
+}
+
+QRect TWinControl::FitArea() const
+{
+    QRect rect = ClientRect();
+    AdjustClientRect(rect);
+    return rect;
+}
+
+void TWinControl::FitToControls()
+{
+    if (m_fitting)
+        return;
+    const QScopedValueRollback<bool> fitting(m_fitting, true);
+    const QRect area = FitArea();
+    // Children aligned to an edge take their width (height) off the client area; the unaligned
+    // ones need the rectangle they cover, which moves to the corner the aligned ones leave.
+    int leftWidth = 0, sideWidths = 0, topHeight = 0, edgeHeights = 0;
+    bool widthNeeded = false, heightNeeded = false;
+    std::vector<TControl *> unaligned;
+    int minX = 0, minY = 0, maxX = 0, maxY = 0;
+    for (int i = 0; i < ControlCount(); ++i) {
+        TControl *c = Controls(i);
+        if (!(c->Visible() || c->Designing()))
+            continue;
+        switch (c->Align()) {
+        case alLeft:
+            leftWidth += c->Width();
+            [[fallthrough]];
+        case alRight:
+            sideWidths += c->Width();
+            widthNeeded = true;
+            break;
+        case alTop:
+            topHeight += c->Height();
+            [[fallthrough]];
+        case alBottom:
+            edgeHeights += c->Height();
+            heightNeeded = true;
+            break;
+        case alClient:
+            break;
+        default: {
+            const QRect r = c->BoundsRect();
+            if (unaligned.empty()) {
+                minX = r.left(), minY = r.top(), maxX = r.left() + r.width();
+                maxY = r.top() + r.height();
+            } else {
+                minX = std::min(minX, r.left());
+                minY = std::min(minY, r.top());
+                maxX = std::max(maxX, r.left() + r.width());
+                maxY = std::max(maxY, r.top() + r.height());
+            }
+            unaligned.push_back(c);
+            break;
+        }
+        }
+    }
+    if (!unaligned.empty()) {
+        widthNeeded = heightNeeded = true;
+        const int dx = area.left() + leftWidth - minX, dy = area.top() + topHeight - minY;
+        if (dx != 0 || dy != 0) {
+            for (TControl *c : unaligned)
+                c->SetBounds(c->Left() + dx, c->Top() + dy, c->Width(), c->Height());
+        }
+    }
+    const int width = widthNeeded ? sideWidths + (maxX - minX) : area.width();
+    const int height = heightNeeded ? edgeHeights + (maxY - minY) : area.height();
+    if (width != area.width() || height != area.height())
+        SetBounds(Left(), Top(), Width() - area.width() + width,
+                  Height() - area.height() + height);
 }

@@ -143,7 +143,8 @@ static TPropTable MediaPlayerProps()
 {
     using M = TMediaPlayer;
     TPropTable t = ControlProps({"Anchors", "Constraints", "DragCursor", "DragKind", "DragMode",
-                                 "Enabled", "Height", "Left", "ParentShowHint", "PopupMenu",
+                                 "Enabled", "Height", "HelpContext", "Left", "ParentShowHint",
+                                 "PopupMenu",
                                  "ShowHint", "TabOrder", "TabStop", "Top", "Visible", "Width",
                                  "OnEnter", "OnExit", "OnStartDock", "OnEndDock"});
     SetPropDefault(t, "TabStop", 1); // the player takes the focus by Tab

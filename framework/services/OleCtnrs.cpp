@@ -129,7 +129,7 @@ static TPropTable OleContainerProps()
     using O = TOleContainer;
     TPropTable t = ControlProps(
         {"Align", "Anchors", "Color", "Constraints", "Ctl3D", "DragCursor", "DragMode",
-         "Enabled", "Height", "Left", "ParentColor", "ParentCtl3D", "ParentShowHint",
+         "Enabled", "Height", "HelpContext", "Left", "ParentColor", "ParentCtl3D", "ParentShowHint",
          "PopupMenu", "ShowHint", "TabOrder", "TabStop", "Top", "Visible", "Width", "OnClick",
          "OnDblClick", "OnDragDrop", "OnDragOver", "OnEndDrag", "OnEnter", "OnExit",
          "OnKeyDown", "OnKeyPress", "OnKeyUp", "OnMouseDown", "OnMouseMove", "OnMouseUp",

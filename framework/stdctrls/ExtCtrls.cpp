@@ -64,6 +64,7 @@ TCustomPanel::TCustomPanel(TComponent *owner) : TCustomControl(owner)
                     | csDoubleClicks | csReplicatable);
     SetBounds(0, 0, 185, 41);
     SetColor(clBtnFace); // also ends ParentColor
+    SetUseDockManager(true); // a panel lays out what docks on it
 }
 
 void TCustomPanel::EdgesChanged()
@@ -153,15 +154,19 @@ static TPropTable PanelProps()
     using P = TCustomPanel;
     TPropTable t = ControlProps(
         {"Align", "Anchors", "BiDiMode", "Caption", "Color", "Constraints", "Ctl3D", "Cursor",
-         "DragCursor", "DragKind", "DragMode", "Enabled", "Font", "Height", "Hint", "Left",
-         "ParentBiDiMode", "ParentColor", "ParentCtl3D", "ParentFont", "ParentShowHint",
-         "PopupMenu", "ShowHint", "TabOrder", "TabStop", "Top", "Visible", "Width", "OnClick",
-         "OnContextPopup", "OnDblClick", "OnDragDrop", "OnDragOver", "OnEndDock", "OnEndDrag",
-         "OnEnter", "OnExit", "OnMouseDown", "OnMouseMove", "OnMouseUp", "OnResize",
-         "OnStartDock", "OnStartDrag"});
+         "DockSite", "DragCursor", "DragKind", "DragMode", "Enabled", "Font", "Height",
+         "HelpContext", "Hint", "Left", "ParentBiDiMode", "ParentColor", "ParentCtl3D",
+         "ParentFont", "ParentShowHint", "PopupMenu", "ShowHint", "TabOrder", "TabStop", "Top",
+         "UseDockManager", "Visible", "Width", "OnCanResize", "OnClick", "OnConstrainedResize",
+         "OnContextPopup", "OnDblClick", "OnDockDrop", "OnDockOver", "OnDragDrop",
+         "OnDragOver", "OnEndDock", "OnEndDrag", "OnEnter", "OnExit", "OnGetSiteInfo",
+         "OnMouseDown", "OnMouseMove", "OnMouseUp", "OnResize", "OnStartDock", "OnStartDrag",
+         "OnUnDock"});
     SetPropDefault(t, "Color", clBtnFace);
     SetPropDefault(t, "ParentColor", 0);
     SetPropDefault(t, "TabStop", 0);
+    SetPropDefault(t, "UseDockManager", 1);
+    t.push_back(Prop<TPanel>("AutoSize", TypeInfoBoolean(), &P::AutoSize, &P::SetAutoSize, 0));
     t.push_back(Prop<TPanel>("Alignment", TypeInfoTAlignment(), &P::Alignment, &P::SetAlignment,
                              taCenter));
     t.push_back(Prop<TPanel>("BevelInner", TypeInfoTBevelCut(), &P::BevelInner,
@@ -193,10 +198,21 @@ PTypeInfo TypeInfoTResizeStyle()
     return t;
 }
 
+PTypeInfo TypeInfoTSplitterCanResizeEvent()
+{
+    // The classic unit names the splitter's event type like the controls' one.
+    static const PTypeInfo t = NewMethodType(
+        QStringLiteral("TCanResizeEvent"),
+        QStringLiteral("Sender: TObject; var NewSize: Integer; var Accept: Boolean"));
+    return t;
+}
+
 static TPropTable SplitterProps()
 {
     return {
         Prop<TSplitter>("Align", TypeInfoTAlign(), &TControl::Align, &TControl::SetAlign, alLeft),
+        Prop<TSplitter>("AutoSnap", TypeInfoBoolean(), &TSplitter::AutoSnap,
+                        &TSplitter::SetAutoSnap, 1),
         Prop<TSplitter>("Beveled", TypeInfoBoolean(), &TSplitter::Beveled, &TSplitter::SetBeveled,
                         0),
         Prop<TSplitter>("Color", TypeInfoTColor(), &TControl::Color, &TControl::SetColor),
@@ -214,7 +230,10 @@ static TPropTable SplitterProps()
         Prop<TSplitter>("Visible", TypeInfoBoolean(), &TControl::Visible, &TControl::SetVisible,
                         1),
         Prop<TSplitter>("Width", TypeInfoInteger(), &TControl::Width, &TControl::SetWidth),
+        EventProp<TSplitter>("OnCanResize", TypeInfoTSplitterCanResizeEvent(),
+                             &TSplitter::OnCanResize),
         EventProp<TSplitter>("OnMoved", TypeInfoTNotifyEvent(), &TSplitter::OnMoved),
+        EventProp<TSplitter>("OnPaint", TypeInfoTNotifyEvent(), &TSplitter::OnPaint),
     };
 }
 Z_DEFINE_CLASS(TSplitter, TGraphicControl, SplitterProps)
@@ -250,14 +269,15 @@ void TSplitter::Paint()
         return;
     QRect rect = ClientRect();
     painter->fillRect(rect, ColorToQColor(Color()));
-    if (!m_beveled)
-        return;
-    // A raised ridge along the bar, a pixel in from each long side.
-    if (Horizontal())
-        rect.adjust(1, 0, -1, 0);
-    else
-        rect.adjust(0, 1, 0, -1);
-    Frame3D(*painter, rect, clBtnHighlight, clBtnShadow, 1);
+    if (m_beveled) {
+        // A raised ridge along the bar, a pixel in from each long side.
+        if (Horizontal())
+            rect.adjust(1, 0, -1, 0);
+        else
+            rect.adjust(0, 1, 0, -1);
+        Frame3D(*painter, rect, clBtnHighlight, clBtnShadow, 1);
+    }
+    OnPaint(this);
 }
 
 TControl *TSplitter::FindNeighbour() const
@@ -337,7 +357,15 @@ void TSplitter::MouseMove(TShiftState shift, int x, int y)
     int delta = (Horizontal() ? x : y) - m_downPos;
     if (Align() == alRight || Align() == alBottom)
         delta = -delta;
-    m_newSize = std::clamp(m_oldSize + delta, std::min(m_minSize, m_oldSize), m_maxSize);
+    int size = std::clamp(m_oldSize + delta, std::min(m_minSize, m_oldSize), m_maxSize);
+    bool accept = true;
+    OnCanResize(this, size, accept);
+    if (!accept)
+        return;
+    size = std::clamp(size, 0, std::max(m_maxSize, 0));
+    if (m_autoSnap && size <= m_minSize)
+        size = 0;
+    m_newSize = size;
     if (m_resizeStyle == rsUpdate) {
         // The splitter moves with the neighbour, so later positions are relative to the new
         // place: the size reached becomes the base of the next step.

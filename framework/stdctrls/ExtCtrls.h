@@ -35,6 +35,9 @@ public:
     // bsNone or bsSingle; a single border is a two-pixel sunken edge.
     TFormBorderStyle BorderStyle() const { return m_borderStyle; }
     void SetBorderStyle(TFormBorderStyle style);
+    // With AutoSize the panel takes the size its controls need inside its edges.
+    bool AutoSize() const { return FitsToControls(); }
+    void SetAutoSize(bool v) { SetFitsToControls(v); }
 
 protected:
     void AdjustClientRect(QRect &rect) const override;
@@ -67,9 +70,15 @@ public:
 enum TResizeStyle { rsNone, rsLine, rsUpdate, rsPattern };
 PTypeInfo TypeInfoTResizeStyle();
 
+// Asked while a splitter is dragged: NewSize may be changed, clearing Accept keeps the last
+// size.
+using TSplitterCanResizeEvent = TEvent<TObject *, int &, bool &>;
+PTypeInfo TypeInfoTSplitterCanResizeEvent();
+
 // A bar that resizes the control aligned just before it (on its left for alLeft, above it
 // for alTop, on its right for alRight, below it for alBottom); the parent then re-aligns.
-// Neither the neighbour nor the space left for the others goes below MinSize.
+// Neither the neighbour nor the space left for the others goes below MinSize; with AutoSnap
+// a neighbour dragged down to MinSize snaps shut instead.
 class TSplitter : public TGraphicControl
 {
     Z_CLASS(TSplitter)
@@ -84,9 +93,16 @@ public:
     void SetMinSize(int size);
     TResizeStyle ResizeStyle() const { return m_resizeStyle; }
     void SetResizeStyle(TResizeStyle style) { m_resizeStyle = style; }
+    bool AutoSnap() const { return m_autoSnap; }
+    void SetAutoSnap(bool v) { m_autoSnap = v; }
 
     // After a drag resized the neighbour.
     TNotifyEvent OnMoved;
+    // The splitter's own question about its neighbour's size, which stands in for the one
+    // every control has about its own size.
+    TSplitterCanResizeEvent OnCanResize;
+    // After the bar is drawn, on its canvas.
+    TNotifyEvent OnPaint;
 
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
     void MouseMove(TShiftState shift, int x, int y) override;
@@ -107,6 +123,7 @@ private:
     void EndDrag();
 
     bool m_beveled = false;
+    bool m_autoSnap = true;
     int m_minSize = 30;
     TResizeStyle m_resizeStyle = rsPattern;
 
@@ -189,6 +206,12 @@ public:
     explicit TRadioGroup(TComponent *owner);
 };
 
+// How far a graphic that decodes or draws in steps has come: the stage, the percentage done,
+// whether to redraw now, the part of the picture that is ready, and a message.
+enum TProgressStage { psStarting, psRunning, psEnding };
+using TProgressEvent = TEvent<TObject *, TProgressStage, quint8, bool, QRect, QString>;
+PTypeInfo TypeInfoTProgressEvent();
+
 // A picture shown at its own size, centred or stretched over the control. AutoSize sizes the
 // control to the picture. At design time an empty image shows a dashed frame.
 class TImage : public TGraphicControl
@@ -213,6 +236,9 @@ public:
     void SetIncrementalDisplay(bool v) { m_incrementalDisplay = v; }
     // Where the picture is drawn, in the control's coordinates.
     QRect DestRect() const;
+
+    // Kept for pictures that report their progress; the graphic formats here load at once.
+    TProgressEvent OnProgress;
 
 protected:
     void Paint() override;

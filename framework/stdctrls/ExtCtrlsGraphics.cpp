@@ -26,6 +26,15 @@ void DrawDesignFrame(QPainter &painter, const QRect &rect)
 
 // --- TImage ---------------------------------------------------------------------------------
 
+PTypeInfo TypeInfoTProgressEvent()
+{
+    static const PTypeInfo t = NewMethodType(
+        QStringLiteral("TProgressEvent"),
+        QStringLiteral("Sender: TObject; Stage: TProgressStage; PercentDone: Byte; "
+                       "RedrawNow: Boolean; const R: TRect; const Msg: string"));
+    return t;
+}
+
 static TPropTable ImageProps()
 {
     using I = TImage;
@@ -44,6 +53,7 @@ static TPropTable ImageProps()
                 &I::SetPicture),
         Prop<I>("Stretch", TypeInfoBoolean(), &I::Stretch, &I::SetStretch, 0),
         Prop<I>("Transparent", TypeInfoBoolean(), &I::Transparent, &I::SetTransparent, 0),
+        EventProp<I>("OnProgress", TypeInfoTProgressEvent(), &I::OnProgress),
     };
     t.insert(t.end(), own.begin(), own.end());
     return t;

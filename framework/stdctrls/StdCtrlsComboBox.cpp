@@ -318,9 +318,10 @@ TPropTable ComboBoxPublishedProps()
                                  "ImeMode", "ImeName", "ParentBiDiMode", "ParentColor",
                                  "ParentCtl3D", "ParentFont", "ParentShowHint", "PopupMenu",
                                  "ShowHint", "TabOrder", "TabStop", "Text", "Visible",
-                                 "OnClick", "OnDblClick", "OnDragDrop", "OnDragOver",
-                                 "OnEndDock", "OnEndDrag", "OnEnter", "OnExit", "OnKeyDown",
-                                 "OnKeyPress", "OnKeyUp", "OnStartDock", "OnStartDrag"}));
+                                 "OnClick", "OnContextPopup", "OnDblClick", "OnDragDrop",
+                                 "OnDragOver", "OnEndDock", "OnEndDrag", "OnEnter", "OnExit",
+                                 "OnKeyDown", "OnKeyPress", "OnKeyUp", "OnStartDock",
+                                 "OnStartDrag"}));
     SetPropDefault(t, "Color", clWindow);
     SetPropDefault(t, "ParentColor", 0);
     SetPropDefault(t, "TabStop", 1);

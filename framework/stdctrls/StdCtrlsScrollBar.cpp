@@ -243,13 +243,15 @@ static TPropTable GroupBoxProps()
 {
     TPropTable t = WinControlBaseProps();
     AppendProps(t, ControlProps({"Align", "Anchors", "BiDiMode", "Caption", "Color",
-                                 "Constraints", "Ctl3D", "DragCursor", "DragKind", "DragMode",
-                                 "Enabled", "Font", "ParentBiDiMode", "ParentColor",
+                                 "Constraints", "Ctl3D", "DockSite", "DragCursor", "DragKind",
+                                 "DragMode", "Enabled", "Font", "ParentBiDiMode", "ParentColor",
                                  "ParentCtl3D", "ParentFont", "ParentShowHint", "PopupMenu",
                                  "ShowHint", "TabOrder", "TabStop", "Visible", "OnClick",
-                                 "OnContextPopup", "OnDblClick", "OnDragDrop", "OnDragOver",
-                                 "OnEndDock", "OnEndDrag", "OnEnter", "OnExit", "OnMouseDown",
-                                 "OnMouseMove", "OnMouseUp", "OnStartDock", "OnStartDrag"}));
+                                 "OnContextPopup", "OnDblClick", "OnDockDrop", "OnDockOver",
+                                 "OnDragDrop", "OnDragOver", "OnEndDock", "OnEndDrag",
+                                 "OnEnter", "OnExit", "OnGetSiteInfo", "OnMouseDown",
+                                 "OnMouseMove", "OnMouseUp", "OnStartDock", "OnStartDrag",
+                                 "OnUnDock"}));
     SetPropDefault(t, "ParentColor", 1);
     SetPropDefault(t, "TabStop", 0);
     return t;

@@ -9,6 +9,7 @@
 #include "ExtCtrls.h"
 #include "Forms.h"
 #include "Mask.h"
+#include "PlacedControls.h"
 #include "StdCtrls.h"
 
 #include <QtTest>
@@ -36,15 +37,6 @@ struct Events
     int changings = 0;
     bool allowChange = true;
 };
-
-template<class T> T *Place(T *control, TWinControl *parent, const QRect &bounds,
-                           TAlign align = alNone)
-{
-    control->SetBoundsRect(bounds);
-    control->SetAlign(align);
-    control->SetParent(parent);
-    return control;
-}
 
 TSpeedButton *GroupButton(TComponent *owner, TWinControl *parent, int left, int group)
 {
@@ -78,12 +70,6 @@ struct PaintLog
 QPoint Center(TControl *control)
 {
     return QPoint(control->Width() / 2, control->Height() / 2);
-}
-
-void ShowForm(TForm &form)
-{
-    form.Show();
-    QVERIFY(QTest::qWaitForWindowExposed(form.Handle()));
 }
 
 } // namespace
@@ -501,21 +487,25 @@ private slots:
     {
         QTest::addColumn<int>("style");
         QTest::addColumn<int>("drag");
+        QTest::addColumn<bool>("autoSnap");
         QTest::addColumn<int>("expected");
-        QTest::newRow("live, wider") << int(rsUpdate) << 40 << 140;
-        QTest::newRow("live, narrower") << int(rsUpdate) << -30 << 70;
-        QTest::newRow("pattern, wider") << int(rsPattern) << 40 << 140;
-        QTest::newRow("line, narrower") << int(rsLine) << -30 << 70;
-        QTest::newRow("none, wider") << int(rsNone) << 25 << 125;
+        QTest::newRow("live, wider") << int(rsUpdate) << 40 << true << 140;
+        QTest::newRow("live, narrower") << int(rsUpdate) << -30 << true << 70;
+        QTest::newRow("pattern, wider") << int(rsPattern) << 40 << true << 140;
+        QTest::newRow("line, narrower") << int(rsLine) << -30 << true << 70;
+        QTest::newRow("none, wider") << int(rsNone) << 25 << true << 125;
         // Neither side goes below MinSize (30): the rest is 298 wide, so 100 + 298 - 30.
-        QTest::newRow("stops at MinSize") << int(rsUpdate) << -90 << 30;
-        QTest::newRow("leaves MinSize to the rest") << int(rsPattern) << 280 << 368;
-        QTest::newRow("live, leaves MinSize") << int(rsUpdate) << 280 << 368;
+        QTest::newRow("stops at MinSize") << int(rsUpdate) << -90 << false << 30;
+        QTest::newRow("snaps shut at MinSize") << int(rsPattern) << -90 << true << 0;
+        QTest::newRow("live, snaps shut") << int(rsUpdate) << -75 << true << 0;
+        QTest::newRow("leaves MinSize to the rest") << int(rsPattern) << 280 << true << 368;
+        QTest::newRow("live, leaves MinSize") << int(rsUpdate) << 280 << true << 368;
     }
     void splitterDragResizesItsNeighbour()
     {
         QFETCH(int, style);
         QFETCH(int, drag);
+        QFETCH(bool, autoSnap);
         QFETCH(int, expected);
         TForm form(nullptr);
         form.SetBounds(0, 0, 450, 150);
@@ -525,6 +515,8 @@ private slots:
         auto *splitter = Place(new TSplitter(&form), box, QRect(100, 0, 2, 10), alLeft);
         auto *rest = Place(new TPanel(&form), box, QRect(0, 0, 10, 10), alClient);
         splitter->SetResizeStyle(TResizeStyle(style));
+        QVERIFY(splitter->AutoSnap()); // on by default
+        splitter->SetAutoSnap(autoSnap);
         Events events;
         splitter->OnMoved = TNotifyEvent::Of<&Events::Changed>(&events);
         ShowForm(form);

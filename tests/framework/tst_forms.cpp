@@ -435,6 +435,7 @@ private slots:
     {
         TForm form(nullptr);
         auto *menu = new TPopupMenu(&form);
+        menu->SetAutoHotkeys(maManual); // the texts as the captions give them
         for (const char *caption : {"Open", "-", "Close"}) {
             auto *item = new TMenuItem(&form);
             item->SetCaption(QString::fromLatin1(caption));

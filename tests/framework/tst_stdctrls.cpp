@@ -23,6 +23,11 @@ struct Events
 {
     void Clicked(TObject *sender) { clicks.append(sender); }
     void Changed(TObject *) { ++changes; }
+    void ContextPopup(TObject *sender, QPoint, bool &handled)
+    {
+        clicks.append(sender);
+        handled = true;
+    }
     QList<TObject *> clicks;
     int changes = 0;
 };
@@ -69,6 +74,22 @@ private:
 private slots:
     void init() { m_app = std::make_unique<TApplication>(nullptr); }
     void cleanup() { m_app.reset(); }
+
+    // A right click on a combo box asks its OnContextPopup, which may take the request over.
+    void comboBoxAsksOnContextPopup()
+    {
+        TForm form(nullptr);
+        form.SetBounds(0, 0, 300, 200);
+        auto *combo = Place(new TComboBox(&form), &form);
+        Events events;
+        combo->OnContextPopup = TContextPopupEvent::Of<&Events::ContextPopup>(&events);
+        QVERIFY(GetPropInfo(TComboBox::StaticClass(), QStringLiteral("OnContextPopup")));
+        ShowForm(form);
+        QWidget *w = combo->Handle();
+        QContextMenuEvent menu(QContextMenuEvent::Mouse, QPoint(5, 5), w->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(w, &menu);
+        QCOMPARE(events.clicks, QList<TObject *>{combo});
+    }
 
     void absurdFontHeightsKeepSensibleSizes_data()
     {

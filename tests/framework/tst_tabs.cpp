@@ -19,7 +19,19 @@ struct Events
 {
     void Changed(TObject *) { ++changes; }
     void GetImage(TObject *, int tab, int &image) { image = tab == 0 ? 1 : -1; }
+    // Fills each tab's inside green, the current one's blue.
+    void DrawTab(TCustomTabControl *control, int index, QRect rect, bool active)
+    {
+        drawn << index;
+        rects.insert(index, rect);
+        activeTabs << (active ? index : -1);
+        control->Canvas()->Brush()->SetColor(active ? clBlue : clLime);
+        control->Canvas()->FillRect(rect);
+    }
     int changes = 0;
+    QList<int> drawn;
+    QList<int> activeTabs;
+    QHash<int, QRect> rects;
 };
 
 // Whether the widget's picture has a pixel of that colour inside rect.
@@ -104,12 +116,59 @@ private slots:
             row(cls, "TabWidth", TypeInfoSmallInt(), 0);
             row(cls, "TabPosition", TypeInfoTTabPosition(), tpTop);
             row(cls, "OnGetImageIndex", TypeInfoTTabGetImageEvent(), none);
+            row(cls, "OwnerDraw", TypeInfoBoolean(), 0);
+            row(cls, "OnDrawTab", TypeInfoTDrawTabEvent(), none);
         }
         row(THeaderControl::StaticClass(), "Images", images, none);
     }
     void publishedTypesAndDefaults()
     {
         VerifyPublishedTypeAndDefault();
+    }
+
+    // With OwnerDraw, OnDrawTab draws each tab's inside; without it, the handler is not asked.
+    void ownerDrawnTabs_data()
+    {
+        QTest::addColumn<bool>("pages"); // a page control rather than a tab control
+        QTest::newRow("tab control") << false;
+        QTest::newRow("page control") << true;
+    }
+    void ownerDrawnTabs()
+    {
+        QFETCH(bool, pages);
+        TCustomTabControl *tabs = nullptr;
+        if (pages) {
+            auto *control = new TPageControl(m_form.get());
+            control->SetBoundsRect(QRect(10, 10, 300, 200));
+            control->SetParent(m_form.get());
+            for (int i = 0; i < 3; ++i) {
+                auto *sheet = new TTabSheet(m_form.get());
+                sheet->SetCaption(QStringLiteral("Sheet %1").arg(i));
+                sheet->SetPageControl(control);
+            }
+            control->SetActivePage(control->Pages(1));
+            tabs = control;
+        } else {
+            tabs = MakeTabs(QRect(10, 10, 300, 200), 3);
+            tabs->SetTabIndex(1);
+        }
+        Events events;
+        tabs->OnDrawTab = TDrawTabEvent::Of<&Events::DrawTab>(&events);
+        ShowForm();
+        QApplication::processEvents();
+        QVERIFY(events.drawn.isEmpty());
+
+        tabs->SetOwnerDraw(true);
+        QTRY_VERIFY(events.drawn.size() >= 3);
+        for (int i = 0; i < 3; ++i) {
+            QVERIFY(events.drawn.contains(i));
+            QVERIFY(tabs->TabRect(i).contains(events.rects.value(i)));
+        }
+        QVERIFY(events.activeTabs.contains(1));
+        QVERIFY(!events.activeTabs.contains(0) && !events.activeTabs.contains(2));
+        QWidget *widget = tabs->Handle();
+        QVERIFY(HasColor(widget, events.rects.value(0), QColor(Qt::green)));
+        QVERIFY(HasColor(widget, events.rects.value(1), QColor(Qt::blue)));
     }
 
     void tabsLieAlongTheirSide_data()

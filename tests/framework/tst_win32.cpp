@@ -15,6 +15,7 @@
 #include "PublishedTypeChecks.h"
 #include "ShortCuts.h"
 
+#include <QCalendarWidget>
 #include <QDateTimeEdit>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -592,6 +593,84 @@ private slots:
         a->SetFileName(QString());
         QVERIFY(!a->Open());
         QCOMPARE(a->CurrentFrame(), 0);
+    }
+
+    // The clip comes from one source at a time; Open closes and reopens it without losing the
+    // source, and cannot open without one.
+    void animateOpensOneClipSource_data()
+    {
+        QTest::addColumn<QString>("source"); // the property set last
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("kept");    // "Property=value" of each source afterwards
+        QTest::newRow("resource name") << "ResName" << "SEARCH"
+                                       << "CommonAVI=0 FileName= ResName=SEARCH ResId=0";
+        QTest::newRow("resource number") << "ResId" << "17"
+                                         << "CommonAVI=0 FileName= ResName= ResId=17";
+        QTest::newRow("file") << "FileName" << "clip.avi"
+                              << "CommonAVI=0 FileName=clip.avi ResName= ResId=0";
+        QTest::newRow("common clip") << "CommonAVI" << "3"
+                                     << "CommonAVI=3 FileName= ResName= ResId=0";
+    }
+    void animateOpensOneClipSource()
+    {
+        QFETCH(QString, source);
+        QFETCH(QString, value);
+        QFETCH(QString, kept);
+        auto *a = Make<TAnimate>();
+        QVERIFY(!a->Open());
+        QCOMPARE(a->FrameCount(), 0);
+        QVERIFY_THROWS_EXCEPTION(EInvalidOperation, a->SetOpen(true));
+        a->SetResName(QStringLiteral("FIRST"));
+        a->SetResId(5);
+        a->SetFileName(QStringLiteral("first.avi"));
+        const TPropInfo *p = GetPropInfo(a, source);
+        if (p->PropType->Kind == KindLongString)
+            SetStrProp(a, p, value);
+        else
+            SetOrdProp(a, p, value.toLongLong());
+        auto sources = [a] {
+            QStringList list;
+            for (const char *name : {"CommonAVI", "FileName", "ResName", "ResId"}) {
+                const TPropInfo *q = GetPropInfo(a, name);
+                list << QStringLiteral("%1=%2").arg(
+                    name, q->PropType->Kind == KindLongString ? GetStrProp(a, q)
+                                                              : QString::number(GetOrdProp(a, q)));
+            }
+            return list.join(QLatin1Char(' '));
+        };
+        QCOMPARE(sources(), kept);
+        QVERIFY(a->Open());
+        QCOMPARE(a->FrameCount(), 16);
+        QCOMPARE(a->CurrentFrame(), 1);
+        a->SetOpen(false);
+        QCOMPARE(a->FrameCount(), 0);
+        QCOMPARE(a->CurrentFrame(), 0);
+        QCOMPARE(sources(), kept); // the source stays
+        a->SetOpen(true);
+        QCOMPARE(a->FrameWidth(), 80);
+    }
+
+    // The calendar that drops down shows the picker's CalColors.
+    void dateTimePickerCalendarTakesCalColors()
+    {
+        auto *d = Make<TDateTimePicker>();
+        TMonthCalColors *colors = d->CalColors();
+        QCOMPARE(colors->MonthBackColor(), clWhite);
+        QCOMPARE(colors->TitleBackColor(), clActiveCaption);
+        m_form->Show();
+        colors->SetMonthBackColor(clYellow);
+        colors->SetTextColor(clNavy);
+        colors->SetTrailingTextColor(clGray);
+        QDateTimeEdit *edit = d->Handle()->findChild<QDateTimeEdit *>();
+        QVERIFY(edit && edit->calendarWidget());
+        const QPalette pal = edit->calendarWidget()->palette();
+        QCOMPARE(pal.color(QPalette::Base), ColorToQColor(clYellow));
+        QCOMPARE(pal.color(QPalette::Text), ColorToQColor(clNavy));
+        QCOMPARE(pal.color(QPalette::Disabled, QPalette::Text), ColorToQColor(clGray));
+        // Assigned as a whole, as the inspector's sub-properties are, and to a copy.
+        TDateTimePicker copy(nullptr);
+        copy.SetCalColors(colors);
+        QCOMPARE(copy.CalColors()->TextColor(), clNavy);
     }
 
     void richEditHidesScrollBarsUntilNeeded()

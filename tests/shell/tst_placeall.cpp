@@ -1,8 +1,10 @@
 // Every class on the palette placed on the design form, shown, selected and deleted again,
-// and placed a second time with the same name: nothing of it stays behind.
+// and placed a second time with the same name: nothing of it stays behind. Each class starts
+// at the defaults its table declares.
 
 #define QTEST_QPA_MOUSE_HANDLING
 #include "Application.h"
+#include "Forms.h"
 #include "Handles.h"
 #include "ZeDesignForm.h"
 #include "ZeFormDesigner.h"
@@ -70,6 +72,47 @@ private slots:
             form->DeleteControl(again);
         }
         Free(form);
+    }
+
+    // A new component of each class (the icon-less menu item too) has the value its table
+    // declares as default, for every ordinal property that declares one: what the inspector
+    // shows as unchanged is unchanged.
+    void everyPaletteClassStartsAtItsDeclaredDefaults()
+    {
+        TForm owner(nullptr);
+        QStringList differing;
+        std::vector<TComponentcreator *> entries = PaletteEntries();
+        entries.insert(entries.end(), IconlessEntries().begin(), IconlessEntries().end());
+        for (TComponentcreator *entry : entries) {
+            TObject *object = entry->ComponentClass->Create(&owner);
+            for (const TPropInfo *p : GetPropList(object)) {
+                const TTypeKind kind = p->PropType->Kind;
+                const bool ordinal = kind == KindInteger || kind == KindChar
+                    || kind == KindEnumeration || kind == KindSet || kind == KindWideChar;
+                if (!ordinal || p->Default == TPropInfo::NoDefault)
+                    continue;
+                const qint64 value = GetOrdProp(object, p);
+                if (value != p->Default)
+                    differing << QStringLiteral("%1.%2 = %3, default %4")
+                                     .arg(object->ClassName(), p->Name)
+                                     .arg(value)
+                                     .arg(p->Default);
+            }
+        }
+        QCOMPARE(differing, QStringList());
+    }
+
+    // Every windowed control on the palette takes a help context, as its standard class does.
+    void everyWindowedPaletteClassPublishesHelpContext()
+    {
+        QStringList lacking;
+        for (TComponentcreator *entry : PaletteEntries()) {
+            const TClass cls = entry->ComponentClass;
+            if (cls->InheritsFrom(TWinControl::StaticClass())
+                && !GetPropInfo(cls, QStringLiteral("HelpContext")))
+                lacking << cls->ClassName();
+        }
+        QCOMPARE(lacking, QStringList());
     }
 };
 
