@@ -10,6 +10,7 @@
 #include <limits>
 #include <QEvent>
 #include <QGuiApplication>
+#include <QScopedValueRollback>
 
 namespace {
 
@@ -189,13 +190,29 @@ void TStretchHandle::Refit()
     m_scrollPosition = ParentScrollPosition();
     SetEnabled(true);
     SetVisible(true);
-    QRect box = FirstTargetBox(first);
-    for (size_t i = 1; i < m_targets.size(); ++i)
-        box = GrownBox(box, m_targets[i]);
-    SetHandleBounds(box);
+    SetHandleBounds(FittedBox());
     m_grip = 0;
     if (!Designing())
         GrabInput();
+}
+
+QRect TStretchHandle::FittedBox() const
+{
+    QRect box = FirstTargetBox(m_targets.front());
+    for (size_t i = 1; i < m_targets.size(); ++i)
+        box = GrownBox(box, m_targets[i]);
+    return box;
+}
+
+void TStretchHandle::FollowTargets()
+{
+    if (!HasTargets() || m_dragging || m_following || Designing())
+        return;
+    if (BoundsRect() == FittedBox())
+        return;
+    // Refitting sets the handle's bounds, which may make the parent align again.
+    const QScopedValueRollback<bool> fitting(m_following, true);
+    Refit();
 }
 
 QPoint TStretchHandle::ParentScrollPosition() const
@@ -352,10 +369,14 @@ void TStretchHandle::SetBounds(int left, int top, int width, int height)
         const qint64 dw = qint64(width) - Width(), dh = qint64(height) - Height();
         // Each target adjusts the request its own way (a proxy keeps its fixed size); a
         // target at the end of the coordinate range stays there.
+        // While the targets move one by one, the box is not refitted to the half-moved set.
         const std::vector<TControl *> targets = m_targets;
-        for (TControl *t : targets)
-            t->SetBounds(ClampToInt(t->Left() + dl), ClampToInt(t->Top() + dt),
-                         ClampToInt(t->Width() + dw), ClampToInt(t->Height() + dh));
+        {
+            const QScopedValueRollback<bool> fitting(m_following, true);
+            for (TControl *t : targets)
+                t->SetBounds(ClampToInt(t->Left() + dl), ClampToInt(t->Top() + dt),
+                             ClampToInt(t->Width() + dw), ClampToInt(t->Height() + dh));
+        }
         TControl::SetBounds(left, top, width, height);
     }
     if (TargetCount() == 1) {

@@ -33,11 +33,19 @@ public:
     // Fits the box again around the targets where they are now, as detaching and attaching
     // them all again would, but keeping the selection, its order and Locked.
     void Refit();
+    // Refits the box when the targets no longer lie where it was fitted: their parent aligned
+    // them anew (a form resized under an aligned or anchored target). Not during a drag, whose
+    // outline is the user's.
+    void FollowTargets();
     int IndexOfTarget(const TControl *control) const;
     int TargetCount() const { return int(m_targets.size()); }
     // nullptr for a negative index or without targets.
     TControl *Target(int index) const;
     bool HasTargets() const { return !m_targets.empty(); }
+    // The box a single target gets, in its parent's coordinates: around it with a margin
+    // when unaligned; an aligned one keeps its grips inside the parent, so part of its box
+    // (the grips on the parent's edge) lies outside.
+    QRect FirstTargetBox(TControl *control) const;
     // Whether a point of the parent's client area lies on a target or its margin.
     bool PointInTargets(const QPoint &point) const;
     int SnapX(int v) const { return v / m_gridX * m_gridX; }
@@ -84,7 +92,8 @@ protected:
 
 private:
     void SetHandleBounds(const QRect &bounds); // the handle alone, targets stay
-    QRect FirstTargetBox(TControl *control) const;
+    // The box around the targets where they are now, as attaching them in order makes it.
+    QRect FittedBox() const;
     // The scroll bar positions of a scrolling parent; (0, 0) for any other.
     QPoint ParentScrollPosition() const;
     // box grown to take in control as well, as Attach grows it.
@@ -103,6 +112,7 @@ private:
     int m_dragOriginX = 0, m_dragOriginY = 0;
     int m_grip = 0;
     bool m_dragging = false;
+    bool m_following = false; // the box is being fitted, or the targets moved by the box
     QRect m_outlineRect;
     bool m_locked = false;
     TColor m_color = clBlack;

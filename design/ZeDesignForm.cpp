@@ -70,6 +70,22 @@ void TfZeDesignForm::Notification(TComponent *component, TOperation operation)
         m_currentControl = nullptr;
 }
 
+void TfZeDesignForm::AlignControls(TControl *changed)
+{
+    TForm::AlignControls(changed);
+    // Aligning moves aligned and anchored children, the selected ones among them (the form
+    // was resized, an aligned control came or went): the grips go with them.
+    if (StretchHandle && !IsDestroying())
+        StretchHandle->FollowTargets();
+}
+
+void TfZeDesignForm::EnabledChanged()
+{
+    // Enabled is a property of the form being designed, kept for it; the design surface
+    // goes on taking the user's clicks and keys whatever it says, or a form set to False in
+    // the inspector could no longer be worked on.
+}
+
 TBitmap *TfZeDesignForm::PaletteGlyph(TClass cls)
 {
     TComponentcreator *entry = nullptr;

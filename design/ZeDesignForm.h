@@ -65,7 +65,7 @@ public:
     explicit TfZeDesignForm(TComponent *owner);
     ~TfZeDesignForm() override;
 
-    TStretchHandle *StretchHandle; // owned, though not through Components
+    TStretchHandle *StretchHandle = nullptr; // owned, though not through Components
     bool ShowGrid = true;
     int CursorX = 0, CursorY = 0;
     int GridStepX = 4, GridStepY = 4;
@@ -107,6 +107,8 @@ public:
     void MouseMove(TShiftState shift, int x, int y) override;
     void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
     void Notification(TComponent *component, TOperation operation) override;
+    void AlignControls(TControl *changed) override;
+    void EnabledChanged() override;
 
 private:
     void AppMessage(TMsg &msg, bool &handled);

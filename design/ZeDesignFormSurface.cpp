@@ -54,9 +54,11 @@ void TfZeDesignForm::SelectInBand()
         StretchHandle->Attach(c);
     BandActive = false;
     Invalidate(); // the band's outline goes with the next paint, which the selection may want too
+    // A band that catches nothing leaves the form itself selected, and the inspector is told
+    // so: a band started by a button that selected nothing on its press (the middle one)
+    // would otherwise leave it showing a control that is no longer selected.
     TControl *first = StretchHandle->Target(0);
-    if (first)
-        OnSelectionChanged(this, first);
+    OnSelectionChanged(this, first ? first : this);
     SetCurrentControl(first);
 }
 

@@ -94,6 +94,20 @@ public:
 };
 Z_DEFINE_CLASS(TCancelledDialogProperty, TIntegerProperty, NoPublishedProps)
 
+// An integer editor that counts its reads, one counter per property name.
+class TCountingIntegerProperty : public TIntegerProperty
+{
+    Z_CLASS(TCountingIntegerProperty)
+public:
+    static inline QHash<QString, int> Reads;
+    QString GetValue() override
+    {
+        ++Reads[GetName()];
+        return TIntegerProperty::GetValue();
+    }
+};
+Z_DEFINE_CLASS(TCountingIntegerProperty, TIntegerProperty, NoPublishedProps)
+
 class InspectorTest : public QObject
 {
     Q_OBJECT
@@ -186,6 +200,10 @@ private slots:
                                QStringLiteral("Dial"), TRebuildingDialogProperty::StaticClass());
         RegisterPropertyEditor(TypeInfoInteger(), TButton::StaticClass(), QStringLiteral("Tag"),
                                TCancelledDialogProperty::StaticClass());
+        for (const char *name : {"Height", "Width"})
+            RegisterPropertyEditor(TypeInfoInteger(), TButton::StaticClass(),
+                                   QString::fromLatin1(name),
+                                   TCountingIntegerProperty::StaticClass());
         m_app = std::make_unique<TApplication>(nullptr);
         Application->MessageBoxSeam = [this](const TMessageBoxRequest &r) {
             m_errors << r.Text;
@@ -425,6 +443,25 @@ private slots:
         QCOMPARE(names.Count, 1);
         QCOMPARE(values.Count, 1);
         QCOMPARE(status.Count, 0);
+    }
+
+    // A refresh of the shown values reads the rows in view, not every row: on a long list a
+    // move would otherwise read each property of each selected control.
+    void refreshReadsOnlyTheRowsInView()
+    {
+        Select({m_button});
+        QApplication::processEvents();
+        TObjectInspProperty *width = Row("Width");
+        TObjectInspProperty *height = Row("Height");
+        QVERIFY(width && height);
+        ScrollTo(height);
+        QApplication::processEvents();
+        QVERIFY(width->Top > height->Top + m_insp->sbInspector->ClientHeight());
+        TCountingIntegerProperty::Reads.clear();
+        m_insp->RefreshValues();
+        QApplication::processEvents();
+        QVERIFY(TCountingIntegerProperty::Reads.value(QStringLiteral("Height")) > 0);
+        QCOMPARE(TCountingIntegerProperty::Reads.value(QStringLiteral("Width")), 0);
     }
 
     void eventsTabShowsNamesWithEmptyValues()

@@ -202,11 +202,16 @@ int main(int argc, char **argv)
                                          : scenario == QLatin1String("noswallow")
                                              ? NoSwallowSteps(ide, rc, qapp)
                                              : PlaceSteps(ide, rc, qapp);
+        // Each step waits half a second after the previous one returned: a step blocks while
+        // xdotool runs, and a repeating timer, overdue by then, would fire before the X events
+        // of that click were read.
         size_t step = 0;
         QTimer timer;
+        timer.setSingleShot(true);
         QObject::connect(&timer, &QTimer::timeout, [&] {
             if (step < steps.size())
                 steps[step++]();
+            timer.start(500);
         });
         timer.start(500);
         qapp.exec();

@@ -89,12 +89,28 @@ QString CheckHandle(TfZeDesignForm *form)
         return QStringLiteral("the handle lies on another parent than its targets");
     if (handle->Dragging())
         return QString();
+    // An aligned first target has a box of its own shape, its grips on the parent's edge cut
+    // away: alone it must have exactly that box, fitted where it is now; with others the box
+    // must take in that shape rather than the target itself.
+    TControl *first = handle->Target(0);
+    const bool alignedFirst = first->Align() != alNone;
+    if (alignedFirst && handle->TargetCount() == 1) {
+        const QRect box = handle->BoundsRect(), fit = handle->FirstTargetBox(first);
+        if (box != fit) {
+            return QStringLiteral("the box (%1,%2 %3x%4) of aligned %5 is not its fit (%6,%7 %8x%9)")
+                .arg(box.x()).arg(box.y()).arg(box.width()).arg(box.height()).arg(Describe(first))
+                .arg(fit.x()).arg(fit.y()).arg(fit.width()).arg(fit.height());
+        }
+        return QString();
+    }
     const qint64 left = handle->Left(), top = handle->Top();
     const qint64 right = left + handle->Width(), bottom = top + handle->Height();
     for (int i = 0; i < handle->TargetCount(); ++i) {
         const TControl *t = handle->Target(i);
-        const qint64 tl = t->Left(), tt = t->Top();
-        const qint64 tr = tl + t->Width(), tb = tt + t->Height();
+        const QRect shape = i == 0 && alignedFirst ? handle->FirstTargetBox(first)
+                                                   : t->BoundsRect();
+        const qint64 tl = shape.x(), tt = shape.y();
+        const qint64 tr = tl + shape.width(), tb = tt + shape.height();
         // Boxes near the ends of the integer range are clamped; they cannot enclose.
         const qint64 edge = qint64(INT_MAX) - 1000;
         if (std::max({std::abs(tl), std::abs(tt), std::abs(tr), std::abs(tb)}) > edge)
