@@ -59,8 +59,11 @@ void TfZeDesignForm::SetCurrentControl(TControl *control)
 
 void TfZeDesignForm::Select(TControl *control)
 {
-    OnSelectionChanged(this, control);
+    // The control becomes current before anyone is told: telling the inspector lets pending
+    // input run, and a Delete there frees the control, which the free notification then
+    // clears from the current control.
     SetCurrentControl(control);
+    OnSelectionChanged(this, control);
 }
 
 void TfZeDesignForm::Notification(TComponent *component, TOperation operation)
@@ -186,12 +189,19 @@ void TfZeDesignForm::PlaceOnButtonUp(TClass cls, int x, int y)
     int px = DownX, py = DownY;
     ToContainerCoordinates(parent, px, py);
     TControl *placed = PlaceComponent(cls, px, py, parent, DownX, DownY);
+    if (!placed)
+        return; // deleted at once by input that ran while it was being selected
+    // Sizing it lets pending input run too; a Delete there frees it, and the list forgets it.
+    TComponentList watched;
+    watched.Add(placed);
     if (dx > GridStepX && dy > GridStepY) {
         placed->SetWidth(dx);
-        placed->SetHeight(dy);
+        if (watched.Count() > 0)
+            placed->SetHeight(dy);
         StretchHandle->Refit();
     }
-    Select(placed);
+    if (watched.Count() > 0)
+        Select(placed);
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -90,7 +90,8 @@ public:
     void SetDesignState(bool designing);
     // Creates a component of class cls owned by the form: a control goes into parent (when it
     // accepts controls, at x, y) or onto the form (at formX, formY); any other component is
-    // shown by a proxy at formX, formY. Returns the control or the proxy.
+    // shown by a proxy at formX, formY. Returns the control or the proxy; nullptr when it is
+    // gone already (whoever was told of the new selection let a pending Delete run).
     TControl *PlaceComponent(TClass cls, int x, int y, TWinControl *parent, int formX,
                              int formY);
     // Removes one selected control; a proxy frees the component it stands for too.

@@ -102,8 +102,12 @@ TControl *TfZeDesignForm::PlaceComponent(TClass cls, int x, int y, TWinControl *
     // is the component just placed, not what the press selected on its way.
     StretchHandle->DetachAll();
     StretchHandle->Attach(result);
+    // The inspector lays its rows out while it is told, and that lets pending input run:
+    // a Delete among it frees the control just placed. The list forgets it when it goes.
+    TComponentList watched;
+    watched.Add(result);
     OnSelectionChanged(this, result);
-    return result;
+    return watched.Count() > 0 ? result : nullptr;
 }
 
 void TfZeDesignForm::BringProxiesToFront()

@@ -179,6 +179,8 @@ TComponent *TZeFormDesigner::CreateComponentAt(TClass componentClass, TControl *
         return nullptr;
     TControl *placed = form->PlaceComponent(componentClass, left, top,
                                             ObjectCast<TWinControl>(parent), left, top);
+    if (!placed)
+        return nullptr;
     placed->SetHeight(height);
     placed->SetWidth(width);
     return Represented(placed);

@@ -16,6 +16,20 @@
 #include "StdCtrls.h"
 #include "TypInfo.h"
 
+// Presses Delete when the n-th report of a control arrives: input that was waiting runs while
+// the inspector is told of a new selection, as its layout pass lets pending messages through.
+struct DeleteOnReport
+{
+    DesignFixture *Fixture;
+    int Wanted;
+    int Reports = 0;
+    void Selected(TObject *, TObject *object)
+    {
+        if (object != Fixture->Form && ++Reports == Wanted)
+            Fixture->Key(Qt::Key_Delete);
+    }
+};
+
 class DesignFormTest : public QObject
 {
     Q_OBJECT
@@ -342,6 +356,34 @@ private slots:
     // A window lying over the design form keeps its clicks, and while it is the active one
     // nothing it sees changes the design form's selection. (A press on the design form
     // itself makes the form active and is the form's.)
+    // Placing a list box while a Delete waited: the placement went on with the freed control
+    // (sized it, or made it current after the inspector was told).
+    void deleteWhilePlacingIsToldFreesThePlacedControl_data()
+    {
+        QTest::addColumn<QPoint>("delta");
+        QTest::addColumn<int>("report");
+        QTest::newRow("click, placement's report") << QPoint(0, 0) << 1;
+        QTest::newRow("click, selection's report") << QPoint(0, 0) << 2;
+        QTest::newRow("drag, placement's report") << QPoint(120, 60) << 1;
+        QTest::newRow("drag, selection's report") << QPoint(120, 60) << 2;
+    }
+    void deleteWhilePlacingIsToldFreesThePlacedControl()
+    {
+        QFETCH(QPoint, delta);
+        QFETCH(int, report);
+        TControl *kept = PlaceAt(TButton::StaticClass(), 300, 20);
+        DeleteOnReport deleter{m_f.get(), report};
+        m_f->Form->OnSelectionChanged =
+            TSelectionChangedEvent::Of<&DeleteOnReport::Selected>(&deleter);
+        const int before = m_f->Form->ComponentCount();
+        m_f->Pending = TListBox::StaticClass();
+        m_f->Drag(QPoint(50, 60), QPoint(50, 60) + delta);
+        QCOMPARE(m_f->Form->ComponentCount(), before);
+        QCOMPARE(m_f->Form->Components(before - 1), kept);
+        QVERIFY(m_f->Selection().isEmpty());
+        QCOMPARE(m_f->Form->CurrentControl(), nullptr);
+    }
+
     void inactiveOrOutsideNeverSelects()
     {
         PlaceAt(TButton::StaticClass(), 40, 40);

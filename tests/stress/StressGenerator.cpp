@@ -5,6 +5,7 @@
 #include "Buttons.h"
 #include "ComCtrls.h"
 #include "ExtCtrls.h"
+#include "Forms.h"
 #include "Handles.h"
 #include "StdCtrls.h"
 #include "SynEdit.h"
@@ -118,6 +119,8 @@ TStressAction TStressGenerator::Next(TZeIDEForm *ide, bool nested, bool finishin
         return InspectorAction(ide);
     if (roll < 870)
         return WindowAction(ide);
+    if (roll < 900)
+        return SurfaceAction(ide);
     if (roll < 970)
         return CodeEditorAction(ide);
     return ToolKey();
@@ -369,6 +372,35 @@ TStressAction TStressGenerator::WindowAction(TZeIDEForm *)
     if (roll < 8 && window != QLatin1String("ide"))
         return Make("close", {window});
     return Make("activate", {window});
+}
+
+// A click anywhere on the main window, the inspector or the code editor (tool buttons, the
+// menu bar, status bars, the gutter), or a drag of one of their splitters.
+TStressAction TStressGenerator::SurfaceAction(TZeIDEForm *ide)
+{
+    const std::pair<const char *, TCustomForm *> windows[] = {
+        {"ide", ide}, {"insp", ide->Inspector}, {"code", ide->CodeEditorWindow}};
+    const auto &[name, form] = windows[Below(int(std::size(windows)))];
+    QWidget *window = form->Handle();
+    TSplitter *splitter = form == ide ? ide->Splitter1
+                          : form == ide->Inspector ? ide->Inspector->Splitter1
+                                                    : nullptr;
+    if (splitter && Chance(40)) {
+        QWidget *bar = splitter->Handle();
+        const QPoint from = InWindow(bar, RandomPointIn(bar));
+        const QPoint to = from + QPoint(Below(601) - 300, Below(41) - 20);
+        return Make("drag", {name, Num(from.x()), Num(from.y()), Num(to.x()), Num(to.y()), "L",
+                             "0", Num(1 + Below(4))});
+    }
+    QList<QWidget *> widgets;
+    for (QWidget *child : window->findChildren<QWidget *>()) {
+        if (child->isVisible())
+            widgets << child;
+    }
+    QWidget *target = widgets.isEmpty() ? window : widgets.at(Below(int(widgets.size())));
+    const QPoint p = InWindow(target, RandomPointIn(target));
+    const QString verb = Chance(10) ? "dclick" : "click";
+    return Make(verb, {name, Num(p.x()), Num(p.y()), Chance(85) ? "L" : "R", Num(Modifiers())});
 }
 
 // ---- Code editor ---------------------------------------------------------------------------

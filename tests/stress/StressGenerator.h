@@ -41,6 +41,7 @@ private:
     TStressAction InspectorRowClick(TZeIDEForm *ide);
     TStressAction InspectorTyping();
     TStressAction WindowAction(TZeIDEForm *ide);
+    TStressAction SurfaceAction(TZeIDEForm *ide);
     TStressAction CodeEditorAction(TZeIDEForm *ide);
     TStressAction ToolKey();
 
