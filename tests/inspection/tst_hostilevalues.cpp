@@ -7,6 +7,7 @@
 // accepted value is painted and its bounds followed, as in the real designer.
 
 #include "InspectionFixture.h"
+#include "PrivateSettingsStore.h"
 
 #include "Grids.h"
 #include "Handles.h"
@@ -107,6 +108,7 @@ QString Shorten(const QString &text)
 class TestHostileValues : public QObject
 {
     Q_OBJECT
+    PrivateSettingsStore m_store; // the designer windows' places go there
 private slots:
     void initTestCase()
     {

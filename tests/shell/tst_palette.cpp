@@ -3,6 +3,7 @@
 
 #define QTEST_QPA_MOUSE_HANDLING
 #include "Application.h"
+#include "PrivateSettingsStore.h"
 #include "Buttons.h"
 #include "ComCtrls.h"
 #include "ExtCtrls.h"
@@ -61,6 +62,7 @@ QList<TSpeedButton *> ClassButtons(TZeIDEForm *ide)
 class PaletteTest : public QObject
 {
     Q_OBJECT
+    PrivateSettingsStore m_store; // the designer windows' places go there
 private:
     std::unique_ptr<TApplication> m_app;
     TZeIDEForm *m_ide = nullptr;

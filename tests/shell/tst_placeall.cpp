@@ -4,6 +4,7 @@
 
 #define QTEST_QPA_MOUSE_HANDLING
 #include "Application.h"
+#include "PrivateSettingsStore.h"
 #include "Forms.h"
 #include "Handles.h"
 #include "ZeDesignForm.h"
@@ -16,6 +17,7 @@
 class PlaceAllTest : public QObject
 {
     Q_OBJECT
+    PrivateSettingsStore m_store; // the designer windows' places go there
 private:
     std::unique_ptr<TApplication> m_app;
 
