@@ -281,8 +281,9 @@ private slots:
     void boxTakesInEveryTargetOnAnAutoSizedForm()
     {
         QList<TControl *> targets;
-        targets << Existing(TButton::StaticClass(), QRect(300, 10, 120, 21))
-                << Existing(TButton::StaticClass(), QRect(40, 20, 50, 13))
+        // The controls start in the form's corner, so that fitting the form to them moves none.
+        targets << Existing(TButton::StaticClass(), QRect(0, 0, 120, 21))
+                << Existing(TButton::StaticClass(), QRect(40, 40, 50, 13))
                 << Existing(TPanel::StaticClass(), QRect(200, 30, 26, 26));
         m_f->Form->SetAutoSize(true);
         TStretchHandle *handle = m_f->Form->StretchHandle;
