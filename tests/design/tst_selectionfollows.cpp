@@ -294,6 +294,20 @@ private slots:
             QVERIFY2(box.contains(target->BoundsRect()), qPrintable(target->Name()));
     }
 
+    // Resizing a selection that holds a component's proxy: the proxy keeps its size, and the
+    // box takes it in rather than the size asked for.
+    void resizedBoxTakesInAProxyThatKeptItsSize()
+    {
+        TControl *button = Existing(TButton::StaticClass(), QRect(40, 40, 120, 60));
+        TControl *proxy = m_f->Place(TTimer::StaticClass(), QPoint(200, 40));
+        TStretchHandle *handle = m_f->Form->StretchHandle;
+        handle->Attach(button);
+        QCOMPARE(handle->TargetCount(), 2);
+        handle->SetBounds(handle->Left(), handle->Top(), handle->Width(), 12);
+        QVERIFY(handle->BoundsRect().contains(proxy->BoundsRect()));
+        QVERIFY(handle->BoundsRect().contains(button->BoundsRect()));
+    }
+
     // A drag holds the box still while the form is resized under it; when the drag is given
     // up without a drop (another window takes over), the box goes to where the target is.
     void gripsFollowAfterAnAbandonedDrag()
