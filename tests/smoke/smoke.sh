@@ -41,9 +41,16 @@ inner=$(mktemp)
 cat >"$inner" <<'INNER'
 set -u
 program=$1
+store=$2
 "$program" &
 pid=$!
-fail() { echo "FAIL: $*"; kill "$pid" 2>/dev/null; exit 1; }
+fail() {
+    echo "FAIL: $*"
+    # What the program read: another program writing the store meanwhile shows here.
+    [ -f "$store" ] && { echo "the settings store now holds:"; cat "$store"; }
+    kill "$pid" 2>/dev/null
+    exit 1
+}
 # A sanitized build on a busy machine, beside other tests, may take many seconds per window.
 wait_window() { # name -> window id
     for _ in $(seq 1 300); do
@@ -78,7 +85,7 @@ echo "PASS: Form1 and the designer's four windows appeared at their places"
 INNER
 # The program runs on the virtual X display, whatever platform the caller chose for tests.
 unset QT_QPA_PLATFORM
-xvfb-run -a -s "-screen 0 1280x1024x24" bash "$inner" "$program"
+xvfb-run -a -s "-screen 0 1280x1024x24" bash "$inner" "$program" "$store"
 status=$?
 rm -f "$inner"
 exit $status

@@ -7,8 +7,10 @@
 #include "ZeDesignForm.h"
 #include "ZeIDE.h"
 #include "ZePalette.h"
+#include "Registry.h"
 
 #include <QApplication>
+#include <QTemporaryDir>
 #include <QTextStream>
 
 namespace {
@@ -55,6 +57,10 @@ int main(int argc, char *argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication qtApp(argc, argv);
+    // Freeing the designer saves its window places; they go to a store of our own, not the
+    // one the user's designer reads.
+    QTemporaryDir store;
+    SetSettingsRootForTesting(store.path());
     InstallPaletteHooks();
     int status = 0;
     {
