@@ -6,6 +6,7 @@
 #include "Graphics.h"
 #include "MPlayer.h"
 #include "Menus.h"
+#include "ZePropertyEditors.h"
 
 namespace {
 
