@@ -7,7 +7,7 @@ set -euo pipefail
 mode=${1:-run}
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
-packages=(g++ cmake ninja-build qt6-base-dev libqscintilla2-qt6-dev
+packages=(g++ cmake ninja-build qt6-base-dev libqscintilla2-qt6-dev libxcb1-dev
           fonts-dejavu-core fonts-liberation xvfb xauth xdotool imagemagick openbox x11-utils)
 missing=()
 for p in "${packages[@]}"; do

@@ -1,5 +1,6 @@
 #include "Application.h"
 
+#include "BoxFrame.h"
 #include "Controls.h"
 #include "Forms.h"
 #include "SafeCall.h"
@@ -283,6 +284,7 @@ int TApplication::MessageBox(const QString &text, const QString &caption, int fl
     QMessageBox box(QApplication::activeWindow());
     box.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                        | Qt::WindowCloseButtonHint);
+    AskForCloseButtonOnly(&box);
     box.setWindowTitle(caption);
     box.setText(text);
     switch (flags & 0xF0) {

@@ -233,6 +233,9 @@ QWidget *TCustomForm::CreateWidget(QWidget *)
 {
     auto *w = new TFormWidget(this, Qt::Window);
     WidgetBridge::Attach(w->Client(), this);
+    // Hints show over any of the program's windows, not only over the active one: a tool
+    // window's buttons are pointed at while the user works in another window.
+    w->setAttribute(Qt::WA_AlwaysShowToolTips);
     return w;
 }
 
