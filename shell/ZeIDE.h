@@ -8,6 +8,7 @@
 #include "Forms.h"
 
 #include <array>
+#include <vector>
 
 class TPanel;
 class TSplitter;
@@ -114,6 +115,14 @@ private:
 
     bool m_minimized = false;
     QSize m_reportedSize; // the size the last resize notification followed
+    // Verb items are rebuilt while a verb runs (it re-inspects); the clicked item and its
+    // action are still on the stack then, so the old items wait here, owned by this form,
+    // until control is back in the message loop.
+    int m_verbsRunning = 0;
+    std::vector<TMenuItem *> m_retiredVerbItems;
+    void FreeRetiredVerbItems();
+    // After a verb: re-inspects when it freed the inspected component, frees retired items.
+    void VerbEnded(bool inspectedFreed);
 
     void CreateToolBar();
     void CreatePalette();
