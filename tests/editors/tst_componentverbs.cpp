@@ -23,6 +23,7 @@
 #include <QDesktopServices>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
@@ -643,17 +644,19 @@ private slots:
     void verbsThatFreeOrReplaceTheirComponent_data()
     {
         QTest::addColumn<int>("verb");
-        QTest::addColumn<bool>("throughTheAction"); // as a click in the open menu triggers it
-        QTest::newRow("free, by Click") << 0 << false;
-        QTest::newRow("free, by the action") << 0 << true;
-        QTest::newRow("inspect again, by the action") << 1 << true;
-        QTest::newRow("replace, by the action") << 2 << true;
+        QTest::addColumn<QString>("how"); // Click, the item's action, a click in the open menu
+        QTest::newRow("free, by Click") << 0 << "click";
+        QTest::newRow("free, by the action") << 0 << "action";
+        QTest::newRow("free, in the menu") << 0 << "menu";
+        QTest::newRow("inspect again, in the menu") << 1 << "menu";
+        QTest::newRow("replace, in the menu") << 2 << "menu";
+        QTest::newRow("replace, by the action") << 2 << "action";
     }
 
     void verbsThatFreeOrReplaceTheirComponent()
     {
         QFETCH(int, verb);
-        QFETCH(bool, throughTheAction);
+        QFETCH(QString, how);
         Free(m_editor); // the designer brings its own application
         m_editor = nullptr;
         m_fx.reset();
@@ -671,10 +674,20 @@ private slots:
             TMenuItem *items = ide->pmHandle->Items();
             QCOMPARE(items->Count(), 3 + 1 + 3);
             TMenuItem *item = items->Items(4 + verb);
-            if (throughTheAction)
-                item->QtAction()->trigger();
-            else
+            if (how == QLatin1String("click")) {
                 item->Click();
+            } else if (how == QLatin1String("action")) {
+                item->QtAction()->trigger();
+            } else {
+                QAction *action = item->QtAction();
+                QTimer::singleShot(0, [action] {
+                    auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+                    QVERIFY(menu);
+                    QTest::mouseClick(menu, Qt::LeftButton, {},
+                                      menu->actionGeometry(action).center());
+                });
+                ide->pmHandle->Popup(100, 100);
+            }
             QCoreApplication::processEvents(); // the retired items are freed now
             if (verb == 0) {
                 QCOMPARE(alive.Count(), 0);
