@@ -18,6 +18,7 @@ class TStatusBar;
 class TMainMenu;
 class TPopupMenu;
 class TMenuItem;
+class TComponentList;
 class TZeFormDesigner;
 class TfZeDesignForm;
 class TfObjectInspector;
@@ -121,8 +122,9 @@ private:
     int m_verbsRunning = 0;
     std::vector<TMenuItem *> m_retiredVerbItems;
     void FreeRetiredVerbItems();
-    // After a verb: re-inspects when it freed the inspected component, frees retired items.
-    void VerbEnded(bool inspectedFreed);
+    // After a verb: re-inspects when it freed the inspected component, else takes its verbs
+    // anew; then lets the retired items go.
+    void VerbEnded(const TComponentList &inspected);
 
     void CreateToolBar();
     void CreatePalette();

@@ -295,22 +295,27 @@ void TZeIDEForm::ExecuteVerbItem(TObject *sender)
     try {
         editor->ExecuteVerb(verb);
     } catch (...) {
-        --m_verbsRunning;
-        VerbEnded(inspected.Count() == 0);
+        VerbEnded(inspected);
         throw;
     }
-    --m_verbsRunning;
-    VerbEnded(inspected.Count() == 0);
+    VerbEnded(inspected);
 }
 
-void TZeIDEForm::VerbEnded(bool inspectedFreed)
+void TZeIDEForm::VerbEnded(const TComponentList &inspected)
 {
-    // The inspector would go on showing a component the verb has freed: it shows what is
-    // selected now instead, the form when nothing is.
-    if (inspectedFreed && DesignForm && Inspector) {
-        TStretchHandle *handle = DesignForm->StretchHandle;
-        InspectSelection(DesignForm, handle->HasTargets() ? handle->Target(0) : DesignForm);
+    // Still counted as running: the menu rebuilt here retires the clicked item.
+    if (DesignForm && Inspector) {
+        if (inspected.Count() == 0) {
+            // The inspector would go on showing a component the verb has freed: it shows what
+            // is selected now instead, the form when nothing is.
+            TStretchHandle *handle = DesignForm->StretchHandle;
+            InspectSelection(DesignForm, handle->HasTargets() ? handle->Target(0) : DesignForm);
+        } else if (Inspector->InspectedObject == inspected.Items(0)) {
+            // A verb may change the verbs (an inserted object brings its own).
+            SyncVerbMenu(GetComponentEditor(inspected.Items(0), Designer));
+        }
     }
+    --m_verbsRunning;
     FreeRetiredVerbItems();
 }
 

@@ -140,6 +140,23 @@ private:
     std::unique_ptr<InspectionFixture> m_fx;
     TfZeImageListEditor *m_editor = nullptr;
 
+    // Runs check in the real designer, opened from the host window; the designer brings its
+    // own application, so this test's editor and fixture make way for it meanwhile.
+    void InDesigner(const std::function<void(TZeIDEForm *)> &check)
+    {
+        Free(m_editor);
+        m_editor = nullptr;
+        m_fx.reset();
+        QTemporaryDir store;
+        HostSession session;
+        session.Start(store.path());
+        WithDesigner(session.Host, check);
+        session.Stop();
+        QVERIFY2(session.Messages.isEmpty(), qPrintable(session.Messages.join('\n')));
+        m_fx = std::make_unique<InspectionFixture>();
+        m_editor = new TfZeImageListEditor(nullptr);
+    }
+
     // An editor whose working list holds count 16 x 16 images, grey 40, 80, 120, ...
     void FillEditor(int count)
     {
@@ -657,13 +674,7 @@ private slots:
     {
         QFETCH(int, verb);
         QFETCH(QString, how);
-        Free(m_editor); // the designer brings its own application
-        m_editor = nullptr;
-        m_fx.reset();
-        QTemporaryDir store;
-        HostSession session;
-        session.Start(store.path());
-        WithDesigner(session.Host, [&](TZeIDEForm *ide) {
+        InDesigner([&](TZeIDEForm *ide) {
             RegisterComponentEditor(TZeButton::StaticClass(), TMeddlingEditor::StaticClass());
             TfZeDesignForm *form = ide->DesignForm;
             TControl *button =
@@ -700,10 +711,33 @@ private slots:
                 QCOMPARE(items->Count(), 3);
             }
         });
-        session.Stop();
-        QVERIFY2(session.Messages.isEmpty(), qPrintable(session.Messages.join('\n')));
-        m_fx = std::make_unique<InspectionFixture>();
-        m_editor = new TfZeImageListEditor(nullptr);
+    }
+
+    // The verbs in the handle's menu follow the container: one to insert an object, then the
+    // object's own and four more, then one again once the object is deleted.
+    void theHandleMenuFollowsTheVerbs()
+    {
+        const QString path = WriteBitmap(m_dir, 8, 8);
+        InDesigner([&](TZeIDEForm *ide) {
+            TfZeDesignForm *form = ide->DesignForm;
+            QVERIFY(form->PlaceComponent(TZeOleContainer::StaticClass(), 20, 20, form, 20, 20));
+            TDialogSeamScope seam([&](TObject *d) {
+                if (auto *insert = ObjectCast<TOleInsertObjectDialog>(d))
+                    insert->SetFileName(path);
+                return true;
+            });
+            Application->MessageBoxSeam = [](const TMessageBoxRequest &) { return IDYES; };
+            TMenuItem *items = ide->pmHandle->Items();
+            QCOMPARE(items->Count(), 3 + 1 + 1);
+            QCOMPARE(items->Items(4)->Caption(), QStringLiteral("InsertObject..."));
+            items->Items(4)->QtAction()->trigger();
+            QCoreApplication::processEvents();
+            QCOMPARE(items->Count(), 3 + 1 + 6);
+            QCOMPARE(items->Items(8)->Caption(), QStringLiteral("Delete Object..."));
+            items->Items(8)->QtAction()->trigger();
+            QCoreApplication::processEvents();
+            QCOMPARE(items->Count(), 3 + 1 + 1);
+        });
     }
 };
 
