@@ -402,8 +402,13 @@ void TfZeImageListEditor::Button4Click(TObject *)
 
 void TfZeImageListEditor::FormKeyUp(TObject *, quint16 &key, TShiftState)
 {
-    if (key == VK_INSERT)
+    const quint16 pressed = key;
+    // Taken here, the key goes no further: the dialog opened meanwhile has moved the focus,
+    // and the key would otherwise reach the form again through the focused control's parents.
+    if (pressed == VK_INSERT || pressed == VK_DELETE)
+        key = 0;
+    if (pressed == VK_INSERT)
         Button5Click(this);
-    else if (key == VK_DELETE)
+    else if (pressed == VK_DELETE)
         Button6Click(this);
 }

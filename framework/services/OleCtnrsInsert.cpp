@@ -90,6 +90,10 @@ TOleInsertObjectDialog::TOleInsertObjectDialog(TComponent *owner) : TOpenDialog(
 bool TOleInsertObjectDialog::ExecuteDialog()
 {
     QDialog dialog(QApplication::activeWindow());
+    // A dialog offers only its close button: a window manager gives a window without these
+    // hints the buttons of a main window.
+    dialog.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                          | Qt::WindowCloseButtonHint);
     dialog.setWindowTitle(Title().isEmpty() ? QStringLiteral("Insert Object") : Title());
     auto *grid = new QGridLayout(&dialog);
 
@@ -97,6 +101,7 @@ bool TOleInsertObjectDialog::ExecuteDialog()
     auto *fromFile = new QRadioButton(QStringLiteral("Create from &File"), &dialog);
     auto *types = new QListWidget(&dialog);
     types->addItems(OleNewObjectTypes());
+    types->setMaximumHeight(types->sizeHintForRow(0) * 5);
     const QList<QListWidgetItem *> chosen = types->findItems(NewObjectType, Qt::MatchFixedString);
     types->setCurrentRow(chosen.isEmpty() ? 0 : types->row(chosen.first()));
     auto *file = new QLineEdit(FileName(), &dialog);
