@@ -4,6 +4,7 @@
 // that free their own component or rebuild the very menu they were chosen from.
 
 #include "ComCtrlsPages.h"
+#include "ControlScrollBar.h"
 #include "ControlWidget.h"
 #include "Contnrs.h"
 #include "ExtDlgs.h"
@@ -324,6 +325,20 @@ private slots:
             QCOMPARE(m_editor->Labels[size_t(i)]->Color(), i == selected ? clHighlight : clWhite);
         }
         QCOMPARE(m_editor->Image1->Picture()->Bitmap()->Width(), 16);
+    }
+
+    void goingToAnImageOutOfSightScrollsTheStrip()
+    {
+        FillEditor(40); // 40 x 20 pixels: far wider than the scroll box
+        m_editor->Show();
+        TControlScrollBar *bar = m_editor->ScrollBox1->HorzScrollBar();
+        QCOMPARE(bar->Position(), 0);
+        m_editor->GoToImage(30);
+        // Image 30 stands in the middle of the box.
+        const int expected = int(std::lround(30 * 20 - m_editor->ScrollBox1->Width() / 2.0));
+        QCOMPARE(bar->Position(), expected);
+        QCOMPARE(m_editor->SelectedIndex, 30);
+        m_editor->Hide();
     }
 
     void goOnAnEmptyStripDoesNothing()
