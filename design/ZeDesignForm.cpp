@@ -3,6 +3,7 @@
 #include "Handles.h"
 #include "Contnrs.h"
 #include "Menus.h"
+#include "MouseCapture.h"
 #include "VirtualKeys.h"
 
 Z_DEFINE_CLASS(TComponentcreator, TObject, NoPublishedProps)
@@ -242,6 +243,8 @@ void TfZeDesignForm::HandleDblClick(TObject *)
     TControl *selected = StretchHandle->Target(0);
     TComponentList remembered; // the verb may free the control
     remembered.Add(selected);
+    // The press of the double click holds the mouse: a dialog that the verb opens must get it.
+    ReleaseCapture();
     menu->Items()->Items(FirstVerbItem)->Click();
     StretchHandle->DetachAll();
     Application->ProcessNonInputMessages();

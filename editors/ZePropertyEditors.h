@@ -12,3 +12,37 @@
 // ---- Collections and menus -------------------------------------------------------------------
 
 // ---- Component editors: page controls, object containers, image lists ------------------------
+
+// Page controls: a new page, and the previous and next page with wrap-around.
+class TZePageControlEditor : public TDefaultEditor
+{
+    Z_CLASS(TZePageControlEditor)
+public:
+    void ExecuteVerb(int index) override;
+    QString GetVerb(int index) override;
+    int GetVerbCount() override;
+};
+
+// Object containers: an empty one offers only to insert an object; a filled one offers the
+// object's own verbs, then insert (replacing it), copy, delete and its properties.
+class TZeOLEEditor : public TDefaultEditor
+{
+    Z_CLASS(TZeOLEEditor)
+public:
+    void ExecuteVerb(int index) override;
+    QString GetVerb(int index) override;
+    int GetVerbCount() override;
+};
+
+// Image lists: "Edit..." opens the image list editor on a copy of the list.
+class TZeImageListEditor : public TDefaultEditor
+{
+    Z_CLASS(TZeImageListEditor)
+public:
+    void ExecuteVerb(int index) override;
+    QString GetVerb(int index) override;
+    int GetVerbCount() override;
+
+private:
+    void ListModified();
+};

@@ -5,7 +5,10 @@
 #include "Forms.h"
 #include "Graphics.h"
 #include "MPlayer.h"
+#include "ImgList.h"
 #include "Menus.h"
+#include "OleCtnrs.h"
+#include "ZeClientComponents.h"
 #include "ZePropertyEditors.h"
 
 namespace {
@@ -69,8 +72,9 @@ void RegisterDesignPropertyEditors()
 void RegisterDesignComponentEditors()
 {
     RegisterComponentEditor(TComponent::StaticClass(), TDefaultEditor::StaticClass());
-    // Here come the designer's own editors for page controls, embedded objects and image
-    // lists, once they exist.
+    RegisterComponentEditor(TZePageControl::StaticClass(), TZePageControlEditor::StaticClass());
+    RegisterComponentEditor(TOleContainer::StaticClass(), TZeOLEEditor::StaticClass());
+    RegisterComponentEditor(TCustomImageList::StaticClass(), TZeImageListEditor::StaticClass());
 }
 
 void RegisterStreamedGraphicClasses()

@@ -8,6 +8,7 @@
 #include "Forms.h"
 
 #include <array>
+#include <vector>
 
 class TPanel;
 class TSplitter;
@@ -17,6 +18,7 @@ class TStatusBar;
 class TMainMenu;
 class TPopupMenu;
 class TMenuItem;
+class TComponentList;
 class TZeFormDesigner;
 class TfZeDesignForm;
 class TfObjectInspector;
@@ -114,6 +116,15 @@ private:
 
     bool m_minimized = false;
     QSize m_reportedSize; // the size the last resize notification followed
+    // Verb items are rebuilt while a verb runs (it re-inspects); the clicked item and its
+    // action are still on the stack then, so the old items wait here, owned by this form,
+    // until control is back in the message loop.
+    int m_verbsRunning = 0;
+    std::vector<TMenuItem *> m_retiredVerbItems;
+    void FreeRetiredVerbItems();
+    // After a verb: re-inspects when it freed the inspected component, else takes its verbs
+    // anew; then lets the retired items go.
+    void VerbEnded(const TComponentList &inspected);
 
     void CreateToolBar();
     void CreatePalette();

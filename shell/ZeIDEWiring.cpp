@@ -5,6 +5,7 @@
 #include "ZeIDE.h"
 
 #include "ComCtrls.h"
+#include "Contnrs.h"
 #include "Handles.h"
 #include "Menus.h"
 #include "Registry.h"
@@ -255,7 +256,12 @@ void TZeIDEForm::SyncVerbMenu(const TComponentEditorRef &editor)
     while (items->Count() > kFixedHandleItems) {
         TMenuItem *item = items->Items(items->Count() - 1);
         items->Remove(item);
-        Free(item);
+        if (m_verbsRunning > 0) {
+            item->OnClick = TNotifyEvent();
+            m_retiredVerbItems.push_back(item);
+        } else {
+            Free(item);
+        }
     }
     const int verbCount = editor ? editor->GetVerbCount() : 0;
     if (verbCount <= 0)
@@ -280,9 +286,53 @@ void TZeIDEForm::ExecuteVerbItem(TObject *sender)
     auto *component = Inspector ? ObjectCast<TComponent>(Inspector->InspectedObject) : nullptr;
     if (!item || !component)
         return;
+    const int verb = int(item->Tag()); // the verb may rebuild the menu and retire the item
+    TComponentList inspected;          // free-notified: the verb may free the component
+    inspected.Add(component);
     // The editor lives as long as this reference: a verb that re-inspects cannot free it.
     TComponentEditorRef editor = GetComponentEditor(component, Designer);
-    editor->ExecuteVerb(int(item->Tag()));
+    ++m_verbsRunning;
+    try {
+        editor->ExecuteVerb(verb);
+    } catch (...) {
+        VerbEnded(inspected);
+        throw;
+    }
+    VerbEnded(inspected);
+}
+
+void TZeIDEForm::VerbEnded(const TComponentList &inspected)
+{
+    // Still counted as running: the menu rebuilt here retires the clicked item.
+    if (DesignForm && Inspector) {
+        if (inspected.Count() == 0) {
+            // The inspector would go on showing a component the verb has freed: it shows what
+            // is selected now instead, the form when nothing is.
+            TStretchHandle *handle = DesignForm->StretchHandle;
+            InspectSelection(DesignForm, handle->HasTargets() ? handle->Target(0) : DesignForm);
+        } else if (Inspector->InspectedObject == inspected.Items(0)) {
+            // A verb may change the verbs (an inserted object brings its own).
+            SyncVerbMenu(GetComponentEditor(inspected.Items(0), Designer));
+        }
+    }
+    --m_verbsRunning;
+    FreeRetiredVerbItems();
+}
+
+void TZeIDEForm::FreeRetiredVerbItems()
+{
+    if (m_verbsRunning > 0 || m_retiredVerbItems.empty())
+        return;
+    // The clicked item's own click (and its menu's) is still unwinding: free it afterwards.
+    // Should this form go first, it frees the items it owns and the timer goes with its window.
+    QTimer::singleShot(0, Handle(), [this] {
+        if (m_verbsRunning > 0)
+            return; // a verb started meanwhile frees them when it ends
+        std::vector<TMenuItem *> retired;
+        retired.swap(m_retiredVerbItems);
+        for (TMenuItem *item : retired)
+            Free(item);
+    });
 }
 
 // ---- View menu and window size -----------------------------------------------------------------

@@ -233,13 +233,20 @@ void TOleContainer::CreateObjectFromFile(const QString &fileName, bool iconic)
 
 bool TOleContainer::InsertObjectDialog()
 {
-    TOpenDialog dialog(nullptr);
+    TOleInsertObjectDialog dialog(nullptr);
     dialog.SetTitle(QStringLiteral("Insert Object"));
     dialog.SetFilter(QStringLiteral("All files (*.*)|*.*"));
     dialog.SetOptions(dialog.Options() | OpenOption(ofFileMustExist));
-    if (!dialog.Execute() || dialog.FileName().isEmpty())
+    dialog.Iconic = m_iconic;
+    if (!dialog.Execute())
         return false;
-    CreateObjectFromFile(dialog.FileName(), m_iconic);
+    if (dialog.CreateNew) {
+        CreateNewObject(dialog.NewObjectType, dialog.Iconic);
+        return true;
+    }
+    if (dialog.FileName().isEmpty())
+        return false;
+    CreateObjectFromFile(dialog.FileName(), dialog.Iconic);
     return true;
 }
 

@@ -7,6 +7,7 @@
 // copy puts it on the clipboard; the properties dialog shows type, size and source.
 
 #include "Controls.h"
+#include "Dialogs.h"
 #include "Strings.h"
 
 #include <QByteArray>
@@ -51,6 +52,27 @@ public:
 
     // True when closed with OK; Iconic holds the choice made in the dialog.
     bool Execute();
+};
+
+// The kinds of object the container makes new and empty: "Text document", "Bitmap image",
+// "HTML document".
+QStringList OleNewObjectTypes();
+
+// The insert-object dialog: embeds a new, empty object of one of OleNewObjectTypes or the
+// content of a file ("Browse..." opens the file dialog). It is an open dialog underneath, so
+// that the dialog seam answers it as one: a seam that only sets FileName embeds that file.
+class TOleInsertObjectDialog : public TOpenDialog
+{
+    Z_CLASS(TOleInsertObjectDialog)
+public:
+    explicit TOleInsertObjectDialog(TComponent *owner);
+
+    bool CreateNew = false; // else FileName is embedded
+    QString NewObjectType;
+    bool Iconic = false;
+
+protected:
+    bool ExecuteDialog() override;
 };
 
 class TOleContainer : public TCustomControl
@@ -100,7 +122,10 @@ public:
     {
         CreateObjectFromFile(fileName, m_iconic);
     }
-    // Asks for a file with an open dialog and embeds it; false when none was chosen.
+    // Embeds a new, empty object of one of OleNewObjectTypes; raises EOleError for another.
+    void CreateNewObject(const QString &typeName, bool iconic);
+    // Asks with the insert-object dialog for a new object or a file and embeds it; false when
+    // the dialog was cancelled.
     bool InsertObjectDialog();
     // Opens a temporary copy of the object with the desktop's default application (every
     // verb does; the copy is read back by UpdateObject). Raises EOleError without an object

@@ -123,12 +123,17 @@ bool TOlePropertiesDialog::Execute()
     if (AnswerBySeam(this, answer))
         return answer;
     QDialog dialog(QApplication::activeWindow());
+    dialog.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                          | Qt::WindowCloseButtonHint);
     dialog.setWindowTitle(QStringLiteral("Object Properties"));
+    dialog.setMinimumWidth(320);
     auto *form = new QFormLayout(&dialog);
     form->addRow(QStringLiteral("Type:"), new QLabel(ObjectType, &dialog));
     const QString size = QStringLiteral("%1 bytes").arg(QLocale().toString(ObjectSize));
     form->addRow(QStringLiteral("Size:"), new QLabel(size, &dialog));
-    auto *source = new QLabel(SourceName, &dialog);
+    // An object made new in the container comes from no file.
+    auto *source = new QLabel(SourceName.isEmpty() ? QStringLiteral("(new object)") : SourceName,
+                              &dialog);
     source->setTextInteractionFlags(Qt::TextSelectableByMouse);
     form->addRow(QStringLiteral("Source:"), source);
     auto *iconic = new QCheckBox(QStringLiteral("&Display as icon"), &dialog);

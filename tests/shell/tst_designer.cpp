@@ -316,7 +316,14 @@ private slots:
         WithDesigner(m_host, [](TZeIDEForm *ide) {
             const size_t registered = PropertyEditorRegistry().size();
             QCOMPARE(registered, size_t(23));
-            QCOMPARE(ComponentEditorRegistry().size(), size_t(1));
+            // The default editor, then page controls, object containers and image lists,
+            // newest first.
+            QStringList componentEditors;
+            for (const TComponentClassRec &rec : ComponentEditorRegistry())
+                componentEditors << QString::fromLatin1(rec.EditorClass->Name);
+            QCOMPARE(componentEditors,
+                     (QStringList{"TZeImageListEditor", "TZeOLEEditor", "TZePageControlEditor",
+                                  "TDefaultEditor"}));
             QCOMPARE(GetClass("TBitmap"), TBitmap::StaticClass());
             QCOMPARE(GetClass("TPicture"), TPicture::StaticClass());
 
@@ -353,7 +360,7 @@ private slots:
         // A second opening registers nothing twice.
         WithDesigner(m_host, [](TZeIDEForm *) {
             QCOMPARE(PropertyEditorRegistry().size(), size_t(23));
-            QCOMPARE(ComponentEditorRegistry().size(), size_t(1));
+            QCOMPARE(ComponentEditorRegistry().size(), size_t(4));
         });
     }
 };

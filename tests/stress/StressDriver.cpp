@@ -6,6 +6,8 @@
 
 #include "Application.h"
 #include "Dialogs.h"
+#include "ExtDlgs.h"
+#include "OleCtnrs.h"
 #include "DsgnIntf.h"
 #include "Registry.h"
 #include "StdCtrls.h"
@@ -14,14 +16,33 @@
 #include "ZePalette.h"
 
 #include <QApplication>
+#include <QDesktopServices>
+#include <QUrl>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
 #include <QTextStream>
 #include <QTimer>
 
 #include <cstdio>
 #include <exception>
+
+namespace {
+
+// Takes the files that an object container's verbs would open with the desktop's
+// applications: a run starts no other program.
+class TOpenedFiles : public QObject
+{
+    Q_OBJECT
+public slots:
+    void Open(const QUrl &url) { Urls << url; }
+
+public:
+    QList<QUrl> Urls;
+};
+
+} // namespace
 
 TStressDriver::TStressDriver(const TStressOptions &options)
     : m_options(options), m_generator(options.Seed)
@@ -35,6 +56,7 @@ TStressDriver::~TStressDriver() = default;
 void TStressDriver::StartHost()
 {
     SetSettingsRootForTesting(m_store.path());
+    WritePictureFiles();
     InstallPaletteHooks();
     m_app = std::make_unique<TApplication>(nullptr);
     m_app->MessageBoxSeam = [this](const TMessageBoxRequest &r) {
@@ -43,6 +65,18 @@ void TStressDriver::StartHost()
     };
     m_app->CreateForm(m_host);
     m_host->Show();
+}
+
+void TStressDriver::WritePictureFiles()
+{
+    QImage strip(48, 16, QImage::Format_RGB32), single(20, 16, QImage::Format_RGB32);
+    strip.fill(Qt::darkCyan);
+    single.fill(Qt::yellow);
+    strip.save(m_store.filePath(QStringLiteral("strip.bmp")), "BMP");
+    single.save(m_store.filePath(QStringLiteral("single.bmp")), "BMP");
+    QFile junk(m_store.filePath(QStringLiteral("junk.bmp")));
+    if (junk.open(QIODevice::WriteOnly))
+        junk.write("not a bitmap");
 }
 
 void TStressDriver::StopHost()
@@ -93,6 +127,8 @@ int TStressDriver::Run()
     if (!m_options.ReplayFile.isEmpty() && !LoadReplay())
         return 2;
     TDialogSeamScope dialogs([this](TObject *dialog) { return AnswerDialog(dialog); });
+    TOpenedFiles opened;
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), &opened, "Open");
     StartHost();
     QTimer timer;
     m_timer = &timer;
@@ -109,6 +145,7 @@ int TStressDriver::Run()
     timer.stop();
     m_timer = nullptr;
     StopHost();
+    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
     std::printf("stress: %lld actions, %d openings of the designer, %.1f s, seed %llu%s\n",
                 m_count, m_openings, m_clock.elapsed() / 1000.0,
                 static_cast<unsigned long long>(m_options.Seed),
@@ -227,6 +264,18 @@ int TStressDriver::AnswerMessageBox(int flags)
 bool TStressDriver::AnswerDialog(TObject *dialog)
 {
     const quint32 answer = NextAnswer();
+    // The object container makes a new object of one of its kinds; the picture dialogs (the
+    // image list editor's) read a strip, a single image or a file that is no bitmap, and write
+    // into the store's folder.
+    if (auto *insert = ObjectCast<TOleInsertObjectDialog>(dialog)) {
+        insert->CreateNew = true;
+        insert->NewObjectType = OleNewObjectTypes().value(int(answer / 2 % 3));
+    } else if (auto *save = ObjectCast<TSavePictureDialog>(dialog)) {
+        save->SetFileName(m_store.filePath(QStringLiteral("export.bmp")));
+    } else if (auto *open = ObjectCast<TOpenPictureDialog>(dialog)) {
+        static const char *const files[] = {"strip.bmp", "single.bmp", "junk.bmp"};
+        open->SetFileName(m_store.filePath(QString::fromLatin1(files[answer / 2 % 3])));
+    }
     if (auto *colors = ObjectCast<TColorDialog>(dialog))
         colors->SetColor(TColor(answer & 0xFFFFFF));
     if (auto *fonts = ObjectCast<TFontDialog>(dialog))
@@ -272,3 +321,5 @@ void TStressDriver::Fail(const QString &why)
     PrintReport(why);
     std::_Exit(1);
 }
+
+#include "StressDriver.moc"

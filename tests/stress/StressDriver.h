@@ -65,6 +65,8 @@ private:
     static constexpr qint64 HangMilliseconds = 20000;
 
     void StartHost();
+    // The bitmap files the picture dialogs are answered with.
+    void WritePictureFiles();
     void StopHost();
     bool LoadReplay();
     void OpenDesigner();

@@ -101,7 +101,7 @@ TStressAction TStressGenerator::Next(TZeIDEForm *ide, bool nested, bool finishin
     if (QApplication::activePopupWidget())
         return finishing ? Make("key", {"popup", Num(Qt::Key_Escape), "0"}) : AnswerPopup(ide);
     if (OpenModalForm())
-        return finishing ? Make("modal", {"2"}) : AnswerModal();
+        return finishing ? Make("modal", {"2"}) : ModalAction();
     if (nested || finishing)
         return Make("idle", {});
     const int roll = Below(1000);
@@ -151,6 +151,30 @@ TStressAction TStressGenerator::AnswerModal()
 {
     static const char *results[] = {"1", "2", "6", "7"}; // OK, Cancel, Yes, No
     return Make("modal", {QString::fromLatin1(results[Below(4)])});
+}
+
+// Inside a modal form (an editor's dialog): clicks on its controls and the keys its buttons
+// and key preview know, now and then an answer that closes it.
+TStressAction TStressGenerator::ModalAction()
+{
+    TCustomForm *modal = OpenModalForm();
+    const int roll = Below(10);
+    if (roll < 4 || !modal)
+        return AnswerModal();
+    QWidget *window = modal->Handle();
+    if (roll < 8) {
+        QList<QWidget *> widgets;
+        for (QWidget *w : window->findChildren<QWidget *>()) {
+            if (w->isVisible())
+                widgets << w;
+        }
+        QWidget *target = widgets.isEmpty() ? window : widgets.at(Below(int(widgets.size())));
+        const QPoint p = InWindow(target, RandomPointIn(target));
+        return Make("click", {"modal", Num(p.x()), Num(p.y()), "L", "0"});
+    }
+    static const int keys[] = {Qt::Key_Insert, Qt::Key_Delete, Qt::Key_Up, Qt::Key_Down,
+                               Qt::Key_Return, Qt::Key_Escape, Qt::Key_Tab, Qt::Key_5};
+    return Make("key", {"modal", Num(keys[Below(int(std::size(keys)))]), "0"});
 }
 
 // ---- Palette -------------------------------------------------------------------------------

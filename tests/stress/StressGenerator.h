@@ -33,6 +33,7 @@ private:
     TStressAction Make(const QString &verb, const QStringList &args);
     TStressAction AnswerPopup(TZeIDEForm *ide);
     TStressAction AnswerModal();
+    TStressAction ModalAction();
     TStressAction PaletteAction(TZeIDEForm *ide);
     TStressAction FormClick(TZeIDEForm *ide);
     TStressAction FormDrag(TZeIDEForm *ide);
