@@ -9,6 +9,7 @@
 //   C  any character, required    c  any character, optional
 //   >  upper case from here on    <  lower case from here on   <> no case conversion
 //   \  the next character is a literal       _  a literal blank
+//   :  the locale's time separator           /  the locale's date separator
 //   !  optional characters stay at the end (blanks lead) when the text is placed
 //   ;  separates the fields: mask;save-literals;blank — "0" as the second field keeps
 //      literals out of the value, the third field is the character shown for an empty
@@ -63,7 +64,8 @@ public:
     // blank.
     QString EditTextOf(const QString &value) const;
     // The value of a shown text: blanks become spaces, and literals stay only when the mask
-    // saves them.
+    // saves them. Without literals, the blanks that optional characters left at the end (at
+    // the front with "!") are dropped.
     QString ValueOf(const QString &editText) const;
     // The first required position that is blank in editText, or -1 when it is complete.
     int FirstIncomplete(const QString &editText) const;

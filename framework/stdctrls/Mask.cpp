@@ -137,6 +137,11 @@ void TCustomMaskEdit::SetEditMask(const QString &mask)
     }
     UpdateWidgetOptions();
     UpdateWidgetText();
+    // Typing starts at the front of the new mask, not behind it where setting the text left
+    // the cursor.
+    m_cursor = 0;
+    if (QLineEdit *w = LineEdit(); w && IsMasked())
+        w->setCursorPosition(0);
 }
 
 QString TCustomMaskEdit::EditText() const
