@@ -88,6 +88,7 @@ void TfZeMaskEditor::CreateMaskFields(TWinControl *parent)
 
     eMask = new TEdit(this);
     eMask->SetName(QStringLiteral("eMask"));
+    eMask->SetText(QString()); // not the name, which naming the edit gave it
     eMask->SetBounds(72, 8, 300, 21);
     eMask->SetMaxLength(255);
     eMask->SetParent(parent);
@@ -101,6 +102,7 @@ void TfZeMaskEditor::CreateMaskFields(TWinControl *parent)
 
     MaskEdit1 = new TMaskEdit(this);
     MaskEdit1->SetName(QStringLiteral("MaskEdit1"));
+    MaskEdit1->SetText(QString());
     MaskEdit1->SetBounds(10, 22, 352, 21);
     MaskEdit1->SetMaxLength(255);
     MaskEdit1->OnEnter = TNotifyEvent::Of<&TfZeMaskEditor::MaskEdit1Enter>(this);

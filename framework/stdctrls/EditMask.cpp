@@ -215,6 +215,18 @@ int TEditMask::NextInput(int index, bool backwards) const
     return -1;
 }
 
+int TEditMask::TypingEnd(const QString &editText) const
+{
+    int end = std::max(0, NextInput(0));
+    for (int i = 0; i < Length() && i < editText.size(); ++i) {
+        if (IsLiteral(i) || editText.at(i) == m_blank)
+            continue;
+        const int next = NextInput(i + 1);
+        end = next < 0 ? i + 1 : next;
+    }
+    return end;
+}
+
 QString FormatMaskText(const QString &mask, const QString &value)
 {
     const TEditMask m(mask);

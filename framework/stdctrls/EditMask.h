@@ -71,6 +71,9 @@ public:
     int FirstIncomplete(const QString &editText) const;
     // The next input position at or after index (or before it when backwards), or -1.
     int NextInput(int index, bool backwards = false) const;
+    // Where typing goes on in editText: the input position after the last filled one (the
+    // end of the text when none follows), or the first input position when none is filled.
+    int TypingEnd(const QString &editText) const;
 
 private:
     std::vector<Position> m_positions;
