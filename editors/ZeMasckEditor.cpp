@@ -30,6 +30,16 @@ const std::array<TSampleMask, 8> SampleMasks = {{
     {"Short time", "!90:00;1;_", "13:45"},
 }};
 
+// The test field: a masked edit that the user may leave half typed. Checking it on the way
+// out would keep the dialog's buttons from closing it, and the focus coming back to it clears
+// it anyway (MaskEdit1Enter), so the check would leave nothing to complete.
+class TMaskTestEdit : public TMaskEdit
+{
+public:
+    using TMaskEdit::TMaskEdit;
+    void ValidateEdit() override {}
+};
+
 constexpr int BottomHeight = 100; // the mask fields and the buttons, below the list
 constexpr int ButtonsWidth = 165;
 
@@ -100,7 +110,7 @@ void TfZeMaskEditor::CreateMaskFields(TWinControl *parent)
     GroupBox1->SetBounds(0, 38, 372, 57);
     GroupBox1->SetParent(parent);
 
-    MaskEdit1 = new TMaskEdit(this);
+    MaskEdit1 = new TMaskTestEdit(this);
     MaskEdit1->SetName(QStringLiteral("MaskEdit1"));
     MaskEdit1->SetText(QString());
     MaskEdit1->SetBounds(10, 22, 352, 21);
