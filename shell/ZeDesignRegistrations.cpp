@@ -56,12 +56,15 @@ void RegisterDesignPropertyEditors()
 
     // Here come the designer's own editors for pictures, images, icons, string lists, edit
     // masks, collections and menu items; they are registered in this place once they exist.
+    Register(TypeInfoString(), TZeMaskEditor::StaticClass(), TZeMaskEdit::StaticClass(),
+             "EditMask");
 
     // A form's window menu is a plain reference to a menu item, not a menu to edit.
     Register(ClassType(TMenuItem::StaticClass()), TComponentProperty::StaticClass(),
              TCustomForm::StaticClass(), "WindowMenu");
 
-    // Here comes the designer's own filter editor for the common dialogs.
+    Register(TypeInfoString(), TZeFilterEditor::StaticClass(), TCommonDialog::StaticClass(),
+             "Filter");
 
     Register(TypeInfoString(), TMPFilenameProperty::StaticClass(),
              TCommonDialog::StaticClass(), "FileName");

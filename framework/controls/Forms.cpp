@@ -389,6 +389,10 @@ void TCustomForm::WidgetMoved(const QRect &)
         // rather than follow where the client area was pushed.
         if (frame != m_appliedFrame)
             ApplyFrameGeometry();
+        // The window system has sized the client area now (it does so after the request,
+        // not in it): aligned children fill it as it is.
+        FormWidget()->LayOut();
+        Realign();
         return;
     }
     // The client area takes its new size before the children are aligned in it: this is

@@ -2,6 +2,35 @@
 
 #include "EditMask.h"
 
+#include <QLocale>
+
+namespace {
+
+// The first separator between the fields of one of the locale's formats, or fallback when the
+// format has none a mask could show (a blank, or no separator at all).
+QChar FormatSeparator(const QString &format, QChar fallback)
+{
+    for (const QChar c : format) {
+        if (c.isLetter() || c == QLatin1Char('\''))
+            continue;
+        return c.isSpace() ? fallback : c;
+    }
+    return fallback;
+}
+
+// The mask characters ':' and '/' stand for the time and date separators of the user's locale.
+QChar TimeSeparator()
+{
+    return FormatSeparator(QLocale().timeFormat(QLocale::ShortFormat), QLatin1Char(':'));
+}
+
+QChar DateSeparator()
+{
+    return FormatSeparator(QLocale().dateFormat(QLocale::ShortFormat), QLatin1Char('/'));
+}
+
+} // namespace
+
 TEditMask::TEditMask(const QString &mask)
 {
     // The fields: mask;save-literals;blank. Only the last two separators count, so that a
@@ -44,6 +73,8 @@ TEditMask::TEditMask(const QString &mask)
             p.literal = body.at(i);
             break;
         case '_': p.literal = QLatin1Char(' '); break;
+        case ':': p.literal = TimeSeparator(); break;
+        case '/': p.literal = DateSeparator(); break;
         case '0': p.kind = Digit; break;
         case '9': p.kind = DigitOpt; break;
         case '#': p.kind = DigitSignOpt; break;
@@ -148,7 +179,20 @@ QString TEditMask::ValueOf(const QString &editText) const
         const QChar c = editText.at(i);
         value += c == m_blank ? QLatin1Char(' ') : c;
     }
-    return value;
+    if (m_saveLiterals)
+        return value;
+    // Without literals the value is what was typed: the blanks on the side that optional
+    // characters leave empty (the front with "!", else the end) are no part of it.
+    if (m_leadingBlanks) {
+        qsizetype first = 0;
+        while (first < value.size() && value.at(first) == QLatin1Char(' '))
+            ++first;
+        return value.mid(first);
+    }
+    qsizetype end = value.size();
+    while (end > 0 && value.at(end - 1) == QLatin1Char(' '))
+        --end;
+    return value.left(end);
 }
 
 int TEditMask::FirstIncomplete(const QString &editText) const
@@ -169,6 +213,18 @@ int TEditMask::NextInput(int index, bool backwards) const
             return i;
     }
     return -1;
+}
+
+int TEditMask::TypingEnd(const QString &editText) const
+{
+    int end = std::max(0, NextInput(0));
+    for (int i = 0; i < Length() && i < editText.size(); ++i) {
+        if (IsLiteral(i) || editText.at(i) == m_blank)
+            continue;
+        const int next = NextInput(i + 1);
+        end = next < 0 ? i + 1 : next;
+    }
+    return end;
 }
 
 QString FormatMaskText(const QString &mask, const QString &value)

@@ -9,6 +9,7 @@
 //   C  any character, required    c  any character, optional
 //   >  upper case from here on    <  lower case from here on   <> no case conversion
 //   \  the next character is a literal       _  a literal blank
+//   :  the locale's time separator           /  the locale's date separator
 //   !  optional characters stay at the end (blanks lead) when the text is placed
 //   ;  separates the fields: mask;save-literals;blank — "0" as the second field keeps
 //      literals out of the value, the third field is the character shown for an empty
@@ -63,12 +64,16 @@ public:
     // blank.
     QString EditTextOf(const QString &value) const;
     // The value of a shown text: blanks become spaces, and literals stay only when the mask
-    // saves them.
+    // saves them. Without literals, the blanks that optional characters left at the end (at
+    // the front with "!") are dropped.
     QString ValueOf(const QString &editText) const;
     // The first required position that is blank in editText, or -1 when it is complete.
     int FirstIncomplete(const QString &editText) const;
     // The next input position at or after index (or before it when backwards), or -1.
     int NextInput(int index, bool backwards = false) const;
+    // Where typing goes on in editText: the input position after the last filled one (the
+    // end of the text when none follows), or the first input position when none is filled.
+    int TypingEnd(const QString &editText) const;
 
 private:
     std::vector<Position> m_positions;

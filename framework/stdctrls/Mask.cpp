@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QLineEdit>
 #include <QTimer>
 
@@ -37,6 +38,18 @@ protected:
             }
         }
         QLineEdit::keyPressEvent(event);
+    }
+
+    // A click past what was typed puts the cursor where typing goes on, as a click past the
+    // end of a plain edit's text does: the blanks after it are no text to place a cursor in.
+    void mousePressEvent(QMouseEvent *event) override
+    {
+        QLineEdit::mousePressEvent(event);
+        if (!m_edit->IsMasked() || event->button() != Qt::LeftButton || hasSelectedText())
+            return;
+        const int end = m_edit->Mask().TypingEnd(text());
+        if (cursorPosition() > end)
+            setCursorPosition(end);
     }
 
     void focusInEvent(QFocusEvent *event) override
@@ -137,6 +150,11 @@ void TCustomMaskEdit::SetEditMask(const QString &mask)
     }
     UpdateWidgetOptions();
     UpdateWidgetText();
+    // Typing starts at the front of the new mask, not behind it where setting the text left
+    // the cursor.
+    m_cursor = 0;
+    if (QLineEdit *w = LineEdit(); w && IsMasked())
+        w->setCursorPosition(0);
 }
 
 QString TCustomMaskEdit::EditText() const

@@ -23,6 +23,7 @@
 #include "ZeFormDesigner.h"
 #include "ZeObjectInspector.h"
 #include "ZePalette.h"
+#include "ZePropertyEditors.h"
 
 #include "DesignerActions.h"
 #include "XvfbProbe.h"
@@ -315,7 +316,7 @@ private slots:
     {
         WithDesigner(m_host, [](TZeIDEForm *ide) {
             const size_t registered = PropertyEditorRegistry().size();
-            QCOMPARE(registered, size_t(23));
+            QCOMPARE(registered, size_t(25));
             // The default editor, then page controls, object containers and image lists,
             // newest first.
             QStringList componentEditors;
@@ -347,8 +348,8 @@ private slots:
             QCOMPARE(EditorClassOf(button->Font(), "Color"), TColorProperty::StaticClass());
             QCOMPARE(EditorClassOf(dialog, "FileName"), TMPFilenameProperty::StaticClass());
             QCOMPARE(EditorClassOf(player, "FileName"), TMPFilenameProperty::StaticClass());
-            // Until the mask editor exists, the mask is plain text.
-            QCOMPARE(EditorClassOf(mask, "EditMask"), TStringProperty::StaticClass());
+            QCOMPARE(EditorClassOf(mask, "EditMask"), TZeMaskEditor::StaticClass());
+            QCOMPARE(EditorClassOf(dialog, "Filter"), TZeFilterEditor::StaticClass());
             QCOMPARE(EditorClassOf(form, "WindowMenu"), TComponentProperty::StaticClass());
             QCOMPARE(EditorClassOf(form, "ActiveControl"), TComponentProperty::StaticClass());
             // Of the three date-time registrations the newest is found for all of them.
@@ -359,7 +360,7 @@ private slots:
         });
         // A second opening registers nothing twice.
         WithDesigner(m_host, [](TZeIDEForm *) {
-            QCOMPARE(PropertyEditorRegistry().size(), size_t(23));
+            QCOMPARE(PropertyEditorRegistry().size(), size_t(25));
             QCOMPARE(ComponentEditorRegistry().size(), size_t(4));
         });
     }

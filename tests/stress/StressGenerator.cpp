@@ -149,6 +149,19 @@ TStressAction TStressGenerator::AnswerPopup(TZeIDEForm *ide)
 
 TStressAction TStressGenerator::AnswerModal()
 {
+    // Now and then the user works inside the dialog first (a value dialog's list, grid or
+    // test field) before answering it.
+    if (TCustomForm *modal = OpenModalForm(); modal && Chance(40)) {
+        if (Chance(60)) {
+            const QPoint p = RandomPointIn(modal->Handle());
+            return Make(Chance(10) ? "dclick" : "click",
+                        {"modal", Num(p.x()), Num(p.y()), "L", "0"});
+        }
+        static const int keys[] = {Qt::Key_Down, Qt::Key_Up, Qt::Key_Tab, Qt::Key_Backspace,
+                                   Qt::Key_1, Qt::Key_7, Qt::Key_A, Qt::Key_Bar,
+                                   Qt::Key_Home, Qt::Key_Delete};
+        return Make("key", {"modal", Num(keys[Below(int(std::size(keys)))]), Num(Modifiers())});
+    }
     static const char *results[] = {"1", "2", "6", "7"}; // OK, Cancel, Yes, No
     return Make("modal", {QString::fromLatin1(results[Below(4)])});
 }
