@@ -1,5 +1,6 @@
 #include "ZeDesignRegistrations.h"
 
+#include "Collections.h"
 #include "Dialogs.h"
 #include "DsgnIntf.h"
 #include "Forms.h"
@@ -53,6 +54,8 @@ void RegisterDesignPropertyEditors()
 
     // Here come the designer's own editors for pictures, images, icons, string lists, edit
     // masks, collections and menu items; they are registered in this place once they exist.
+    Register(ClassType(TCollection::StaticClass()), TZeCollectionItemEditor::StaticClass());
+    Register(ClassType(TMenuItem::StaticClass()), TZeMenuItemEditor::StaticClass());
 
     // A form's window menu is a plain reference to a menu item, not a menu to edit.
     Register(ClassType(TMenuItem::StaticClass()), TComponentProperty::StaticClass(),
