@@ -37,7 +37,7 @@ TButton *TZeItemDialog::AddButton(TPanel *panel, const char *name, const QString
 {
     auto *button = Named(new TButton(this), name);
     button->SetCaption(caption);
-    button->SetBounds(8, 8 + row * 32, 75, 25);
+    button->SetBounds(4, 8 + row * 32, 82, 25);
     button->SetTabOrder(row);
     button->OnClick = handler;
     button->SetParent(panel);
@@ -80,6 +80,7 @@ void TZeItemDialog::Notification(TComponent *component, TOperation operation)
     UnwatchAll();
     ForgetTargets();
     OnEditorClose = {};
+    OnChanged = {};
     Hide();
     TNotifyEvent gone = std::exchange(OnTargetsGone, {});
     gone(this);
@@ -126,19 +127,6 @@ void TfZeItemEditor::RefreshItems()
         lbItems->SetItemIndex(std::min(remembered, lines->Count() - 1));
 }
 
-template<class F> void TfZeItemEditor::Updating(F change)
-{
-    TStrings *lines = lbItems->Items();
-    lines->BeginUpdate();
-    try {
-        change();
-    } catch (...) {
-        lines->EndUpdate();
-        throw;
-    }
-    lines->EndUpdate();
-}
-
 void TfZeItemEditor::ForgetTargets()
 {
     Collection = nullptr;
@@ -161,11 +149,12 @@ void TfZeItemEditor::lbItemsClick(TObject *)
 
 void TfZeItemEditor::Button1Click(TObject *)
 {
-    Updating([this] {
+    WithinUpdate(lbItems->Items(), [this] {
         if (Collection)
             Collection->Add();
         RefreshItems();
     });
+    OnChanged(this);
 }
 
 // The deleted item may be the one the inspector shows: the item now at the selected row takes
@@ -176,21 +165,23 @@ void TfZeItemEditor::Button2Click(TObject *)
     const int row = lbItems->ItemIndex();
     if (!Collection || row < 0 || row >= Collection->Count())
         return;
-    Updating([this, row] {
+    WithinUpdate(lbItems->Items(), [this, row] {
         Free(Collection->Items(row));
         RefreshItems();
     });
     const int shown = lbItems->ItemIndex();
     OnSelectItem(shown >= 0 ? Collection->Items(shown) : nullptr);
+    OnChanged(this);
 }
 
 void TfZeItemEditor::MoveSelected(int target)
 {
-    Updating([this, target] {
+    WithinUpdate(lbItems->Items(), [this, target] {
         Collection->Items(lbItems->ItemIndex())->SetIndex(target);
         RefreshItems();
         lbItems->SetItemIndex(target);
     });
+    OnChanged(this);
 }
 
 void TfZeItemEditor::Button3Click(TObject *)

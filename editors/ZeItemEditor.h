@@ -23,6 +23,20 @@ class TPanel;
 // The chosen item (a collection item or a menu item).
 using TSelectItemEvent = TEvent<TObject *>;
 
+// Runs change inside one update of updatable (a list's lines, a tree's nodes), ended also
+// when change raises.
+template<class T, class F> void WithinUpdate(T *updatable, F change)
+{
+    updatable->BeginUpdate();
+    try {
+        change();
+    } catch (...) {
+        updatable->EndUpdate();
+        throw;
+    }
+    updatable->EndUpdate();
+}
+
 class TZeItemDialog : public TForm
 {
     Z_CLASS(TZeItemDialog)
@@ -35,6 +49,9 @@ public:
     // A watched component was freed: the dialog has emptied itself and hidden, and raises
     // no other event until it is given its data again.
     TNotifyEvent OnTargetsGone;
+    // The dialog changed the collection or the menu (items added, deleted or moved), so that
+    // the designer can bring its views up to date: the form, the inspector's component list.
+    TNotifyEvent OnChanged;
 
     // Free-notified from now on; each call adds one component.
     void Watch(TComponent *component);
@@ -101,6 +118,4 @@ protected:
 private:
     // Moves the item at the selected row to target and selects its new row.
     void MoveSelected(int target);
-    // Runs change with the list's lines in one update, ended also on error.
-    template<class F> void Updating(F change);
 };

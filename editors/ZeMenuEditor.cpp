@@ -43,19 +43,6 @@ TMenuItem *TfZeMenuEditor::ItemOf(const TTreeNode *node)
     return node ? ObjectCast<TMenuItem>(node->Data) : nullptr;
 }
 
-template<class F> void TfZeMenuEditor::Updating(F change)
-{
-    TTreeNodes *nodes = TreeView1->Items();
-    nodes->BeginUpdate();
-    try {
-        change();
-    } catch (...) {
-        nodes->EndUpdate();
-        throw;
-    }
-    nodes->EndUpdate();
-}
-
 void TfZeMenuEditor::SetTargets(TMenuItem *rootItem, TComponent *ownerForm)
 {
     UnwatchAll();
@@ -111,7 +98,7 @@ void TfZeMenuEditor::AddNodes(TTreeNode *parent, TMenuItem *item)
 
 void TfZeMenuEditor::BuildTree()
 {
-    Updating([this] {
+    WithinUpdate(TreeView1->Items(), [this] {
         TreeView1->Items()->Clear();
         for (int i = 0; RootItem && i < RootItem->Count(); ++i)
             AddNodes(nullptr, RootItem->Items(i));
@@ -120,7 +107,7 @@ void TfZeMenuEditor::BuildTree()
 
 void TfZeMenuEditor::RefreshCaptions()
 {
-    Updating([this] {
+    WithinUpdate(TreeView1->Items(), [this] {
         for (TTreeNode *node = TreeView1->Items()->GetFirstNode(); node; node = node->GetNext()) {
             if (TMenuItem *item = ItemOf(node))
                 node->SetText(item->Caption());
@@ -155,31 +142,30 @@ TMenuItem *TfZeMenuEditor::NewItem(const QString &name)
 
 void TfZeMenuEditor::Button1Click(TObject *)
 {
-    ++m_busy;
-    try {
-        Updating([this] {
-            // Pending messages may close the dialog or free the menu: everything is read
-            // after them.
-            if (Application)
-                Application->ProcessMessages();
-            if (!RootItem || !OwnerForm)
-                return;
-            const QString name = NewItemName();
-            TTreeNode *selected = TreeView1->Selected();
-            TMenuItem *parentItem = RootItem;
-            if (TMenuItem *selectedItem = ItemOf(selected); selectedItem && selectedItem->Parent())
-                parentItem = selectedItem->Parent();
-            TMenuItem *item = NewItem(name);
-            TTreeNode *node = TreeView1->Items()->AddObject(selected, name, item);
-            parentItem->Add(item);
-            TreeView1->SetSelected(node);
-        });
-    } catch (...) {
-        --m_busy;
-        throw;
-    }
-    --m_busy;
+    struct BusyGuard
+    {
+        int &count;
+        ~BusyGuard() { --count; }
+    } busy{++m_busy};
+    WithinUpdate(TreeView1->Items(), [this] {
+        // Pending messages may close the dialog or free the menu: everything is read after
+        // them.
+        if (Application)
+            Application->ProcessMessages();
+        if (!RootItem || !OwnerForm)
+            return;
+        const QString name = NewItemName();
+        TTreeNode *selected = TreeView1->Selected();
+        TMenuItem *parentItem = RootItem;
+        if (TMenuItem *selectedItem = ItemOf(selected); selectedItem && selectedItem->Parent())
+            parentItem = selectedItem->Parent();
+        TMenuItem *item = NewItem(name);
+        TTreeNode *node = TreeView1->Items()->AddObject(selected, name, item);
+        parentItem->Add(item);
+        TreeView1->SetSelected(node);
+    });
     TreeView1->Repaint();
+    OnChanged(this);
 }
 
 void TfZeMenuEditor::Button2Click(TObject *)
@@ -193,6 +179,7 @@ void TfZeMenuEditor::Button2Click(TObject *)
     TTreeNode *node = TreeView1->Items()->AddChildObject(selected, name, item);
     selectedItem->Add(item);
     TreeView1->SetSelected(node);
+    OnChanged(this);
 }
 
 // The item leaves the menu with its sub-items but is not freed: the form still owns it.
@@ -209,6 +196,7 @@ void TfZeMenuEditor::Button4Click(TObject *)
     nodes->Delete(selected);
     if (nodes->Count() > 0)
         TreeView1->SetSelected(nodes->Item(std::min(position, nodes->Count() - 1)));
+    OnChanged(this);
 }
 
 void TfZeMenuEditor::PlaceItemAsNode(TTreeNode *node)
@@ -235,10 +223,11 @@ void TfZeMenuEditor::PlaceItemAsNode(TTreeNode *node)
 
 void TfZeMenuEditor::MoveNode(TTreeNode *node, TTreeNode *destination, bool asLastSibling)
 {
-    Updating([&] {
+    WithinUpdate(TreeView1->Items(), [&] {
         node->MoveTo(destination, asLastSibling ? naAdd : naInsert);
         PlaceItemAsNode(node);
     });
+    OnChanged(this);
 }
 
 // Up: before the node shown above it, which may take it into another parent (the end of the

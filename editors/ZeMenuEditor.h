@@ -68,5 +68,4 @@ private:
     // The node's item goes where the node now stands: under its parent node's item (RootItem
     // for a top-level node), before the item of its next sibling node.
     void PlaceItemAsNode(TTreeNode *node);
-    template<class F> void Updating(F change);
 };

@@ -40,6 +40,7 @@ protected:
 
 private:
     void TargetsGone(TObject *sender);
+    void DialogChanged(TObject *sender);
     void ShowDesignSelection();
     void ReleaseHold();
 

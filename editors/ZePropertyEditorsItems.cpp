@@ -54,9 +54,8 @@ TComponent *TZeItemDialogEditor::HolderComponent() const
     if (auto *component = ObjectCast<TComponent>(GetInstance(0)))
         return component;
     // A collection inside a persistent sub-object: the nearest component that owns it.
-    TPersistent *owner = ObjectCast<TCollection>(ValueObject(this))
-                             ? ObjectCast<TCollection>(ValueObject(this))->Owner()
-                             : nullptr;
+    auto *collection = ObjectCast<TCollection>(ValueObject(this));
+    TPersistent *owner = collection ? collection->Owner() : nullptr;
     while (owner && !ObjectCast<TComponent>(owner)) {
         auto *item = ObjectCast<TCollectionItem>(owner);
         owner = item && item->Collection() ? item->Collection()->Owner() : nullptr;
@@ -69,6 +68,7 @@ void TZeItemDialogEditor::ShowDialog(TZeItemDialog *dialog)
     m_dialog = dialog;
     dialog->OnEditorClose = TCloseEvent::Of<&TZeItemDialogEditor::EditorClosed>(this);
     dialog->OnTargetsGone = TNotifyEvent::Of<&TZeItemDialogEditor::TargetsGone>(this);
+    dialog->OnChanged = TNotifyEvent::Of<&TZeItemDialogEditor::DialogChanged>(this);
     m_hold = TPropertyEditorRef(this);
     dialog->Show();
 }
@@ -87,6 +87,12 @@ void TZeItemDialogEditor::EditorClosed(TObject *, TCloseAction &)
 {
     ShowDesignSelection();
     ReleaseHold();
+}
+
+void TZeItemDialogEditor::DialogChanged(TObject *)
+{
+    if (Designer)
+        Designer->NotifyModified();
 }
 
 void TZeItemDialogEditor::TargetsGone(TObject *)

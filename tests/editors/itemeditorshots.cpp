@@ -4,6 +4,7 @@
 // for the given seconds (default 10), long enough for a screenshot.
 
 #include "Application.h"
+#include "ItemEditorTools.h"
 #include "ComCtrls.h"
 #include "ComCtrlsTreeView.h"
 #include "Handles.h"
@@ -17,19 +18,10 @@
 #include "ZeMenuEditor.h"
 #include "ZePropertyEditors.h"
 
+#include <QApplication>
 #include <QTimer>
 
 namespace {
-
-TPropertyEditorRef EditorFor(TObject *object, const QString &name, TFormDesigner *designer)
-{
-    TPropertyEditorRef found;
-    EnumObjectProperties({object}, PropertyKinds, designer, [&](const TPropertyEditorRef &e) {
-        if (e->GetName() == name)
-            found = e;
-    });
-    return found;
-}
 
 void Caption(TfZeMenuEditor *dialog, int node, const QString &caption)
 {
@@ -39,9 +31,7 @@ void Caption(TfZeMenuEditor *dialog, int node, const QString &caption)
 
 TPropertyEditorRef ShowMenu(TfZeDesignForm *form, TZeFormDesigner *designer)
 {
-    auto *proxy = form->PlaceComponent(TZeMainMenu::StaticClass(), 16, 16, nullptr, 16, 16);
-    auto *menu = ObjectCast<TMainMenu>(ObjectCast<TZeSubComponent>(proxy)->Component());
-    form->SetMenu(menu);
+    TMainMenu *menu = PlaceMainMenu(form, 16, 16);
     TPropertyEditorRef editor = EditorFor(menu, QStringLiteral("Items"), designer);
     editor->Edit();
     auto *dialog = ObjectCast<TZeMenuItemEditor>(editor.Get())->MenuDialog;
@@ -91,6 +81,7 @@ TPropertyEditorRef ShowItems(TfZeDesignForm *form, TZeFormDesigner *designer)
 
 int main(int argc, char **argv)
 {
+    QApplication qtApp(argc, argv);
     TApplication app(nullptr);
     RegisterDesignPropertyEditors();
     const QString what = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("menu");

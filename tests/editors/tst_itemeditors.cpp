@@ -4,8 +4,10 @@
 // while the user deletes what a dialog shows or closes and reopens the designer.
 
 #include "../shell/DesignerSession.h"
+#include "ItemEditorTools.h"
 
 #include "ComCtrls.h"
+#include "PaintCounter.h"
 #include "ComCtrlsTreeView.h"
 #include "Handles.h"
 #include "Menus.h"
@@ -143,17 +145,6 @@ template<class Editor> Editor *OpenFromRow(TfObjectInspector *inspector, const Q
     return editor;
 }
 
-// The editor of one property, made as the enumeration makes it.
-TPropertyEditorRef EditorFor(TObject *object, const QString &name, TFormDesigner *designer)
-{
-    TPropertyEditorRef found;
-    EnumObjectProperties({object}, PropertyKinds, designer, [&](const TPropertyEditorRef &e) {
-        if (e->GetName() == name)
-            found = e;
-    });
-    return found;
-}
-
 void SetRowValue(TfObjectInspector *inspector, const QString &name, const QString &value)
 {
     TObjectInspProperty *row = RowNamed(inspector, name);
@@ -192,6 +183,8 @@ private slots:
 
     void collectionEdges_data();
     void collectionEdges();
+    void collectionsShowAtOnce_data();
+    void collectionsShowAtOnce();
     void menuEdges_data();
     void menuEdges();
     void upDown_data();
@@ -256,6 +249,51 @@ void tst_ItemEditors::collectionEdges()
     QCOMPARE(Lines(&dialog), lines);
     QCOMPARE(dialog.lbItems->ItemIndex(), selected);
     QCOMPARE(dialog.Caption(), QStringLiteral("Items"));
+}
+
+// Adding, moving and deleting items through the dialog repaints the control on the design
+// form at once.
+void tst_ItemEditors::collectionsShowAtOnce_data()
+{
+    QTest::addColumn<int>("kind"); // 0 status bar, 1 header control, 2 grid
+    QTest::addColumn<QString>("property");
+    QTest::addColumn<QString>("itemClass");
+    QTest::newRow("status panels") << 0 << "Panels" << "TStatusPanel";
+    QTest::newRow("header sections") << 1 << "Sections" << "THeaderSection";
+    QTest::newRow("grid columns") << 2 << "Columns" << "TColumn";
+}
+
+void tst_ItemEditors::collectionsShowAtOnce()
+{
+    QFETCH(int, kind);
+    QFETCH(QString, property);
+    const TClass cls = kind == 0 ? TZeStatusBar::StaticClass()
+                     : kind == 1 ? TZeHeaderControl::StaticClass() : TZeDBGrid::StaticClass();
+    QFETCH(QString, itemClass);
+    TApplication app(nullptr);
+    Bench bench;
+    bench.Form->Show();
+    TControl *control = bench.Form->PlaceComponent(cls, 8, 8, nullptr, 8, 8);
+    QVERIFY(control);
+    QVERIFY(QTest::qWaitForWindowExposed(bench.Form->Handle()));
+    TPropertyEditorRef editor = EditorFor(control, property, &bench.Designer);
+    QVERIFY(ObjectCast<TZeCollectionItemEditor>(editor.Get()));
+    editor->Edit();
+    TfZeItemEditor *dialog = ObjectCast<TZeCollectionItemEditor>(editor.Get())->ItemDialog;
+    PaintCounter painted(control->Handle());
+    for (TButton *button : {dialog->Button1, dialog->Button1, dialog->Button1, dialog->Button4,
+                            dialog->Button3, dialog->Button2}) {
+        dialog->lbItems->SetItemIndex(dialog->lbItems->Items()->Count() > 1 ? 1 : -1);
+        const int before = painted.Count;
+        button->Click();
+        QTRY_VERIFY2(painted.Count > before, qPrintable(button->Caption()));
+    }
+    QCOMPARE(Lines(dialog), (QStringList{"0 - " + itemClass, "1 - " + itemClass}));
+    TFreeWatch watch(dialog);
+    dialog->Close();
+    editor.Reset();
+    QTRY_VERIFY(watch.Freed);
+    bench.Form->Hide();
 }
 
 // ---- Menu dialog -------------------------------------------------------------------------------
@@ -502,10 +540,9 @@ void tst_ItemEditors::deletingWhatDialogsShow()
         QCOMPARE(ide->Inspector->InspectedObject, form);
         QTRY_VERIFY(dialogWatch.Freed);
 
-        auto *proxy = form->PlaceComponent(TZeMainMenu::StaticClass(), 40, 40, nullptr, 40, 40);
-        auto *menu = ObjectCast<TMainMenu>(ObjectCast<TZeSubComponent>(proxy)->Component());
+        TControl *proxy = nullptr;
+        TMainMenu *menu = PlaceMainMenu(form, 40, 40, &proxy);
         QVERIFY(menu);
-        form->SetMenu(menu);
         auto *menuEditor = OpenFromRow<TZeMenuItemEditor>(ide->Inspector, "Items");
         TfZeMenuEditor *menuDialog = menuEditor->MenuDialog;
         menuDialog->Button1->Click();
@@ -545,9 +582,8 @@ void tst_ItemEditors::menuThroughDialogAndInspector()
     m_session.Start(m_dir.path() + QStringLiteral("/menu"));
     WithDesigner(m_session.Host, [](TZeIDEForm *ide) {
         TfZeDesignForm *form = ide->DesignForm;
-        auto *proxy = form->PlaceComponent(TZeMainMenu::StaticClass(), 40, 40, nullptr, 40, 40);
-        auto *menu = ObjectCast<TMainMenu>(ObjectCast<TZeSubComponent>(proxy)->Component());
-        form->SetMenu(menu);
+        TMainMenu *menu = PlaceMainMenu(form, 40, 40);
+        QVERIFY(menu);
         auto *editor = OpenFromRow<TZeMenuItemEditor>(ide->Inspector, "Items");
         TfZeMenuEditor *dialog = editor->MenuDialog;
         TTreeView *tree = dialog->TreeView1;
@@ -570,8 +606,9 @@ void tst_ItemEditors::menuThroughDialogAndInspector()
         dialog->FormActivate(dialog);
         QCOMPARE(TreeShape(tree->Items()), QStringLiteral("File(Open(Recent),Exit)"));
         QCOMPARE(BarTexts(form), QStringList{"File"});
-        // The item's entry in the component list shows the item, not the form.
-        ide->Inspector->FillComponentList();
+        // The component list follows the items the dialog made; choosing one's entry shows
+        // the item, not the form.
+        QVERIFY(ide->Inspector->cbComponents->Items()->IndexOf("MenuItem4: TMenuItem") >= 0);
         ide->Inspector->OnComponentChosen(ide->Inspector, QStringLiteral("MenuItem3: TMenuItem"));
         QCOMPARE(ide->Inspector->InspectedObject, form->FindComponent("MenuItem3"));
         // The Items row's own SetValue refreshes the captions of its dialog; a click in the

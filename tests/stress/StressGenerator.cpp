@@ -121,6 +121,10 @@ TStressAction TStressGenerator::Next(TZeIDEForm *ide, bool nested, bool finishin
         return WindowAction(ide);
     if (roll < 900)
         return SurfaceAction(ide);
+    if (roll < 940) {
+        if (QWidget *dialog = OpenItemDialog())
+            return ItemDialogAction(dialog);
+    }
     if (roll < 970)
         return CodeEditorAction(ide);
     return ToolKey();
@@ -401,6 +405,23 @@ TStressAction TStressGenerator::SurfaceAction(TZeIDEForm *ide)
     const QPoint p = InWindow(target, RandomPointIn(target));
     const QString verb = Chance(10) ? "dclick" : "click";
     return Make(verb, {name, Num(p.x()), Num(p.y()), Chance(85) ? "L" : "R", Num(Modifiers())});
+}
+
+// ---- Collection and menu dialogs ----------------------------------------------------------
+
+TStressAction TStressGenerator::ItemDialogAction(QWidget *dialog)
+{
+    if (Chance(5))
+        return Make("close", {"items"});
+    const QList<QWidget *> widgets = dialog->findChildren<QWidget *>();
+    QList<QWidget *> visible;
+    for (QWidget *widget : widgets) {
+        if (widget->isVisible())
+            visible << widget;
+    }
+    QWidget *target = visible.isEmpty() ? dialog : visible.at(Below(int(visible.size())));
+    const QPoint p = InWindow(target, RandomPointIn(target));
+    return Make(Chance(10) ? "dclick" : "click", {"items", Num(p.x()), Num(p.y()), "L", "0"});
 }
 
 // ---- Code editor ---------------------------------------------------------------------------

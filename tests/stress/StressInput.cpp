@@ -1,11 +1,13 @@
 #include "StressInput.h"
 
+#include "ControlWidget.h"
 #include "Controls.h"
 #include "Forms.h"
 #include "Unit1.h"
 #include "ZeCodeEditor.h"
 #include "ZeDesignForm.h"
 #include "ZeIDE.h"
+#include "ZeItemEditor.h"
 #include "ZeObjectInspector.h"
 
 #include <QApplication>
@@ -98,6 +100,8 @@ QWidget *StressWindow(const QString &name, TForm1 *host)
         TCustomForm *modal = OpenModalForm();
         return modal ? modal->Handle() : nullptr;
     }
+    if (name == QLatin1String("items"))
+        return OpenItemDialog();
     TZeIDEForm *ide = ReadyDesigner();
     if (!ide)
         return nullptr;
@@ -109,6 +113,15 @@ QWidget *StressWindow(const QString &name, TForm1 *host)
         return ide->Inspector->Handle();
     if (name == QLatin1String("code"))
         return ide->CodeEditorWindow->Handle();
+    return nullptr;
+}
+
+QWidget *OpenItemDialog()
+{
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (window->isVisible() && ObjectCast<TZeItemDialog>(WidgetBridge::ControlOf(window)))
+            return window;
+    }
     return nullptr;
 }
 
