@@ -177,6 +177,15 @@ private:
     QTemporaryDir m_dir;
     HostSession m_session;
 
+    // Runs check once in an open designer of a session of its own, which shows no message.
+    void InDesigner(const QString &store, const std::function<void(TZeIDEForm *)> &check)
+    {
+        m_session.Start(m_dir.path() + QLatin1Char('/') + store);
+        WithDesigner(m_session.Host, check);
+        m_session.Stop();
+        QVERIFY2(m_session.Messages.isEmpty(), qPrintable(m_session.Messages.join('\n')));
+    }
+
 private slots:
     void initTestCase() { RegisterDesignPropertyEditors(); }
     void cleanupTestCase() { FreePropertyEditorRegistry(); }
@@ -465,8 +474,7 @@ void tst_ItemEditors::menuBarFollows()
 // once; closing the dialog gives the inspector back to the status bar.
 void tst_ItemEditors::statusBarThroughDialogAndInspector()
 {
-    m_session.Start(m_dir.path() + QStringLiteral("/statusbar"));
-    WithDesigner(m_session.Host, [](TZeIDEForm *ide) {
+    InDesigner(QStringLiteral("statusbar"), [](TZeIDEForm *ide) {
         auto *bar = ObjectCast<TStatusBar>(ide->DesignForm->PlaceComponent(
             TZeStatusBar::StaticClass(), 20, 20, nullptr, 20, 20));
         QVERIFY(bar);
@@ -513,15 +521,12 @@ void tst_ItemEditors::statusBarThroughDialogAndInspector()
         QCOMPARE(Lines(editor->ItemDialog).size(), 4);
         editor->ItemDialog->Close();
     });
-    m_session.Stop();
-    QVERIFY2(m_session.Messages.isEmpty(), qPrintable(m_session.Messages.join('\n')));
 }
 
 // The status bar, a whole menu and single menu items freed while their dialog is open.
 void tst_ItemEditors::deletingWhatDialogsShow()
 {
-    m_session.Start(m_dir.path() + QStringLiteral("/deleting"));
-    WithDesigner(m_session.Host, [](TZeIDEForm *ide) {
+    InDesigner(QStringLiteral("deleting"), [](TZeIDEForm *ide) {
         TfZeDesignForm *form = ide->DesignForm;
         auto *bar = ObjectCast<TStatusBar>(
             form->PlaceComponent(TZeStatusBar::StaticClass(), 20, 20, nullptr, 20, 20));
@@ -571,16 +576,13 @@ void tst_ItemEditors::deletingWhatDialogsShow()
         QCOMPARE(ide->Inspector->InspectedObject, form);
         QTRY_VERIFY(menuDialogWatch.Freed);
     });
-    m_session.Stop();
-    QVERIFY2(m_session.Messages.isEmpty(), qPrintable(m_session.Messages.join('\n')));
 }
 
 // A three-level main menu built through the dialog and the inspector; its items are found in
 // the inspector's component list and typed captions show in the tree.
 void tst_ItemEditors::menuThroughDialogAndInspector()
 {
-    m_session.Start(m_dir.path() + QStringLiteral("/menu"));
-    WithDesigner(m_session.Host, [](TZeIDEForm *ide) {
+    InDesigner(QStringLiteral("menu"), [](TZeIDEForm *ide) {
         TfZeDesignForm *form = ide->DesignForm;
         TMainMenu *menu = PlaceMainMenu(form, 40, 40);
         QVERIFY(menu);
@@ -638,8 +640,6 @@ void tst_ItemEditors::menuThroughDialogAndInspector()
         again->MenuDialog->Close(); // back to the selection: the menu's proxy
         QCOMPARE(ide->Inspector->InspectedObject, menu);
     });
-    m_session.Stop();
-    QVERIFY2(m_session.Messages.isEmpty(), qPrintable(m_session.Messages.join('\n')));
 }
 
 // The designer closed with both dialogs open, then opened again and closed again the same way.
