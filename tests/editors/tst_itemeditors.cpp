@@ -485,6 +485,8 @@ void tst_ItemEditors::statusBarThroughDialogAndInspector()
         QVERIFY(editor);
         TfZeItemEditor *dialog = editor->ItemDialog;
         QVERIFY(dialog->Visible());
+        QVERIFY(dialog->Handle()->isVisible());
+        QCOMPARE(ControlOfWidget(dialog->Handle()), dialog);
         for (int i = 0; i < 5; ++i)
             dialog->Button1->Click();
         QCOMPARE(bar->Panels()->Count(), 5);

@@ -1,6 +1,5 @@
 #include "StressInput.h"
 
-#include "ControlWidget.h"
 #include "Controls.h"
 #include "Forms.h"
 #include "Unit1.h"
@@ -119,7 +118,7 @@ QWidget *StressWindow(const QString &name, TForm1 *host)
 QWidget *OpenItemDialog()
 {
     for (QWidget *window : QApplication::topLevelWidgets()) {
-        if (window->isVisible() && ObjectCast<TZeItemDialog>(WidgetBridge::ControlOf(window)))
+        if (window->isVisible() && ObjectCast<TZeItemDialog>(ControlOfWidget(window)))
             return window;
     }
     return nullptr;
