@@ -33,6 +33,76 @@ public:
 
 // ---- Collections and menus -------------------------------------------------------------------
 
+class TZeItemDialog;
+class TfZeItemEditor;
+class TfZeMenuEditor;
+
+// What the collection and menu editors share: each owns one modeless dialog, made in
+// Initialize and freed with the editor. While the dialog is shown it holds the editor (a
+// counted reference), because the inspector frees the rows, and with them their editors, on
+// every Inspect, which the dialog itself causes whenever the user picks an item in it. The
+// hold is let go after the dialog closes or loses what it shows, once its handlers returned.
+class TZeItemDialogEditor : public TPropertyEditor
+{
+    Z_CLASS(TZeItemDialogEditor)
+public:
+    TPropertyAttributes GetAttributes() override { return attrDialog; }
+    // The inspector shows item by itself; with nullptr, what is selected on the design form.
+    void SelectItem(TObject *item);
+    // The dialog closed: the inspector shows the design form's selection again.
+    void EditorClosed(TObject *sender, TCloseAction &action);
+    // Whether the dialog holds this editor now.
+    bool HeldByDialog() const { return bool(m_hold); }
+
+protected:
+    // Wires the dialog's close events to this editor, shows it and holds the editor.
+    void ShowDialog(TZeItemDialog *dialog);
+    // The component whose property this is, or the nearest component above the value.
+    TComponent *HolderComponent() const;
+
+private:
+    void TargetsGone(TObject *sender);
+    void DialogChanged(TObject *sender);
+    void ShowDesignSelection();
+    void ReleaseHold();
+
+    TZeItemDialog *m_dialog = nullptr; // the subclass's dialog, owned there
+    TPropertyEditorRef m_hold;         // this editor, while the dialog is shown
+};
+
+// A collection property ("(TCollection)"): the "Items" dialog lists, adds, deletes and
+// reorders its items.
+class TZeCollectionItemEditor : public TZeItemDialogEditor
+{
+    Z_CLASS(TZeCollectionItemEditor)
+public:
+    ~TZeCollectionItemEditor() override;
+
+    TfZeItemEditor *ItemDialog = nullptr; // owned
+
+    void Edit() override;
+    QString GetValue() override;
+    void Initialize() override;
+};
+
+// A menu item whose sub-items are a menu ("(MenuItems)"): the "Menu" dialog shows it as a
+// tree and adds, deletes and moves items.
+class TZeMenuItemEditor : public TZeItemDialogEditor
+{
+    Z_CLASS(TZeMenuItemEditor)
+public:
+    ~TZeMenuItemEditor() override;
+
+    TfZeMenuEditor *MenuDialog = nullptr; // owned
+
+    void Edit() override;
+    QString GetValue() override;
+    void Initialize() override;
+    void SetValue(const QString &value) override;
+    // Replaces a proposed name by one unique on the design form.
+    void MakeUniqueName(QString &name);
+};
+
 // ---- Component editors: page controls, object containers, image lists ------------------------
 
 // Page controls: a new page, and the previous and next page with wrap-around.

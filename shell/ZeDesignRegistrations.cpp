@@ -1,5 +1,6 @@
 #include "ZeDesignRegistrations.h"
 
+#include "Collections.h"
 #include "Dialogs.h"
 #include "DsgnIntf.h"
 #include "Forms.h"
@@ -58,6 +59,8 @@ void RegisterDesignPropertyEditors()
     // masks, collections and menu items; they are registered in this place once they exist.
     Register(TypeInfoString(), TZeMaskEditor::StaticClass(), TZeMaskEdit::StaticClass(),
              "EditMask");
+    Register(ClassType(TCollection::StaticClass()), TZeCollectionItemEditor::StaticClass());
+    Register(ClassType(TMenuItem::StaticClass()), TZeMenuItemEditor::StaticClass());
 
     // A form's window menu is a plain reference to a menu item, not a menu to edit.
     Register(ClassType(TMenuItem::StaticClass()), TComponentProperty::StaticClass(),

@@ -242,6 +242,10 @@ void TZeIDEForm::SelectComponentByName(TObject *, const QString &text)
         TComponent *component = root->Components(i);
         if (component->Name().compare(name, Qt::CaseInsensitive) == 0) {
             Designer->SelectObject(component);
+            // A component that stands nowhere on the form (a menu item) was shown by
+            // SelectObject itself and selects nothing there.
+            if (!handle->HasTargets())
+                return;
             break;
         }
     }

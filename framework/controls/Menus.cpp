@@ -315,7 +315,10 @@ void TMenuItem::SyncOwnAction()
 void TMenuItem::Rebuild()
 {
     if (!m_action) {
-        RefreshSubItems(); // the root item: its subitems stand in a menu bar or popup
+        // The root item: its subitems stand in a menu bar or popup.
+        if (auto *mainMenu = ObjectCast<TMainMenu>(m_rootOf))
+            mainMenu->RefillMenuBars();
+        RefreshSubItems();
         return;
     }
     if (m_items.empty()) {
@@ -396,7 +399,19 @@ QMenuBar *TMainMenu::CreateMenuBar()
     bar->setNativeMenuBar(false);
     for (int i = 0; i < Items()->Count(); ++i)
         bar->addAction(Items()->Items(i)->QtAction());
+    std::erase_if(m_bars, [](const QPointer<QMenuBar> &b) { return b.isNull(); });
+    m_bars.emplace_back(bar);
     return bar;
+}
+
+void TMainMenu::RefillMenuBars()
+{
+    std::erase_if(m_bars, [](const QPointer<QMenuBar> &b) { return b.isNull(); });
+    for (const QPointer<QMenuBar> &bar : m_bars) {
+        bar->clear();
+        for (int i = 0; i < Items()->Count(); ++i)
+            bar->addAction(Items()->Items(i)->QtAction());
+    }
 }
 
 static TPropTable PopupMenuProps()

@@ -6,6 +6,7 @@
 #include "Classes.h"
 #include "TypInfo.h"
 
+#include <QPointer>
 #include <QString>
 
 #include <vector>
@@ -219,13 +220,19 @@ class TMainMenu : public TMenu
     Z_CLASS(TMainMenu)
 public:
     explicit TMainMenu(TComponent *owner);
-    // A new menu bar showing the items; the caller owns it.
+    // A new menu bar showing the items; the caller owns it. The bar follows every later change
+    // of the top-level items (added, removed, moved) while it lives.
     QMenuBar *CreateMenuBar();
     bool AutoMerge() const { return m_autoMerge; }
     void SetAutoMerge(bool v) { m_autoMerge = v; }
 
 private:
+    friend class TMenuItem;
+    // Puts the top-level items into every living bar again, in menu order.
+    void RefillMenuBars();
+
     bool m_autoMerge = false;
+    std::vector<QPointer<QMenuBar>> m_bars; // not owned; each is gone when its form drops it
 };
 
 class TPopupMenu : public TMenu

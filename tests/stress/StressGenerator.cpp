@@ -13,6 +13,7 @@
 #include "ZeDesignForm.h"
 #include "ZeIDE.h"
 #include "ZeObjectInspector.h"
+#include "ZePropertyEditors.h"
 
 #include <QApplication>
 #include <QWidget>
@@ -61,6 +62,13 @@ int QtKeyOfVirtualKey(int vk)
 int ModsOfShiftState(TShiftState shift)
 {
     return ((shift & ssShift) ? 1 : 0) | ((shift & ssCtrl) ? 2 : 0) | ((shift & ssAlt) ? 4 : 0);
+}
+
+// The selected row opens a collection or menu dialog.
+bool OpensItemDialog(TfObjectInspector *insp)
+{
+    return insp->SelectedRow
+           && ObjectCast<TZeItemDialogEditor>(insp->SelectedRow->Editor.Get());
 }
 
 std::vector<TControl *> FormControls(TfZeDesignForm *form)
@@ -121,6 +129,10 @@ TStressAction TStressGenerator::Next(TZeIDEForm *ide, bool nested, bool finishin
         return WindowAction(ide);
     if (roll < 900)
         return SurfaceAction(ide);
+    if (roll < 940) {
+        if (QWidget *dialog = OpenItemDialog())
+            return ItemDialogAction(dialog);
+    }
     if (roll < 970)
         return CodeEditorAction(ide);
     return ToolKey();
@@ -339,6 +351,12 @@ TStressAction TStressGenerator::InspectorRowClick(TZeIDEForm *ide)
     if (rows.empty())
         return Make("idle", {});
     TObjectInspProperty *row = rows[size_t(Below(int(rows.size())))];
+    // Rows whose dialog stays open beside the designer (collections, menus) come up more
+    // often, so that those dialogs see their share of the actions.
+    for (TObjectInspProperty *candidate : rows) {
+        if (ObjectCast<TZeItemDialogEditor>(candidate->Editor.Get()) && Chance(30))
+            row = candidate;
+    }
     const bool names = Chance(35);
     QWidget *column = (names ? insp->pbNames : insp->pbValues)->Handle();
     const int x = names && Chance(50) ? 4 + Below(14) : Below(std::max(1, column->width()));
@@ -369,7 +387,7 @@ TStressAction TStressGenerator::InspectorAction(TZeIDEForm *ide)
     QWidget *target = nullptr;
     if (roll < 52 && insp->sbPopup->Visible())
         target = insp->sbPopup->Handle();
-    else if (roll < 56 && insp->sbEdit->Visible())
+    else if ((roll < 56 || (roll < 70 && OpensItemDialog(insp))) && insp->sbEdit->Visible())
         target = insp->sbEdit->Handle();
     else if (roll < 64 && insp->lbPropValue->Visible())
         target = insp->lbPropValue->Handle();
@@ -438,6 +456,23 @@ TStressAction TStressGenerator::SurfaceAction(TZeIDEForm *ide)
     const QPoint p = InWindow(target, RandomPointIn(target));
     const QString verb = Chance(10) ? "dclick" : "click";
     return Make(verb, {name, Num(p.x()), Num(p.y()), Chance(85) ? "L" : "R", Num(Modifiers())});
+}
+
+// ---- Collection and menu dialogs ----------------------------------------------------------
+
+TStressAction TStressGenerator::ItemDialogAction(QWidget *dialog)
+{
+    if (Chance(5))
+        return Make("close", {"items"});
+    const QList<QWidget *> widgets = dialog->findChildren<QWidget *>();
+    QList<QWidget *> visible;
+    for (QWidget *widget : widgets) {
+        if (widget->isVisible())
+            visible << widget;
+    }
+    QWidget *target = visible.isEmpty() ? dialog : visible.at(Below(int(visible.size())));
+    const QPoint p = InWindow(target, RandomPointIn(target));
+    return Make(Chance(10) ? "dclick" : "click", {"items", Num(p.x()), Num(p.y()), "L", "0"});
 }
 
 // ---- Code editor ---------------------------------------------------------------------------

@@ -45,6 +45,9 @@ private:
     TStressAction SurfaceAction(TZeIDEForm *ide);
     TStressAction CodeEditorAction(TZeIDEForm *ide);
     TStressAction ToolKey();
+    // A click on the open collection or menu dialog: its buttons, its list or tree, or its
+    // close box.
+    TStressAction ItemDialogAction(QWidget *dialog);
 
     // A point of the design form's window: on a control, on a grip, on empty form, or
     // anywhere (also a little outside the window).

@@ -6,6 +6,7 @@
 #include "ZeCodeEditor.h"
 #include "ZeDesignForm.h"
 #include "ZeIDE.h"
+#include "ZeItemEditor.h"
 #include "ZeObjectInspector.h"
 
 #include <QApplication>
@@ -98,6 +99,8 @@ QWidget *StressWindow(const QString &name, TForm1 *host)
         TCustomForm *modal = OpenModalForm();
         return modal ? modal->Handle() : nullptr;
     }
+    if (name == QLatin1String("items"))
+        return OpenItemDialog();
     TZeIDEForm *ide = ReadyDesigner();
     if (!ide)
         return nullptr;
@@ -109,6 +112,15 @@ QWidget *StressWindow(const QString &name, TForm1 *host)
         return ide->Inspector->Handle();
     if (name == QLatin1String("code"))
         return ide->CodeEditorWindow->Handle();
+    return nullptr;
+}
+
+QWidget *OpenItemDialog()
+{
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (window->isVisible() && ObjectCast<TZeItemDialog>(ControlOfWidget(window)))
+            return window;
+    }
     return nullptr;
 }
 

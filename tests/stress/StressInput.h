@@ -14,11 +14,13 @@ class TZeIDEForm;
 class TCustomForm;
 
 // "host", "ide", "form", "insp", "code", "popup" (the open popup: a menu or a drop-down list)
-// and "modal" (a modal form other than the designer's main window). nullptr when that window
-// is not there.
+// "modal" (a modal form other than the designer's main window) and "items" (an open collection
+// or menu dialog). nullptr when that window is not there.
 QWidget *StressWindow(const QString &name, TForm1 *host);
 // The designer main window once it is open, shown and attached to its design form.
 TZeIDEForm *ReadyDesigner();
+// The collection or menu dialog on screen, or nullptr.
+QWidget *OpenItemDialog();
 // The modal form of the application other than the designer's main window, or nullptr.
 TCustomForm *OpenModalForm();
 // A point of widget in the coordinates of its top-level window.

@@ -1,5 +1,6 @@
 #include "StressInvariants.h"
 
+#include "Collections.h"
 #include "Contnrs.h"
 #include "Handles.h"
 #include "StdCtrls.h"
@@ -25,6 +26,17 @@ bool OwnedByForm(const TfZeDesignForm *form, const TObject *object)
             return true;
     }
     return false;
+}
+
+// A collection item (a status panel, a header section, a grid column) belongs to the form when
+// the component holding its collection does. Reaching it reads the item: a freed one is caught.
+bool OnFormAsItem(const TfZeDesignForm *form, TObject *object)
+{
+    auto *item = ObjectCast<TCollectionItem>(object);
+    TPersistent *owner = item && item->Collection() ? item->Collection()->Owner() : nullptr;
+    if (ObjectCast<TCollectionItem>(owner))
+        return OnFormAsItem(form, owner);
+    return owner && OwnedByForm(form, owner);
 }
 
 QString Describe(const TComponent *component)
@@ -139,7 +151,7 @@ QString CheckInspector(TfZeDesignForm *form, TZeFormDesigner *designer, TfObject
     TObject *inspected = insp->InspectedObject;
     if (!inspected)
         return QString();
-    if (inspected != form && !OwnedByForm(form, inspected))
+    if (inspected != form && !OwnedByForm(form, inspected) && !OnFormAsItem(form, inspected))
         return QStringLiteral("the inspector shows an object that is not on the form");
     // The rows edit the selection, or the inspected object alone when it is shown by itself
     // (an object outside the selection, or a class shown without it).
