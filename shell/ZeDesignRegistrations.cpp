@@ -51,8 +51,12 @@ void RegisterDesignPropertyEditors()
     Register(TypeInfoTDateTime(), TTimeProperty::StaticClass(), nullptr, "Time");
     Register(TypeInfoTDateTime(), TDateTimeProperty::StaticClass());
 
-    // Here come the designer's own editors for pictures, images, icons, string lists, edit
-    // masks, collections and menu items; they are registered in this place once they exist.
+    Register(ClassType(TBitmap::StaticClass()), TZePictureEditor::StaticClass());
+    Register(ClassType(TPicture::StaticClass()), TZeImageEditor::StaticClass());
+    Register(ClassType(TIcon::StaticClass()), TZeIconEditor::StaticClass());
+    Register(ClassType(TStrings::StaticClass()), TZeStringsEditor::StaticClass());
+    // Here come the designer's own editors for edit masks, collections and menu items; they
+    // are registered in this place once they exist.
 
     // A form's window menu is a plain reference to a menu item, not a menu to edit.
     Register(ClassType(TMenuItem::StaticClass()), TComponentProperty::StaticClass(),
