@@ -35,9 +35,9 @@ protected:
     TObject *HandedOver(const QString &text) const;
     // The property's object of target index (nullptr when it holds none).
     TPersistent *ValueObject(int index = 0) const;
-    // The property's object of every target takes a copy of source, then the designer hears
-    // of it.
-    void CopyToEach(TPersistent *source);
+    // When text designates an object of class cls, the property's object of every target
+    // takes a copy of it and the designer hears of it; false when text designates none.
+    bool CopyHandedOver(const QString &text, TClass cls);
 
 private:
     TObject *m_handedOver = nullptr; // not owned; set only while HandOver runs

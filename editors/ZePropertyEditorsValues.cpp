@@ -30,6 +30,19 @@ struct FormFree
 template<class D>
 using DialogPtr = std::unique_ptr<D, FormFree>;
 
+// Runs dialog D for editor: fill copies the value in; confirmed runs when it closes with OK.
+template<class D>
+void RunDialog(TPropertyEditor *editor, const std::function<void(D *)> &fill,
+               const std::function<void(D *)> &confirmed)
+{
+    const TPropertyEditorRef keepAlive(editor); // while the dialog runs
+    editor->TPropertyEditor::Edit();           // offers no value list: changes nothing
+    DialogPtr<D> dialog(new D(nullptr));
+    fill(dialog.get());
+    if (dialog->ShowModal() == mrOk)
+        confirmed(dialog.get());
+}
+
 bool HasSize(int width, int height)
 {
     return width > 0 || height > 0;
@@ -64,7 +77,7 @@ void ShowIconFiles(TfPictureEditor *dialog)
 
 bool IsNumberText(const QString &text)
 {
-    if (text.isEmpty() || !text[0].isDigit())
+    if (text.isEmpty())
         return false;
     for (QChar c : text) {
         if (c < QLatin1Char('0') || c > QLatin1Char('9'))
@@ -107,31 +120,36 @@ TPersistent *TZeObjectDialogEditor::ValueObject(int index) const
     return ObjectCast<TPersistent>(GetObjectProp(GetInstance(index), GetPropInfo()));
 }
 
-void TZeObjectDialogEditor::CopyToEach(TPersistent *source)
+bool TZeObjectDialogEditor::CopyHandedOver(const QString &text, TClass cls)
 {
+    auto *source = ObjectCast<TPersistent>(HandedOver(text));
+    if (!source || !source->Is(cls))
+        return false;
     // The object each component holds takes the copy: no reference to the dialog's object
     // is ever stored.
     WriteEach([source](const TInstProp &target) {
         if (auto *dest = ObjectCast<TPersistent>(GetObjectProp(target.Instance, target.PropInfo)))
             dest->Assign(source);
     });
+    return true;
 }
 
 // ---- Bitmaps -----------------------------------------------------------------------------------
 
 void TZePictureEditor::Edit()
 {
-    const TPropertyEditorRef keepAlive(this); // while the dialog runs
-    TPropertyEditor::Edit();
-    DialogPtr<TfPictureEditor> dialog(new TfPictureEditor(nullptr));
-    if (auto *bitmap = ObjectCast<TBitmap>(ValueObject()))
-        dialog->Image1->Picture()->Bitmap()->Assign(bitmap);
-    if (dialog->ShowModal() != mrOk)
-        return;
-    // An icon read through the "All" filter is taken as a bitmap of the same pixels.
-    TBitmap result;
-    result.Assign(dialog->Image1->Picture()->Graphic());
-    HandOver(&result);
+    RunDialog<TfPictureEditor>(
+        this,
+        [this](TfPictureEditor *dialog) {
+            if (auto *bitmap = ObjectCast<TBitmap>(ValueObject()))
+                dialog->Image1->Picture()->Bitmap()->Assign(bitmap);
+        },
+        [this](TfPictureEditor *dialog) {
+            // An icon read through the "All" filter is taken as a bitmap of the same pixels.
+            TBitmap result;
+            result.Assign(dialog->Image1->Picture()->Graphic());
+            HandOver(&result);
+        });
 }
 
 QString TZePictureEditor::GetValue()
@@ -143,9 +161,7 @@ QString TZePictureEditor::GetValue()
 
 void TZePictureEditor::SetValue(const QString &value)
 {
-    if (auto *bitmap = ObjectCast<TBitmap>(HandedOver(value)))
-        CopyToEach(bitmap);
-    else
+    if (!CopyHandedOver(value, TBitmap::StaticClass()))
         Modified();
 }
 
@@ -155,13 +171,13 @@ void TZePictureEditor::SetValue(const QString &value)
 // replace an icon it holds with an empty bitmap.
 void TZeImageEditor::Edit()
 {
-    const TPropertyEditorRef keepAlive(this); // while the dialog runs
-    TPropertyEditor::Edit();
-    DialogPtr<TfPictureEditor> dialog(new TfPictureEditor(nullptr));
-    if (auto *picture = ObjectCast<TPicture>(ValueObject()))
-        dialog->Image1->Picture()->Assign(picture);
-    if (dialog->ShowModal() == mrOk)
-        HandOver(dialog->Image1->Picture());
+    RunDialog<TfPictureEditor>(
+        this,
+        [this](TfPictureEditor *dialog) {
+            if (auto *picture = ObjectCast<TPicture>(ValueObject()))
+                dialog->Image1->Picture()->Assign(picture);
+        },
+        [this](TfPictureEditor *dialog) { HandOver(dialog->Image1->Picture()); });
 }
 
 QString TZeImageEditor::GetValue()
@@ -173,9 +189,7 @@ QString TZeImageEditor::GetValue()
 
 void TZeImageEditor::SetValue(const QString &value)
 {
-    if (auto *picture = ObjectCast<TPicture>(HandedOver(value)))
-        CopyToEach(picture);
-    else
+    if (!CopyHandedOver(value, TPicture::StaticClass()))
         Modified();
 }
 
@@ -183,23 +197,24 @@ void TZeImageEditor::SetValue(const QString &value)
 
 void TZeIconEditor::Edit()
 {
-    const TPropertyEditorRef keepAlive(this); // while the dialog runs
-    TPropertyEditor::Edit();
-    DialogPtr<TfPictureEditor> dialog(new TfPictureEditor(nullptr));
-    if (auto *icon = ObjectCast<TIcon>(ValueObject()))
-        dialog->Image1->Picture()->Icon()->Assign(icon);
-    ShowIconFiles(dialog.get());
-    if (dialog->ShowModal() != mrOk)
-        return;
-    // A bitmap read through the "All" filter, or the empty one "Clear" leaves, becomes an
-    // icon of the same pixels.
-    TIcon result;
-    TGraphic *graphic = dialog->Image1->Picture()->Graphic();
-    if (auto *icon = ObjectCast<TIcon>(graphic))
-        result.Assign(icon);
-    else if (auto *bitmap = ObjectCast<TBitmap>(graphic))
-        result.LoadFromImage(bitmap->Image());
-    HandOver(&result);
+    RunDialog<TfPictureEditor>(
+        this,
+        [this](TfPictureEditor *dialog) {
+            if (auto *icon = ObjectCast<TIcon>(ValueObject()))
+                dialog->Image1->Picture()->Icon()->Assign(icon);
+            ShowIconFiles(dialog);
+        },
+        [this](TfPictureEditor *dialog) {
+            // A bitmap read through the "All" filter, or the empty one "Clear" leaves,
+            // becomes an icon of the same pixels.
+            TIcon result;
+            TGraphic *graphic = dialog->Image1->Picture()->Graphic();
+            if (auto *icon = ObjectCast<TIcon>(graphic))
+                result.Assign(icon);
+            else if (auto *bitmap = ObjectCast<TBitmap>(graphic))
+                result.LoadFromImage(bitmap->Image());
+            HandOver(&result);
+        });
 }
 
 QString TZeIconEditor::GetValue()
@@ -210,21 +225,20 @@ QString TZeIconEditor::GetValue()
 
 void TZeIconEditor::SetValue(const QString &value)
 {
-    if (auto *icon = ObjectCast<TIcon>(HandedOver(value)))
-        CopyToEach(icon);
+    CopyHandedOver(value, TIcon::StaticClass());
 }
 
 // ---- String lists ------------------------------------------------------------------------------
 
 void TZeStringsEditor::Edit()
 {
-    const TPropertyEditorRef keepAlive(this); // while the dialog runs
-    TPropertyEditor::Edit();
-    DialogPtr<TfZeStringsEditor> dialog(new TfZeStringsEditor(nullptr));
-    if (auto *list = ObjectCast<TStrings>(ValueObject()))
-        dialog->Memo1->Lines()->Assign(list);
-    if (dialog->ShowModal() == mrOk)
-        HandOver(dialog->Memo1->Lines());
+    RunDialog<TfZeStringsEditor>(
+        this,
+        [this](TfZeStringsEditor *dialog) {
+            if (auto *list = ObjectCast<TStrings>(ValueObject()))
+                dialog->Memo1->Lines()->Assign(list);
+        },
+        [this](TfZeStringsEditor *dialog) { HandOver(dialog->Memo1->Lines()); });
 }
 
 QString TZeStringsEditor::GetValue()
@@ -235,6 +249,5 @@ QString TZeStringsEditor::GetValue()
 
 void TZeStringsEditor::SetValue(const QString &value)
 {
-    if (auto *list = ObjectCast<TStrings>(HandedOver(value)))
-        CopyToEach(list);
+    CopyHandedOver(value, TStrings::StaticClass());
 }

@@ -137,6 +137,25 @@ class TestValueEditors : public QObject
         return found;
     }
     void Sweep(TObject *target);
+    // Answers the next strings or picture dialog after a change: on OK new lines or the
+    // picture file m_nextFile names, on Cancel no lines or "Clear".
+    void AnswerWithChange(bool strings, bool okay, int &opened)
+    {
+        if (strings) {
+            Answer<TfZeStringsEditor>([&opened, okay](TfZeStringsEditor *dialog) {
+                ++opened;
+                dialog->Memo1->Lines()->SetText(okay ? QStringLiteral("alpha\nbeta\n")
+                                                     : QString());
+                Press(okay ? dialog->Button1 : dialog->Button2);
+            });
+        } else {
+            Answer<TfPictureEditor>([&opened, okay](TfPictureEditor *dialog) {
+                ++opened;
+                Press(okay ? dialog->SpeedButton1 : dialog->SpeedButton3);
+                Press(okay ? dialog->Button1 : dialog->Button2);
+            });
+        }
+    }
 
 private slots:
     void initTestCase()
@@ -725,19 +744,7 @@ void TestValueEditors::Sweep(TObject *target)
         QVERIFY(insp->sbEdit->Visible());
         m_nextFile = icon ? m_ico : m_bmp;
         int opened = 0;
-        if (strings) {
-            Answer<TfZeStringsEditor>([&](TfZeStringsEditor *dialog) {
-                ++opened;
-                dialog->Memo1->Lines()->SetText(QStringLiteral("alpha\nbeta\n"));
-                Press(dialog->Button1);
-            });
-        } else {
-            Answer<TfPictureEditor>([&](TfPictureEditor *dialog) {
-                ++opened;
-                Press(dialog->SpeedButton1);
-                Press(dialog->Button1);
-            });
-        }
+        AnswerWithChange(strings, true, opened);
         QTest::mouseClick(insp->sbEdit->Handle(), Qt::LeftButton, {}, QPoint(8, 8));
         QCOMPARE(opened, 1);
         auto *value = ObjectCast<TPersistent>(GetObjectProp(target, GetPropInfo(target, name)));
@@ -758,19 +765,7 @@ void TestValueEditors::Sweep(TObject *target)
 
         // A double-click on the value opens the dialog again; Cancel keeps the value.
         QVERIFY(select());
-        if (strings) {
-            Answer<TfZeStringsEditor>([&](TfZeStringsEditor *dialog) {
-                ++opened;
-                dialog->Memo1->Lines()->Clear();
-                Press(dialog->Button2);
-            });
-        } else {
-            Answer<TfPictureEditor>([&](TfPictureEditor *dialog) {
-                ++opened;
-                Press(dialog->SpeedButton3);
-                Press(dialog->Button2);
-            });
-        }
+        AnswerWithChange(strings, false, opened);
         QTest::mouseDClick(insp->ePropValue->Handle(), Qt::LeftButton, {}, QPoint(5, 5));
         QCOMPARE(opened, 2);
         QCOMPARE(rowOf()->Editor->GetValue(), written);

@@ -101,7 +101,7 @@ TStressAction TStressGenerator::Next(TZeIDEForm *ide, bool nested, bool finishin
     if (QApplication::activePopupWidget())
         return finishing ? Make("key", {"popup", Num(Qt::Key_Escape), "0"}) : AnswerPopup(ide);
     if (OpenModalForm())
-        return finishing ? Make("modal", {"2"}) : AnswerModal();
+        return finishing ? Make("modal", {"2"}) : ModalAction();
     if (nested || finishing)
         return Make("idle", {});
     const int roll = Below(1000);
@@ -151,6 +151,18 @@ TStressAction TStressGenerator::AnswerModal()
 {
     static const char *results[] = {"1", "2", "6", "7"}; // OK, Cancel, Yes, No
     return Make("modal", {QString::fromLatin1(results[Below(4)])});
+}
+
+TStressAction TStressGenerator::ModalAction()
+{
+    const int roll = Below(10);
+    if (roll < 4)
+        return AnswerModal();
+    if (roll < 8) {
+        const QPoint p = RandomPointIn(OpenModalForm()->Handle());
+        return Make(Chance(15) ? "dclick" : "click", {"modal", Num(p.x()), Num(p.y()), "L", "0"});
+    }
+    return Make("type", {"modal", EncodeStressText(HostileText().left(200))});
 }
 
 // ---- Palette -------------------------------------------------------------------------------

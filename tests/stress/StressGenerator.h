@@ -33,6 +33,9 @@ private:
     TStressAction Make(const QString &verb, const QStringList &args);
     TStressAction AnswerPopup(TZeIDEForm *ide);
     TStressAction AnswerModal();
+    // Inside an editor dialog: a click anywhere in it (its speed buttons read and write
+    // files through the dialog seam) or typed text, before it is answered.
+    TStressAction ModalAction();
     TStressAction PaletteAction(TZeIDEForm *ide);
     TStressAction FormClick(TZeIDEForm *ide);
     TStressAction FormDrag(TZeIDEForm *ide);
