@@ -335,9 +335,6 @@ void TCustomForm::ApplyFrameGeometry()
     }
     FormWidget()->LayOut();
     m_applyingState = false;
-    // A frame that became known shrinks the client area while the outer bounds stay: the
-    // children are aligned in the client area as it now is.
-    Realign();
 }
 
 void TCustomForm::CheckFrame(bool settled)
