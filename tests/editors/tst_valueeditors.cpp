@@ -70,6 +70,13 @@ QImage IconPattern()
 
 enum class Kind { Picture, Image, Icon, Strings };
 
+// The inspector is freed also when a check fails, before the form whose rows it shows.
+struct InspectorFree
+{
+    void operator()(TfObjectInspector *insp) const { Free(insp); }
+};
+using InspectorPtr = std::unique_ptr<TfObjectInspector, InspectorFree>;
+
 } // namespace
 
 Q_DECLARE_METATYPE(Kind)
@@ -137,6 +144,14 @@ class TestValueEditors : public QObject
         return found;
     }
     void Sweep(TObject *target);
+    InspectorPtr ShowInspector(TObject *target)
+    {
+        InspectorPtr insp(new TfObjectInspector(nullptr));
+        insp->Designer = m_designer;
+        insp->Show();
+        insp->Inspect(target);
+        return insp;
+    }
     // Answers the next strings or picture dialog after a change: on OK new lines or the
     // picture file m_nextFile names, on Cancel no lines or "Clear".
     void AnswerWithChange(bool strings, bool okay, int &opened)
@@ -667,15 +682,8 @@ private slots:
     {
         auto *button = Add<TSpeedButton>(10);
         m_form->StretchHandle->Attach(button);
-        auto *insp = new TfObjectInspector(nullptr);
-        struct FreeLater
-        {
-            TfObjectInspector *insp;
-            ~FreeLater() { Free(insp); } // also when a check fails
-        } freeLater{insp};
-        insp->Designer = m_designer;
-        insp->Show();
-        insp->Inspect(button);
+        const InspectorPtr owner = ShowInspector(button);
+        TfObjectInspector *insp = owner.get();
         TObjectInspProperty *row = nullptr;
         for (TObjectInspProperty *r : insp->TabRows())
             if (r->Editor->GetName() == QLatin1String("Glyph"))
@@ -698,15 +706,8 @@ private slots:
 
 void TestValueEditors::Sweep(TObject *target)
 {
-    auto *insp = new TfObjectInspector(nullptr);
-    struct FreeLater
-    {
-        TfObjectInspector *insp;
-        ~FreeLater() { Free(insp); } // also when a check fails
-    } freeLater{insp};
-    insp->Designer = m_designer;
-    insp->Show();
-    insp->Inspect(target);
+    const InspectorPtr owner = ShowInspector(target);
+    TfObjectInspector *insp = owner.get();
     QStringList names;
     for (TObjectInspProperty *row : insp->TabRows())
         if (ObjectCast<TZeObjectDialogEditor>(row->Editor.Get()))
