@@ -5,8 +5,8 @@
 #include "DsgnIntf.h"
 #include "Forms.h"
 #include "Graphics.h"
-#include "MPlayer.h"
 #include "ImgList.h"
+#include "MPlayer.h"
 #include "Menus.h"
 #include "OleCtnrs.h"
 #include "ZeClientComponents.h"
@@ -55,8 +55,12 @@ void RegisterDesignPropertyEditors()
     Register(TypeInfoTDateTime(), TTimeProperty::StaticClass(), nullptr, "Time");
     Register(TypeInfoTDateTime(), TDateTimeProperty::StaticClass());
 
-    // Here come the designer's own editors for pictures, images, icons, string lists, edit
-    // masks, collections and menu items; they are registered in this place once they exist.
+    // The designer's own editors for pictures, images, icons, string lists, edit masks,
+    // collections and menu items.
+    Register(ClassType(TBitmap::StaticClass()), TZePictureEditor::StaticClass());
+    Register(ClassType(TPicture::StaticClass()), TZeImageEditor::StaticClass());
+    Register(ClassType(TIcon::StaticClass()), TZeIconEditor::StaticClass());
+    Register(ClassType(TStrings::StaticClass()), TZeStringsEditor::StaticClass());
     Register(TypeInfoString(), TZeMaskEditor::StaticClass(), TZeMaskEdit::StaticClass(),
              "EditMask");
     Register(ClassType(TCollection::StaticClass()), TZeCollectionItemEditor::StaticClass());

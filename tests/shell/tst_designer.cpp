@@ -316,7 +316,7 @@ private slots:
     {
         WithDesigner(m_host, [](TZeIDEForm *ide) {
             const size_t registered = PropertyEditorRegistry().size();
-            QCOMPARE(registered, size_t(25));
+            QCOMPARE(registered, size_t(31));
             // The default editor, then page controls, object containers and image lists,
             // newest first.
             QStringList componentEditors;
@@ -360,7 +360,7 @@ private slots:
         });
         // A second opening registers nothing twice.
         WithDesigner(m_host, [](TZeIDEForm *) {
-            QCOMPARE(PropertyEditorRegistry().size(), size_t(25));
+            QCOMPARE(PropertyEditorRegistry().size(), size_t(31));
             QCOMPARE(ComponentEditorRegistry().size(), size_t(4));
         });
     }

@@ -280,6 +280,12 @@ bool TStressDriver::AnswerDialog(TObject *dialog)
         colors->SetColor(TColor(answer & 0xFFFFFF));
     if (auto *fonts = ObjectCast<TFontDialog>(dialog))
         fonts->Font()->SetSize(int(answer % 40) - 4);
+    if (auto *files = ObjectCast<TOpenDialog>(dialog)) {
+        // A file of the driver's own folder: what one editor dialog saves, another reads.
+        static const char *names[] = {"stress.bmp", "stress.ico", "stress.txt", "gone.bmp"};
+        files->SetFileName(m_store.path() + QLatin1Char('/')
+                           + QString::fromLatin1(names[answer / 2 % 4]));
+    }
     return answer % 2 == 1;
 }
 

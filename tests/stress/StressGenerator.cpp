@@ -178,8 +178,8 @@ TStressAction TStressGenerator::AnswerModal()
     return Make("modal", {QString::fromLatin1(results[Below(4)])});
 }
 
-// Inside a modal form (an editor's dialog): clicks on its controls and the keys its buttons
-// and key preview know, now and then an answer that closes it.
+// Inside a modal form (an editor's dialog): clicks on its controls, the keys its buttons and
+// key preview know, typed text, and now and then an answer that closes it.
 TStressAction TStressGenerator::ModalAction()
 {
     TCustomForm *modal = OpenModalForm();
@@ -187,7 +187,7 @@ TStressAction TStressGenerator::ModalAction()
     if (roll < 4 || !modal)
         return AnswerModal();
     QWidget *window = modal->Handle();
-    if (roll < 8) {
+    if (roll < 7) {
         QList<QWidget *> widgets;
         for (QWidget *w : window->findChildren<QWidget *>()) {
             if (w->isVisible())
@@ -195,11 +195,14 @@ TStressAction TStressGenerator::ModalAction()
         }
         QWidget *target = widgets.isEmpty() ? window : widgets.at(Below(int(widgets.size())));
         const QPoint p = InWindow(target, RandomPointIn(target));
-        return Make("click", {"modal", Num(p.x()), Num(p.y()), "L", "0"});
+        return Make(Chance(15) ? "dclick" : "click", {"modal", Num(p.x()), Num(p.y()), "L", "0"});
     }
-    static const int keys[] = {Qt::Key_Insert, Qt::Key_Delete, Qt::Key_Up, Qt::Key_Down,
-                               Qt::Key_Return, Qt::Key_Escape, Qt::Key_Tab, Qt::Key_5};
-    return Make("key", {"modal", Num(keys[Below(int(std::size(keys)))]), "0"});
+    if (roll < 9) {
+        static const int keys[] = {Qt::Key_Insert, Qt::Key_Delete, Qt::Key_Up, Qt::Key_Down,
+                                   Qt::Key_Return, Qt::Key_Escape, Qt::Key_Tab, Qt::Key_5};
+        return Make("key", {"modal", Num(keys[Below(int(std::size(keys)))]), "0"});
+    }
+    return Make("type", {"modal", EncodeStressText(HostileText().left(200))});
 }
 
 // ---- Palette -------------------------------------------------------------------------------

@@ -33,6 +33,8 @@ private:
     TStressAction Make(const QString &verb, const QStringList &args);
     TStressAction AnswerPopup(TZeIDEForm *ide);
     TStressAction AnswerModal();
+    // Inside an editor dialog: clicks on its controls, keys its buttons and key preview know,
+    // or typed text, before it is answered.
     TStressAction ModalAction();
     TStressAction PaletteAction(TZeIDEForm *ide);
     TStressAction FormClick(TZeIDEForm *ide);
