@@ -166,8 +166,9 @@ std::vector<TStep> NoSwallowSteps(TZeIDEForm *ide, int &rc, QApplication &qapp)
             QWidget *button = PaletteButton(ide, QStringLiteral("TZeBitBtn"));
             rc |= button ? ClickAt(button->mapToGlobal(QPoint(12, 12))) : 1;
         },
-        // A row well below the main window, which lies over the inspector's top.
-        [=, &rc] { rc |= ClickAt(insp->pbValues->Handle()->mapToGlobal(QPoint(30, 8 + 18 * 12))); },
+        // A row well below the main window, which lies over the inspector's top, and above
+        // the inspector's status bar.
+        [=, &rc] { rc |= ClickAt(insp->pbValues->Handle()->mapToGlobal(QPoint(30, 8 + 18 * 10))); },
         [=, &rc, &qapp] {
             std::printf("%s %s %s %s\n",
                         qPrintable(ide->tcPalette->Tabs()->Strings(ide->tcPalette->TabIndex())),
