@@ -1,5 +1,6 @@
 #include "CodeEditorGlyphs.h"
 
+#include "GlyphKit.h"
 #include "Graphics.h"
 
 #include <QPainter>
@@ -7,52 +8,46 @@
 
 namespace {
 
-const QColor kKey(255, 0, 255);
-const QColor kOutline(0, 0, 0);
-const QColor kPaper(255, 255, 255);
-const QColor kGray(128, 128, 128);
-const QColor kFolder(230, 200, 80);
-const QColor kDisk(40, 60, 160);
 const QColor kTag(255, 220, 90);
 const QColor kArrow(0, 128, 0);
 
 void Page(QPainter &p)
 {
-    p.setPen(kOutline);
-    p.setBrush(kPaper);
+    p.setPen(GlyphOutline);
+    p.setBrush(GlyphPaper);
     p.drawPolygon(QPolygon({QPoint(3, 1), QPoint(10, 1), QPoint(13, 4), QPoint(13, 14),
                             QPoint(3, 14)}));
     p.drawPolyline(QPolygon({QPoint(10, 1), QPoint(10, 4), QPoint(13, 4)}));
-    p.setPen(kGray);
+    p.setPen(GlyphGray);
     for (int y = 6; y <= 12; y += 2)
         p.drawLine(5, y, 11, y);
 }
 
 void Folder(QPainter &p)
 {
-    p.setPen(kOutline);
-    p.setBrush(kFolder);
+    p.setPen(GlyphOutline);
+    p.setBrush(GlyphFolder);
     p.drawRect(1, 4, 13, 9);
     p.drawRect(1, 2, 5, 2);
-    p.setBrush(kFolder.lighter(120));
+    p.setBrush(GlyphFolder.lighter(120));
     p.drawPolygon(QPolygon({QPoint(3, 7), QPoint(15, 7), QPoint(13, 13), QPoint(1, 13)}));
 }
 
 void Disk(QPainter &p)
 {
-    p.setPen(kOutline);
-    p.setBrush(kDisk);
+    p.setPen(GlyphOutline);
+    p.setBrush(GlyphDisk);
     p.drawRect(1, 1, 13, 13);
-    p.setBrush(kPaper);
+    p.setBrush(GlyphPaper);
     p.drawRect(4, 2, 7, 5);
-    p.setBrush(kGray);
+    p.setBrush(GlyphGray);
     p.drawRect(4, 10, 7, 4);
 }
 
 // A marker tag, as the gutter shows them.
 void Tag(QPainter &p, int x, int y)
 {
-    p.setPen(kOutline);
+    p.setPen(GlyphOutline);
     p.setBrush(kTag);
     p.drawRect(x, y, 8, 9);
     p.drawLine(x + 2, y + 3, x + 6, y + 3);
@@ -81,7 +76,7 @@ void GotoMarker(QPainter &p)
 void DrawCodeEditorGlyph(int index, TBitmap *glyph)
 {
     glyph->SetSize(16, 16);
-    glyph->Image().fill(kKey);
+    glyph->Image().fill(GlyphKey);
     QPainter p(&glyph->Image());
     switch (index) {
     case 0: Page(p); break;
@@ -91,5 +86,5 @@ void DrawCodeEditorGlyph(int index, TBitmap *glyph)
     default: GotoMarker(p); break;
     }
     p.end();
-    glyph->Image().setPixelColor(0, 15, kKey); // the transparent colour
+    glyph->Image().setPixelColor(0, 15, GlyphKey); // the transparent colour
 }

@@ -1,5 +1,6 @@
 #include "ToolGlyphs.h"
 
+#include "GlyphKit.h"
 #include "Graphics.h"
 
 #include <QPainter>
@@ -8,51 +9,19 @@
 
 namespace {
 
-const QColor kKey(255, 0, 255);
-const QColor kOutline(0, 0, 0);
-const QColor kPaper(255, 255, 255);
-const QColor kFolder(230, 200, 80);
-const QColor kDisk(40, 60, 160);
-const QColor kGreen(0, 140, 0);
-const QColor kRed(200, 0, 0);
-const QColor kBlue(0, 0, 200);
-const QColor kGray(128, 128, 128);
-
-void Page(QPainter &p, int x, int y)
-{
-    const QPolygon outline({QPoint(x, y), QPoint(x + 7, y), QPoint(x + 10, y + 3),
-                            QPoint(x + 10, y + 13), QPoint(x, y + 13)});
-    p.setPen(kOutline);
-    p.setBrush(kPaper);
-    p.drawPolygon(outline);
-    p.drawLine(x + 7, y, x + 7, y + 3);
-    p.drawLine(x + 7, y + 3, x + 10, y + 3);
-}
-
 void Lines(QPainter &p, int x, int y, int count)
 {
-    p.setPen(kGray);
+    p.setPen(GlyphGray);
     for (int i = 0; i < count; ++i)
         p.drawLine(x + 2, y + 5 + 2 * i, x + 8, y + 5 + 2 * i);
 }
 
 void Folder(QPainter &p, int x, int y)
 {
-    p.setPen(kOutline);
-    p.setBrush(kFolder);
+    p.setPen(GlyphOutline);
+    p.setBrush(GlyphFolder);
     p.drawRect(x, y + 3, 12, 8);
     p.drawRect(x, y + 1, 5, 2);
-}
-
-void Disk(QPainter &p, int x, int y)
-{
-    p.setPen(kOutline);
-    p.setBrush(kDisk);
-    p.drawRect(x, y, 12, 12);
-    p.setBrush(kPaper);
-    p.drawRect(x + 3, y + 1, 6, 4);
-    p.setBrush(kGray);
-    p.drawRect(x + 3, y + 8, 6, 4);
 }
 
 void Plus(QPainter &p, int x, int y, const QColor &c)
@@ -70,8 +39,8 @@ void Minus(QPainter &p, int x, int y, const QColor &c)
 
 void Window(QPainter &p, int x, int y, int w, int h)
 {
-    p.setPen(kOutline);
-    p.setBrush(kPaper);
+    p.setPen(GlyphOutline);
+    p.setBrush(GlyphPaper);
     p.drawRect(x, y, w, h);
     p.setBrush(QColor(0, 0, 128));
     p.drawRect(x, y, w, 3);
@@ -79,7 +48,7 @@ void Window(QPainter &p, int x, int y, int w, int h)
 
 void Triangle(QPainter &p, const QPolygon &poly, const QColor &c)
 {
-    p.setPen(kOutline);
+    p.setPen(GlyphOutline);
     p.setBrush(c);
     p.drawPolygon(poly);
 }
@@ -88,43 +57,43 @@ void Draw(int index, QPainter &p)
 {
     switch (index) {
     case 0: // new
-        Page(p, 3, 1);
-        Plus(p, 9, 9, kGreen);
+        DrawGlyphPage(p, 3, 1);
+        Plus(p, 9, 9, GlyphGreen);
         break;
     case 1: // open
         Folder(p, 2, 2);
         break;
     case 2: // save
-        Disk(p, 2, 2);
+        DrawGlyphDisk(p, 2, 2);
         break;
     case 3: // save all
-        Disk(p, 1, 1);
-        Disk(p, 4, 4);
+        DrawGlyphDisk(p, 1, 1);
+        DrawGlyphDisk(p, 4, 4);
         break;
     case 4: // open project
         Folder(p, 1, 4);
-        p.setPen(kOutline);
-        p.setBrush(kGreen);
+        p.setPen(GlyphOutline);
+        p.setBrush(GlyphGreen);
         p.drawRect(8, 1, 6, 5);
         break;
     case 5: // add file to project
         Folder(p, 1, 4);
-        Plus(p, 9, 0, kGreen);
+        Plus(p, 9, 0, GlyphGreen);
         break;
     case 6: // remove file from project
         Folder(p, 1, 4);
-        Minus(p, 9, 0, kRed);
+        Minus(p, 9, 0, GlyphRed);
         break;
     case 7: // help
-        p.setPen(kOutline);
+        p.setPen(GlyphOutline);
         p.setBrush(QColor(255, 255, 200));
         p.drawEllipse(1, 1, 13, 13);
-        p.setPen(kBlue);
+        p.setPen(GlyphBlue);
         p.setFont(QFont(QStringLiteral("DejaVu Sans"), 7, QFont::Bold));
         p.drawText(QRect(1, 1, 14, 14), Qt::AlignCenter, QStringLiteral("?"));
         break;
     case 8: // view unit
-        Page(p, 3, 1);
+        DrawGlyphPage(p, 3, 1);
         Lines(p, 3, 1, 4);
         break;
     case 9: // view form
@@ -132,38 +101,38 @@ void Draw(int index, QPainter &p)
         break;
     case 10: // toggle form and unit
         Window(p, 1, 1, 9, 8);
-        Page(p, 5, 2);
+        DrawGlyphPage(p, 5, 2);
         Lines(p, 5, 2, 3);
         break;
     case 11: // new form
         Window(p, 1, 2, 10, 9);
-        Plus(p, 9, 9, kGreen);
+        Plus(p, 9, 9, GlyphGreen);
         break;
     case 12: // run
-        Triangle(p, QPolygon({QPoint(4, 2), QPoint(12, 8), QPoint(4, 14)}), kGreen);
+        Triangle(p, QPolygon({QPoint(4, 2), QPoint(12, 8), QPoint(4, 14)}), GlyphGreen);
         break;
     case 13: // pause
-        p.setPen(kOutline);
-        p.setBrush(kBlue);
+        p.setPen(GlyphOutline);
+        p.setBrush(GlyphBlue);
         p.drawRect(3, 3, 3, 10);
         p.drawRect(9, 3, 3, 10);
         break;
     case 14: // trace into
         Lines(p, 2, -3, 4);
-        Triangle(p, QPolygon({QPoint(6, 9), QPoint(12, 9), QPoint(9, 14)}), kBlue);
+        Triangle(p, QPolygon({QPoint(6, 9), QPoint(12, 9), QPoint(9, 14)}), GlyphBlue);
         break;
     case 15: // step over
-        p.setPen(QPen(kBlue, 2));
+        p.setPen(QPen(GlyphBlue, 2));
         p.drawArc(2, 3, 11, 10, 0, 180 * 16);
-        Triangle(p, QPolygon({QPoint(10, 8), QPoint(15, 8), QPoint(12, 12)}), kBlue);
+        Triangle(p, QPolygon({QPoint(10, 8), QPoint(15, 8), QPoint(12, 12)}), GlyphBlue);
         break;
     case 16: // stop
-        p.setPen(kOutline);
-        p.setBrush(kRed);
+        p.setPen(GlyphOutline);
+        p.setBrush(GlyphRed);
         p.drawRect(3, 3, 10, 10);
         break;
     case 17: // find
-        p.setPen(QPen(kOutline, 2));
+        p.setPen(QPen(GlyphOutline, 2));
         p.setBrush(QColor(200, 230, 255));
         p.drawEllipse(2, 2, 8, 8);
         p.drawLine(9, 9, 14, 14);
@@ -178,7 +147,7 @@ void Draw(int index, QPainter &p)
 void Prepare(TBitmap *glyph, int w, int h)
 {
     glyph->SetSize(w, h);
-    glyph->Image().fill(kKey);
+    glyph->Image().fill(GlyphKey);
 }
 
 } // namespace
@@ -189,7 +158,7 @@ void DrawToolGlyph(int index, TBitmap *glyph)
     QPainter p(&glyph->Image());
     Draw(index, p);
     p.end();
-    glyph->Image().setPixelColor(0, 15, kKey); // the transparent colour
+    glyph->Image().setPixelColor(0, 15, GlyphKey); // the transparent colour
 }
 
 void DrawPaletteGlyph(PaletteGlyph kind, TBitmap *glyph)
@@ -199,21 +168,21 @@ void DrawPaletteGlyph(PaletteGlyph kind, TBitmap *glyph)
         QPainter p(&glyph->Image());
         const QPolygon arrow({QPoint(4, 1), QPoint(4, 13), QPoint(7, 10), QPoint(9, 15),
                               QPoint(11, 14), QPoint(9, 9), QPoint(13, 9)});
-        p.setPen(kOutline);
-        p.setBrush(kPaper);
+        p.setPen(GlyphOutline);
+        p.setBrush(GlyphPaper);
         p.drawPolygon(arrow);
         p.end();
-        glyph->Image().setPixelColor(0, 15, kKey);
+        glyph->Image().setPixelColor(0, 15, GlyphKey);
         return;
     }
     Prepare(glyph, 6, 9);
     QPainter p(&glyph->Image());
     p.setPen(Qt::NoPen);
-    p.setBrush(kOutline);
+    p.setBrush(GlyphOutline);
     if (kind == PaletteGlyph::ScrollLeft)
         p.drawPolygon(QPolygon({QPoint(4, 0), QPoint(0, 4), QPoint(4, 8)}));
     else
         p.drawPolygon(QPolygon({QPoint(1, 0), QPoint(5, 4), QPoint(1, 8)}));
     p.end();
-    glyph->Image().setPixelColor(0, 8, kKey);
+    glyph->Image().setPixelColor(0, 8, GlyphKey);
 }
