@@ -40,6 +40,14 @@ TPanel *DialogSpacer(TForm *form, TWinControl *parent, const char *name, TAlign 
     return spacer;
 }
 
+void AddDialogSpacers(TForm *form)
+{
+    DialogSpacer(form, form, "Spacer1", alTop);
+    DialogSpacer(form, form, "Spacer2", alBottom);
+    DialogSpacer(form, form, "Spacer3", alLeft);
+    DialogSpacer(form, form, "Spacer4", alRight);
+}
+
 TSpeedButton *DialogSpeedButton(TForm *form, TWinControl *parent, const char *name,
                                 EditorGlyph glyph, const QString &hint, int left, int top)
 {

@@ -21,6 +21,9 @@ TButton *DialogButton(TForm *form, TWinControl *parent, const char *name, bool o
                       int top);
 // An empty 5-pixel panel aligned in parent.
 TPanel *DialogSpacer(TForm *form, TWinControl *parent, const char *name, TAlign align);
+// One spacer on each side of the form, named Spacer1 to Spacer4 (top, bottom, left, right).
+// Made before the other aligned controls, so that they stay outermost.
+void AddDialogSpacers(TForm *form);
 // A flat 25 by 25 speed button showing glyph, with hint unless it is empty.
 TSpeedButton *DialogSpeedButton(TForm *form, TWinControl *parent, const char *name,
                                 EditorGlyph glyph, const QString &hint, int left, int top);

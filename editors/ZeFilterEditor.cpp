@@ -4,7 +4,8 @@
 
 #include "ExtCtrls.h"
 #include "Grids.h"
-#include "ZeDialogFrame.h"
+#include "ValueDialogFrame.h"
+#include "WindowBuilding.h"
 
 namespace {
 
@@ -18,13 +19,15 @@ Z_DEFINE_CLASS(TfZeFilterEditor, TForm, NoPublishedProps)
 TfZeFilterEditor::TfZeFilterEditor(TComponent *owner) : TForm(owner)
 {
     SetName(QStringLiteral("fZeFilterEditor"));
-    SetUpValueDialog(this, QStringLiteral("Filter Editor"), 448, 251);
+    SetupValueDialog(this, QStringLiteral("Filter Editor"), 448, 251);
     SetBorderStyle(bsSingle);
     SetClientWidth(440);
     SetClientHeight(224);
-    AddSpacers(this);
-    TPanel *buttons = AddPlainPanel(this, this, alRight, 90);
-    AddOkCancel(this, buttons, {8, 0}, {8, 31});
+    AddDialogSpacers(this);
+    TPanel *buttons = FlatPanel(this, this, "Panel1", alRight);
+    buttons->SetWidth(90);
+    DialogButton(this, buttons, "Button1", true, 8, 0);
+    DialogButton(this, buttons, "Button2", false, 8, 31);
 
     sgValue = new TStringGrid(this);
     sgValue->SetName(QStringLiteral("sgValue"));

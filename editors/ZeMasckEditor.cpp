@@ -6,7 +6,8 @@
 #include "ExtCtrls.h"
 #include "Mask.h"
 #include "StdCtrls.h"
-#include "ZeDialogFrame.h"
+#include "ValueDialogFrame.h"
+#include "WindowBuilding.h"
 
 #include <array>
 
@@ -50,11 +51,14 @@ Z_DEFINE_CLASS(TfZeMaskEditor, TForm, NoPublishedProps)
 TfZeMaskEditor::TfZeMaskEditor(TComponent *owner) : TForm(owner)
 {
     SetName(QStringLiteral("fZeMaskEditor"));
-    SetUpValueDialog(this, QStringLiteral("Masks"), 565, 371);
-    AddSpacers(this);
-    TPanel *bottom = AddPlainPanel(this, this, alBottom, BottomHeight);
-    TPanel *buttons = AddPlainPanel(this, bottom, alRight, ButtonsWidth);
-    AddOkCancel(this, buttons, {4, 70}, {86, 70});
+    SetupValueDialog(this, QStringLiteral("Masks"), 565, 371);
+    AddDialogSpacers(this);
+    TPanel *bottom = FlatPanel(this, this, "Panel1", alBottom);
+    bottom->SetHeight(BottomHeight);
+    TPanel *buttons = FlatPanel(this, bottom, "Panel2", alRight);
+    buttons->SetWidth(ButtonsWidth);
+    DialogButton(this, buttons, "Button1", true, 4, 70);
+    DialogButton(this, buttons, "Button2", false, 86, 70);
     CreateMaskFields(bottom);
     CreateSampleList();
     DoCreate();
