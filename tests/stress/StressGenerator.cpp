@@ -65,10 +65,17 @@ int ModsOfShiftState(TShiftState shift)
 }
 
 // The selected row opens a collection or menu dialog.
-bool OpensItemDialog(TfObjectInspector *insp)
+// A row whose "..." opens one of the designer's own editor dialogs.
+bool OpensEditorDialog(const TObjectInspProperty *row)
 {
-    return insp->SelectedRow
-           && ObjectCast<TZeItemDialogEditor>(insp->SelectedRow->Editor.Get());
+    TPropertyEditor *editor = row->Editor.Get();
+    return ObjectCast<TZeItemDialogEditor>(editor) || ObjectCast<TZeObjectDialogEditor>(editor)
+           || ObjectCast<TZeMaskEditor>(editor) || ObjectCast<TZeFilterEditor>(editor);
+}
+
+bool SelectedRowOpensEditorDialog(TfObjectInspector *insp)
+{
+    return insp->SelectedRow && OpensEditorDialog(insp->SelectedRow);
 }
 
 std::vector<TControl *> FormControls(TfZeDesignForm *form)
@@ -354,10 +361,10 @@ TStressAction TStressGenerator::InspectorRowClick(TZeIDEForm *ide)
     if (rows.empty())
         return Make("idle", {});
     TObjectInspProperty *row = rows[size_t(Below(int(rows.size())))];
-    // Rows whose dialog stays open beside the designer (collections, menus) come up more
-    // often, so that those dialogs see their share of the actions.
+    // Rows that open the designer's own editor dialogs come up more often, so that those
+    // dialogs see their share of the actions.
     for (TObjectInspProperty *candidate : rows) {
-        if (ObjectCast<TZeItemDialogEditor>(candidate->Editor.Get()) && Chance(30))
+        if (OpensEditorDialog(candidate) && Chance(30))
             row = candidate;
     }
     const bool names = Chance(35);
@@ -390,7 +397,7 @@ TStressAction TStressGenerator::InspectorAction(TZeIDEForm *ide)
     QWidget *target = nullptr;
     if (roll < 52 && insp->sbPopup->Visible())
         target = insp->sbPopup->Handle();
-    else if ((roll < 56 || (roll < 70 && OpensItemDialog(insp))) && insp->sbEdit->Visible())
+    else if ((roll < 56 || (roll < 70 && SelectedRowOpensEditorDialog(insp))) && insp->sbEdit->Visible())
         target = insp->sbEdit->Handle();
     else if (roll < 64 && insp->lbPropValue->Visible())
         target = insp->lbPropValue->Handle();
