@@ -109,6 +109,7 @@ private:
     void ToggleToolWindow(TForm *window, TMenuItem *item);
     void ReleaseDesignWindows();
     // Stacks the windows of a fresh opening so that none hides what the user starts with.
+    void StackWhenMapped(int waitedMs);
     void StackForOpening();
 
     static void ReadVisibility(void *data, TSettingsStore &store);

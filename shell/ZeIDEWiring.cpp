@@ -18,7 +18,9 @@
 #include "ZePalette.h"
 #include "ZePlacement.h"
 
+#include <QApplication>
 #include <QTimer>
+#include <QWindow>
 
 namespace {
 
@@ -99,10 +101,30 @@ void TZeIDEForm::FormShow(TObject *)
     DesignForm->SetHeight(height);
     BuildPalettePage();
     DesignForm->SetDesigner(Designer);
-    // The main window is raised and activated after this handler; the windows are stacked once
-    // that is done.
-    QMetaObject::invokeMethod(
-        Handle(), [this] { QTimer::singleShot(700, Handle(), [this] { StackForOpening(); }); }, Qt::QueuedConnection);
+    // The main window is raised and activated after this handler, and a window manager stacks
+    // each window as it maps it: the windows are stacked once all of them are on the screen.
+    QMetaObject::invokeMethod(Handle(), [this] { StackWhenMapped(0); }, Qt::QueuedConnection);
+}
+
+void TZeIDEForm::StackWhenMapped(int waitedMs)
+{
+    if (!DesignForm)
+        return;
+    constexpr int kPollMs = 25;
+    constexpr int kGiveUpMs = 3000;
+    bool mapped = true;
+    for (TForm *window : {static_cast<TForm *>(this), static_cast<TForm *>(Inspector),
+                          static_cast<TForm *>(DesignForm),
+                          static_cast<TForm *>(CodeEditorWindow)}) {
+        const QWindow *handle = window->Handle()->windowHandle();
+        if (window->Visible() && !(handle && handle->isExposed()))
+            mapped = false;
+    }
+    if (mapped || waitedMs >= kGiveUpMs) {
+        StackForOpening();
+        return;
+    }
+    QTimer::singleShot(kPollMs, Handle(), [this, waitedMs] { StackWhenMapped(waitedMs + kPollMs); });
 }
 
 void TZeIDEForm::StackForOpening()
@@ -113,6 +135,11 @@ void TZeIDEForm::StackForOpening()
     // inspector over the main window's left end, and the design form on top, where the user
     // starts working. A window manager raises a window it activates, and may ignore a plain
     // raise: each is activated in turn. Only the stacking changes, never a place.
+    // A dialog the user opened meanwhile keeps the focus.
+    const QWidget *active = QApplication::activeWindow();
+    if (active && active != Handle() && active != Inspector->Handle()
+        && active != DesignForm->Handle() && active != CodeEditorWindow->Handle())
+        return;
     if (CodeEditorWindow->Visible())
         CodeEditorWindow->Handle()->lower();
     for (TForm *window : {static_cast<TForm *>(this), static_cast<TForm *>(Inspector),

@@ -20,6 +20,7 @@
 #include "X11Tools.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QScreen>
@@ -86,6 +87,14 @@ WId ActiveWindow()
 // the design form are all in view.
 void CheckFirstStacking(TWindows &windows)
 {
+    // The stacking is done once every window is mapped, ending with the design form activated.
+    const WId designForm = windows.ide->DesignForm->Handle()->winId();
+    QElapsedTimer waited;
+    waited.start();
+    while (ActiveWindow() != designForm && waited.elapsed() < 5000)
+        Pump(50);
+    if (ActiveWindow() != designForm)
+        Fail(QStringLiteral("the design form is not active after the first opening"));
     const QList<WId> stack = Stacking();
     auto level = [&stack](TForm *form) { return stack.indexOf(form->Handle()->winId()); };
     TZeIDEForm *ide = windows.ide;
