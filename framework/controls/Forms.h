@@ -317,6 +317,8 @@ public:
     TMouseWheelUpDownEvent OnMouseWheelUp;
     // Framework-internal, from the widget: whether a handler took the turn.
     bool DoMouseWheel(TShiftState shift, int delta, const QPoint &screenPos);
+    // Scrolls by a wheel turn of delta; false where no scroll bar is shown.
+    bool ScrollByWheel(int delta);
 
     // bsSingle draws a sunken two-pixel edge (one black pixel without Ctl3D).
     TFormBorderStyle BorderStyle() const { return m_borderStyle; }

@@ -7,6 +7,7 @@
 #include "VirtualKeys.h"
 
 #include <QPainter>
+#include <QApplication>
 #include <QWheelEvent>
 
 namespace {
@@ -133,7 +134,23 @@ bool TScrollBox::DoMouseWheel(TShiftState shift, int delta, const QPoint &screen
         OnMouseWheelDown(this, shift, screenPos, handled);
     else
         OnMouseWheelUp(this, shift, screenPos, handled);
+    if (!handled)
+        handled = ScrollByWheel(delta);
     return handled;
+}
+
+bool TScrollBox::ScrollByWheel(int delta)
+{
+    // A turn no handler took scrolls the box as a user expects: the vertical bar where it is
+    // shown, else the horizontal one, the desktop's lines per notch of Increment each.
+    TControlScrollBar *bar = VertScrollBar()->IsScrollBarVisible() ? VertScrollBar()
+                             : HorzScrollBar()->IsScrollBarVisible() ? HorzScrollBar()
+                                                                     : nullptr;
+    if (!bar)
+        return false;
+    const int step = bar->Increment() * QApplication::wheelScrollLines();
+    bar->SetPosition(bar->Position() - delta * step / 120);
+    return true;
 }
 
 QWidget *TScrollBox::ClientWidget()

@@ -3,6 +3,7 @@
 // questions and painting, and a scroll box's wheel events.
 
 #define QTEST_QPA_MOUSE_HANDLING
+#include "ControlScrollBar.h"
 #include "Application.h"
 #include "ExtCtrls.h"
 #include "Forms.h"
@@ -48,7 +49,8 @@ struct ResizeLog
     int cap = 0;
 };
 
-// The wheel events of a scroll box, in order; OnMouseWheel takes the turns it is told to.
+// The wheel events of a scroll box, in order; OnMouseWheel or OnMouseWheelDown and
+// OnMouseWheelUp take the turns they are told to.
 struct WheelLog
 {
     void Wheel(TObject *, TShiftState, int delta, QPoint, bool &handled)
@@ -59,15 +61,16 @@ struct WheelLog
     void Down(TObject *, TShiftState, QPoint, bool &handled)
     {
         log << QStringLiteral("down");
-        handled = true;
+        handled = takeUpDown;
     }
     void Up(TObject *, TShiftState, QPoint, bool &handled)
     {
         log << QStringLiteral("up");
-        handled = true;
+        handled = takeUpDown;
     }
     QStringList log;
     bool takeAll = false;
+    bool takeUpDown = false;
 };
 
 } // namespace
@@ -134,26 +137,40 @@ private slots:
     {
         QTest::addColumn<int>("delta");
         QTest::addColumn<bool>("takeAll");
+        QTest::addColumn<bool>("takeUpDown");
         QTest::addColumn<QStringList>("log");
-        QTest::newRow("towards the user") << -120 << false << QStringList{"wheel -120", "down"};
-        QTest::newRow("away from the user") << 120 << false << QStringList{"wheel 120", "up"};
-        QTest::newRow("OnMouseWheel takes it") << 120 << true << QStringList{"wheel 120"};
+        QTest::addColumn<int>("scrolledBy"); // a turn no handler takes scrolls the box
+        const int notch = 8 * QApplication::wheelScrollLines(); // the bar's Increment a line
+        QTest::newRow("towards the user")
+            << -120 << false << false << QStringList{"wheel -120", "down"} << notch;
+        QTest::newRow("away from the user")
+            << 120 << false << false << QStringList{"wheel 120", "up"} << -notch;
+        QTest::newRow("OnMouseWheelDown takes it")
+            << -120 << false << true << QStringList{"wheel -120", "down"} << 0;
+        QTest::newRow("OnMouseWheel takes it")
+            << 120 << true << false << QStringList{"wheel 120"} << 0;
     }
     void scrollBoxWheelEvents()
     {
         QFETCH(int, delta);
         QFETCH(bool, takeAll);
+        QFETCH(bool, takeUpDown);
         QFETCH(QStringList, log);
+        QFETCH(int, scrolledBy);
         TForm form(nullptr);
         form.SetBounds(0, 0, 300, 200);
         auto *box = Place(new TScrollBox(&form), &form, QRect(10, 10, 200, 150));
         auto *inner = Place(new TPanel(&form), box, QRect(10, 10, 50, 50));
+        Place(new TPanel(&form), box, QRect(10, 400, 50, 50)); // brings up the vertical bar
         WheelLog events;
         events.takeAll = takeAll;
+        events.takeUpDown = takeUpDown;
         box->OnMouseWheel = TMouseWheelEvent::Of<&WheelLog::Wheel>(&events);
         box->OnMouseWheelDown = TMouseWheelUpDownEvent::Of<&WheelLog::Down>(&events);
         box->OnMouseWheelUp = TMouseWheelUpDownEvent::Of<&WheelLog::Up>(&events);
         ShowForm(form);
+        QVERIFY(box->VertScrollBar()->IsScrollBarVisible());
+        box->VertScrollBar()->SetPosition(100);
         // Over a child that does not use the wheel, the turn reaches the box.
         QWidget *target = inner->Handle();
         const QPointF at(5, 5);
@@ -164,6 +181,7 @@ private slots:
         QSpontaneKeyEvent::setSpontaneous(&wheel);
         qApp->notify(target, &wheel);
         QCOMPARE(events.log, log);
+        QCOMPARE(box->VertScrollBar()->Position(), 100 + scrolledBy);
     }
 
     // With AutoSize a panel or a scroll box takes the size its children need: the unaligned
