@@ -12,6 +12,8 @@
 #include "ExtCtrls.h"
 #include "ExtDlgs.h"
 #include "Handles.h"
+#include "../inspection/InspectionFixture.h"
+#include "../shell/PaletteRows.h"
 #include "PrivateSettingsStore.h"
 #include "StdCtrls.h"
 #include "ZeDesignForm.h"
@@ -27,17 +29,6 @@
 #include <QtTest>
 
 namespace {
-
-class CountingDesigner : public TZeFormDesigner
-{
-public:
-    void NotifyModified() override
-    {
-        ++Notices;
-        TZeFormDesigner::NotifyModified();
-    }
-    int Notices = 0;
-};
 
 // The visible modal form of the application, if any.
 TCustomForm *ModalForm()
@@ -645,12 +636,7 @@ private slots:
     // OK) and from a double-click on its value (nothing written on Cancel).
     void everyPropertyOpensItsDialog_data()
     {
-        QTest::addColumn<quintptr>("cls"); // 0: the design form itself
-        QTest::newRow("design form") << quintptr(0);
-        QCOMPARE(int(PaletteEntries().size()), 63);
-        for (TComponentcreator *entry : PaletteEntries())
-            QTest::newRow(qPrintable(entry->ComponentClass->ClassName()))
-                << quintptr(entry->ComponentClass);
+        AddDesignFormAndPaletteRows();
     }
     void everyPropertyOpensItsDialog()
     {

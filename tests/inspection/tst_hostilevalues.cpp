@@ -7,6 +7,7 @@
 // accepted value is painted and its bounds followed, as in the real designer.
 
 #include "InspectionFixture.h"
+#include "../shell/PaletteRows.h"
 #include "PrivateSettingsStore.h"
 
 #include "Grids.h"
@@ -139,12 +140,7 @@ private:
 
 void TestHostileValues::everyPropertyWithstandsHostileText_data()
 {
-    QTest::addColumn<quintptr>("cls"); // 0: the design form itself
-    QTest::newRow("design form") << quintptr(0);
-    QCOMPARE(int(PaletteEntries().size()), 63);
-    for (TComponentcreator *entry : PaletteEntries())
-        QTest::newRow(qPrintable(entry->ComponentClass->ClassName()))
-            << quintptr(entry->ComponentClass);
+    AddDesignFormAndPaletteRows();
 }
 
 void TestHostileValues::Feed(TPropertyEditor *editor, const QString &path, const QString &text)
