@@ -18,6 +18,7 @@
 
 class QWidget;
 class QPainter;
+class QRegion;
 class TControl;
 class TWinControl;
 class TCustomForm;
@@ -423,6 +424,9 @@ public:
 
     // The widget children's widgets live in.
     virtual QWidget *ClientWidget();
+    // Paints the part of the client area that region covers (client coordinates) again at
+    // once, with the children over it; nothing when the control has no widget yet.
+    void RepaintClientRegion(const QRegion &region);
 
     TKeyEvent OnKeyDown;
     TKeyEvent OnKeyUp;

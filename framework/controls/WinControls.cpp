@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QPainter>
+#include <QRegion>
 #include <QScopedValueRollback>
 #include <QWidget>
 
@@ -92,8 +93,14 @@ void TWinControl::RemoveControl(TControl *control)
         windowed->m_tabOrder = -1;
     }
     if (control->m_widget) {
-        control->m_widget->hide();
-        control->m_widget->setParent(nullptr);
+        if (control->IsDestroying()) {
+            // A control being freed takes its widget along now: moving the widget out of its
+            // window first walks the window's whole focus chain, for a widget about to go.
+            control->DestroyWidget();
+        } else {
+            control->m_widget->hide();
+            control->m_widget->setParent(nullptr);
+        }
     }
     if (IsDestroying())
         return;
@@ -304,6 +311,12 @@ void TWinControl::SetFocus()
 QWidget *TWinControl::ClientWidget()
 {
     return Handle();
+}
+
+void TWinControl::RepaintClientRegion(const QRegion &region)
+{
+    if (m_widget)
+        ClientWidget()->repaint(region);
 }
 
 void TWinControl::InitWidget()
