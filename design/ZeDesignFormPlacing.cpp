@@ -135,12 +135,11 @@ void TfZeDesignForm::DeleteControl(TObject *object)
         if (auto *control = ObjectCast<TControl>(object)) {
             StretchHandle->DetachAll();
             Select(nullptr);
-            if (control->Parent())
-                control->Parent()->RemoveControl(control);
-            Free(control);
+            Free(control); // which takes it out of its parent
         }
     }
-    OnComponentsDeleted(this);
+    if (!m_deletingSelection)
+        OnComponentsDeleted(this);
 }
 
 // ---------------------------------------------------------------------------------------------

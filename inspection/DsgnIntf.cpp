@@ -3,10 +3,11 @@
 
 #include "DsgnIntf.h"
 
+#include "Forms.h"
 #include "SysUtils.h"
 
-
 #include <algorithm>
+#include <optional>
 
 Z_DEFINE_CLASS(TFormDesigner, TDesigner, NoPublishedProps)
 Z_DEFINE_CLASS(TPropertyEditor, TObject, NoPublishedProps)
@@ -156,6 +157,12 @@ void TPropertyEditor::WriteEach(const std::function<void(const TInstProp &)> &wr
     const TPropertyEditorRef keepAlive(this); // the designer's notice may rebuild rows
     int written = 0;
     try {
+        // A value written to many controls changes them with the form's painting and scroll
+        // ranges held, which follow once: each control's own repaint and measuring of all
+        // the form's children made it quadratic.
+        std::optional<TChildChangesLock> held;
+        if (TargetCount > 1 && Designer && Designer->Form)
+            held.emplace(Designer->Form);
         for (; written < TargetCount; ++written)
             write(Targets[written]);
     } catch (...) {
