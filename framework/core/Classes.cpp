@@ -145,7 +145,9 @@ void TComponent::FreeNotification(TComponent *component)
 
 void TComponent::RemoveFreeNotification(TComponent *component)
 {
-    if (!component)
+    // The links go both ways: with none of its own, this component is in no other's list. An
+    // owner's notice reaches every component it owns, and most have none.
+    if (!component || m_freeNotifies.empty())
         return;
     m_freeNotifies.erase(std::remove(m_freeNotifies.begin(), m_freeNotifies.end(), component),
                          m_freeNotifies.end());
