@@ -30,8 +30,9 @@ TWinControl::~TWinControl()
     // framework does, and each child unhooks itself from its owner as it goes.
     while (!m_controls.empty()) {
         TControl *child = m_controls.back();
-        RemoveControl(child);
-        if (child->ControlStyle() & csNotFreedByParent)
+        const bool livesOn = child->ControlStyle() & csNotFreedByParent;
+        TakeOutControl(child, livesOn);
+        if (livesOn)
             continue;
         if (child->Owner())
             child->Owner()->RemoveComponent(child);
@@ -78,6 +79,17 @@ void TWinControl::InsertControl(TControl *control)
 
 void TWinControl::RemoveControl(TControl *control)
 {
+    TakeOutControl(control, true);
+}
+
+void TWinControl::FreeControl(TControl *control)
+{
+    TakeOutControl(control, false);
+    Free(control);
+}
+
+void TWinControl::TakeOutControl(TControl *control, bool livesOn)
+{
     const auto it = std::find(m_controls.begin(), m_controls.end(), control);
     if (it == m_controls.end())
         return;
@@ -97,9 +109,13 @@ void TWinControl::RemoveControl(TControl *control)
             // A control being freed takes its widget along now: moving the widget out of its
             // window first walks the window's whole focus chain, for a widget about to go.
             control->DestroyWidget();
-        } else {
+        } else if (livesOn) {
             control->m_widget->hide();
             control->m_widget->setParent(nullptr);
+        } else if (!IsDestroying()) {
+            // About to be freed: the widget stays in the window until then, hidden so that the
+            // place it leaves is painted again.
+            control->m_widget->hide();
         }
     }
     if (IsDestroying())
@@ -317,6 +333,12 @@ void TWinControl::RepaintClientRegion(const QRegion &region)
 {
     if (m_widget)
         ClientWidget()->repaint(region);
+}
+
+void TWinControl::InvalidateClientRegion(const QRegion &region)
+{
+    if (m_widget)
+        ClientWidget()->update(region);
 }
 
 void TWinControl::InitWidget()
