@@ -125,6 +125,8 @@ private:
     void SelectInBand();
     // The rectangle whose frame is the rubber band's outline.
     QRect BandRect() const;
+    // Ends the rubber band and takes its outline away.
+    void EndBand();
     // Deletes each control of the list in turn (the Delete key's selection).
     void DeleteAll(TComponentList &doomed);
     void HandleMouseUp(TObject *sender, TMouseButton button, TShiftState shift, int x, int y);

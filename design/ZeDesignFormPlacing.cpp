@@ -135,7 +135,10 @@ void TfZeDesignForm::DeleteControl(TObject *object)
         if (auto *control = ObjectCast<TControl>(object)) {
             StretchHandle->DetachAll();
             Select(nullptr);
-            Free(control); // which takes it out of its parent
+            if (TWinControl *parent = control->Parent())
+                parent->FreeControl(control);
+            else
+                Free(control);
         }
     }
     if (!m_deletingSelection)

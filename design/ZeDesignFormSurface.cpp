@@ -28,6 +28,14 @@ QRegion FrameRegion(const QRect &rect)
 
 } // namespace
 
+void TfZeDesignForm::EndBand()
+{
+    BandActive = false;
+    // Only the outline goes: the next paint of its frame, not of the whole form with every
+    // control on it, takes it away.
+    InvalidateClientRegion(FrameRegion(BandRect()));
+}
+
 QRect TfZeDesignForm::BandRect() const
 {
     return QRect(QPoint(std::min(BandStartX, BandEndX), std::min(BandStartY, BandEndY)),
@@ -72,8 +80,7 @@ void TfZeDesignForm::SelectInBand()
             inBand.push_back(c);
     }
     StretchHandle->Attach(inBand);
-    BandActive = false;
-    Invalidate(); // the band's outline goes with the next paint, which the selection may want too
+    EndBand();
     // A band that catches nothing leaves the form itself selected, and the inspector is told
     // so: a band started by a button that selected nothing on its press (the middle one)
     // would otherwise leave it showing a control that is no longer selected.
