@@ -95,15 +95,17 @@ void TWinControl::TakeOutControl(TControl *control, bool livesOn)
         return;
     m_controls.erase(it);
     control->m_parent = nullptr;
-    if (auto *windowed = ObjectCast<TWinControl>(control)) {
-        // The ones after it close the gap.
+    auto *windowed = ObjectCast<TWinControl>(control);
+    if (windowed && windowed->m_tabOrder >= 0 && !IsDestroying()) {
+        // The ones after it close the gap; in a parent that is going, nobody tabs any more.
         for (TControl *c : m_controls) {
             auto *sibling = ObjectCast<TWinControl>(c);
-            if (sibling && windowed->m_tabOrder >= 0 && sibling->m_tabOrder > windowed->m_tabOrder)
+            if (sibling && sibling->m_tabOrder > windowed->m_tabOrder)
                 --sibling->m_tabOrder;
         }
-        windowed->m_tabOrder = -1;
     }
+    if (windowed)
+        windowed->m_tabOrder = -1;
     if (control->m_widget) {
         if (control->IsDestroying()) {
             // A control being freed takes its widget along now: moving the widget out of its

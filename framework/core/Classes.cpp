@@ -159,6 +159,8 @@ void TComponent::Notification(TComponent *component, TOperation operation)
 {
     if (operation == opRemove && component)
         RemoveFreeNotification(component);
+    if (m_components.empty())
+        return; // most of the components an owner tells own nothing
     // Copy: a notified component may free or move others. Only then is each one looked up
     // before it is told; searching every time made one notice of a crowded form quadratic.
     const std::vector<TComponent *> owned = m_components;
