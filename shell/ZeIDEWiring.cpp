@@ -110,7 +110,7 @@ void TZeIDEForm::StackWhenMapped(int waitedMs)
 {
     if (!DesignForm)
         return;
-    constexpr int kPollMs = 25;
+    constexpr int kPollMs = 5;
     constexpr int kGiveUpMs = 3000;
     bool mapped = true;
     for (TForm *window : {static_cast<TForm *>(this), static_cast<TForm *>(Inspector),
