@@ -8,6 +8,8 @@
 #include "SafeCall.h"
 
 #include <limits>
+#include <optional>
+#include <unordered_set>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QScopedValueRollback>
@@ -157,6 +159,39 @@ void TStretchHandle::Attach(TControl *control)
     }
     m_targets.push_back(control);
     control->FreeNotification(this);
+    m_grip = 0;
+    if (!Designing())
+        GrabInput();
+}
+
+void TStretchHandle::Attach(const std::vector<TControl *> &controls)
+{
+    std::unordered_set<const TControl *> attached(m_targets.begin(), m_targets.end());
+    QRect box = BoundsRect();
+    bool grown = false;
+    for (TControl *control : controls) {
+        // The first target, a control of another parent and whatever Attach refuses take
+        // Attach's own way, with the box grown so far in place.
+        if (!control || !HasTargets() || control->Parent() != Parent()
+            || control->Is<TCustomForm>()) {
+            if (grown)
+                SetHandleBounds(box);
+            grown = false;
+            Attach(control);
+            attached = std::unordered_set<const TControl *>(m_targets.begin(), m_targets.end());
+            box = BoundsRect();
+            continue;
+        }
+        if (!attached.insert(control).second)
+            continue;
+        box = GrownBox(box, control);
+        grown = true;
+        m_targets.push_back(control);
+        control->FreeNotification(this);
+    }
+    if (!grown)
+        return;
+    SetHandleBounds(box);
     m_grip = 0;
     if (!Designing())
         GrabInput();
@@ -390,6 +425,12 @@ void TStretchHandle::SetBounds(int left, int top, int width, int height)
         const std::vector<TControl *> targets = m_targets;
         {
             const QScopedValueRollback<bool> fitting(m_following, true);
+            // Many targets move with their parent's painting and scroll ranges held, which
+            // follow once after: each move's own repaint and measuring of all the parent's
+            // children made moving a thousand controls quadratic.
+            std::optional<TChildChangesLock> held;
+            if (targets.size() > 1 && Parent())
+                held.emplace(Parent());
             for (TControl *t : targets)
                 t->SetBounds(ClampToInt(t->Left() + dl), ClampToInt(t->Top() + dt),
                              ClampToInt(t->Width() + dw), ClampToInt(t->Height() + dh));

@@ -26,6 +26,10 @@ public:
     // Adds a target. A form cannot be one (EBadChild); a control with another parent than the
     // current targets replaces the selection.
     void Attach(TControl *control);
+    // Attaches each control in turn, as Attach does, but fits the box and takes the input once
+    // for the lot: a band over a thousand controls would otherwise move the box a thousand
+    // times.
+    void Attach(const std::vector<TControl *> &controls);
     void DetachAll();
     // A press that selected a control goes on as a drag from point (handle coordinates), so
     // the first move already counts; only while the handle holds the press's capture.

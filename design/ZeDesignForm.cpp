@@ -178,8 +178,7 @@ void TfZeDesignForm::PlaceOnButtonUp(TClass cls, int x, int y)
     const int dx = std::abs(MoveX - DownX), dy = std::abs(MoveY - DownY);
     // The gesture places: it selects nothing it crossed, and a press that selected a control
     // on the way moves nothing.
-    BandActive = false;
-    Invalidate();
+    EndBand();
     TWinControl *parent = ObjectCast<TWinControl>(StretchHandle->Target(0));
     if (!parent) {
         int hx = x, hy = y;

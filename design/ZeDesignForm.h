@@ -11,6 +11,7 @@
 #include "Graphics.h"
 #include "System.h"
 
+class TComponentList;
 class TStretchHandle;
 
 // One placeable class: the page it was registered on, the class, and its 24 by 24 glyph.
@@ -85,6 +86,10 @@ public:
 
     // The control last reported as selected: the form, a control, or nullptr.
     TControl *CurrentControl() const { return m_currentControl; }
+    // True while the Delete key frees the selection one control after another. The loop ends
+    // with one OnComponentsDeleted: lists of the form's components may wait for it instead of
+    // following every single deletion.
+    bool DeletingSelection() const { return m_deletingSelection; }
 
     // Puts the form and everything it owns into design state, or takes them out of it.
     void SetDesignState(bool designing);
@@ -118,6 +123,12 @@ private:
     void Select(TControl *control); // reports the control and remembers it
     void BringProxiesToFront();
     void SelectInBand();
+    // The rectangle whose frame is the rubber band's outline.
+    QRect BandRect() const;
+    // Ends the rubber band and takes its outline away.
+    void EndBand();
+    // Deletes each control of the list in turn (the Delete key's selection).
+    void DeleteAll(TComponentList &doomed);
     void HandleMouseUp(TObject *sender, TMouseButton button, TShiftState shift, int x, int y);
     void HandleDblClick(TObject *sender);
     void HandleKeyDown(TObject *sender, quint16 &key, TShiftState shift);
@@ -129,6 +140,7 @@ private:
     // A button went down on this form and is not up yet: the gesture is the form's, even
     // before the window system has made the form active.
     bool m_gestureHere = false;
+    bool m_deletingSelection = false;
 };
 
 // Name for a new component: baseName without its first letter, followed by the first number

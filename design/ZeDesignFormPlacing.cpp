@@ -135,12 +135,14 @@ void TfZeDesignForm::DeleteControl(TObject *object)
         if (auto *control = ObjectCast<TControl>(object)) {
             StretchHandle->DetachAll();
             Select(nullptr);
-            if (control->Parent())
-                control->Parent()->RemoveControl(control);
-            Free(control);
+            if (TWinControl *parent = control->Parent())
+                parent->FreeControl(control);
+            else
+                Free(control);
         }
     }
-    OnComponentsDeleted(this);
+    if (!m_deletingSelection)
+        OnComponentsDeleted(this);
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -6,6 +6,8 @@
 #include "Contnrs.h"
 #include "Handles.h"
 
+#include <QRegion>
+
 void TfZeDesignForm::MouseDown(TMouseButton button, TShiftState shift, int x, int y)
 {
     BandStartX = x;
@@ -16,12 +18,39 @@ void TfZeDesignForm::MouseDown(TMouseButton button, TShiftState shift, int x, in
     TForm::MouseDown(button, shift, x, y);
 }
 
+namespace {
+
+// The pixels a one-pixel frame of rect covers.
+QRegion FrameRegion(const QRect &rect)
+{
+    return QRegion(rect).subtracted(QRegion(rect.adjusted(1, 1, -1, -1)));
+}
+
+} // namespace
+
+void TfZeDesignForm::EndBand()
+{
+    BandActive = false;
+    // Only the outline goes: the next paint of its frame, not of the whole form with every
+    // control on it, takes it away.
+    InvalidateClientRegion(FrameRegion(BandRect()));
+}
+
+QRect TfZeDesignForm::BandRect() const
+{
+    return QRect(QPoint(std::min(BandStartX, BandEndX), std::min(BandStartY, BandEndY)),
+                 QPoint(std::max(BandStartX, BandEndX) - 1, std::max(BandStartY, BandEndY) - 1));
+}
+
 void TfZeDesignForm::MouseMove(TShiftState shift, int x, int y)
 {
     if (BandActive) {
+        const QRect before = BandRect();
         BandEndX = x;
         BandEndY = y;
-        Repaint();
+        // Only the outline changes: its old and its new frame are painted again, not the
+        // whole form with every control on it.
+        RepaintClientRegion(FrameRegion(before).united(FrameRegion(BandRect())));
         StretchHandle->Repaint();
     }
     TForm::MouseMove(shift, x, y);
@@ -50,10 +79,8 @@ void TfZeDesignForm::SelectInBand()
             && c->Top() <= bottom)
             inBand.push_back(c);
     }
-    for (TControl *c : inBand)
-        StretchHandle->Attach(c);
-    BandActive = false;
-    Invalidate(); // the band's outline goes with the next paint, which the selection may want too
+    StretchHandle->Attach(inBand);
+    EndBand();
     // A band that catches nothing leaves the form itself selected, and the inspector is told
     // so: a band started by a button that selected nothing on its press (the middle one)
     // would otherwise leave it showing a control that is no longer selected.
@@ -72,20 +99,38 @@ bool TfZeDesignForm::KeyDown(quint16 &key, TShiftState shift)
             StretchHandle->Attach(parent);
         Select(parent);
     } else if (key == VK_DELETE) {
-        // Deleting one control may free others (a container's children): a list that forgets
-        // freed components keeps the loop safe.
         TComponentList doomed;
         for (int i = 0; i < StretchHandle->TargetCount(); ++i)
             doomed.Add(StretchHandle->Target(i));
         StretchHandle->DetachAll();
         Select(this);
+        DeleteAll(doomed);
+    }
+    return TForm::KeyDown(key, shift);
+}
+
+// Deleting one control may free others (a container's children): the list forgets freed
+// components, which keeps the loop safe.
+void TfZeDesignForm::DeleteAll(TComponentList &doomed)
+{
+    if (doomed.Count() == 0)
+        return;
+    m_deletingSelection = true;
+    try {
+        // With the form's painting and scroll ranges held, they follow once at the end.
+        const TChildChangesLock held(this);
         while (doomed.Count() > 0) {
             TComponent *next = doomed.First();
             doomed.Delete(0);
             DeleteControl(next);
         }
+    } catch (...) {
+        m_deletingSelection = false;
+        OnComponentsDeleted(this);
+        throw;
     }
-    return TForm::KeyDown(key, shift);
+    m_deletingSelection = false;
+    OnComponentsDeleted(this);
 }
 
 void TfZeDesignForm::PaintDesignSurface()
@@ -110,10 +155,7 @@ void TfZeDesignForm::PaintDesignSurface()
         const TColor color = canvas->Brush()->Color();
         canvas->Brush()->SetStyle(bsSolid);
         canvas->Brush()->SetColor(clBlack);
-        canvas->FrameRect(QRect(QPoint(std::min(BandStartX, BandEndX),
-                                       std::min(BandStartY, BandEndY)),
-                                QPoint(std::max(BandStartX, BandEndX) - 1,
-                                       std::max(BandStartY, BandEndY) - 1)));
+        canvas->FrameRect(BandRect());
         canvas->Brush()->SetColor(color);
         canvas->Brush()->SetStyle(style);
     }

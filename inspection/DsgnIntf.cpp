@@ -3,10 +3,12 @@
 
 #include "DsgnIntf.h"
 
+#include "Forms.h"
 #include "SysUtils.h"
 
-
 #include <algorithm>
+#include <optional>
+#include <unordered_map>
 
 Z_DEFINE_CLASS(TFormDesigner, TDesigner, NoPublishedProps)
 Z_DEFINE_CLASS(TPropertyEditor, TObject, NoPublishedProps)
@@ -156,6 +158,12 @@ void TPropertyEditor::WriteEach(const std::function<void(const TInstProp &)> &wr
     const TPropertyEditorRef keepAlive(this); // the designer's notice may rebuild rows
     int written = 0;
     try {
+        // A value written to many controls changes them with the form's painting and scroll
+        // ranges held, which follow once: each control's own repaint and measuring of all
+        // the form's children made it quadratic.
+        std::optional<TChildChangesLock> held;
+        if (TargetCount > 1 && Designer && Designer->Form)
+            held.emplace(Designer->Form);
         for (; written < TargetCount; ++written)
             write(Targets[written]);
     } catch (...) {
@@ -366,13 +374,20 @@ void EnumObjectProperties(const std::vector<TObject *> &selection, TTypeKinds ki
             candidates.Delete(i);
     }
 
-    std::vector<TPropInfoList> lists;
+    // What an object publishes is what its class publishes: one list per class, not per
+    // object, as a selection of a thousand controls holds a dozen classes.
+    std::unordered_map<TClass, TPropInfoList> classLists;
+    std::vector<const TPropInfoList *> lists;
     lists.reserve(selection.size());
-    for (TObject *obj : selection)
-        lists.emplace_back(obj, kinds);
-    for (const TPropInfoList &list : lists)
+    for (TObject *obj : selection) {
+        auto it = classLists.find(obj->ClassType());
+        if (it == classLists.end())
+            it = classLists.emplace(obj->ClassType(), TPropInfoList(obj, kinds)).first;
+        lists.push_back(&it->second);
+    }
+    for (const auto &[cls, list] : classLists)
         candidates.Intersect(list);
-    for (TPropInfoList &list : lists)
+    for (auto &[cls, list] : classLists)
         list.Intersect(candidates);
 
     for (int i = 0; i < candidates.Count(); ++i) {
@@ -383,7 +398,7 @@ void EnumObjectProperties(const std::vector<TObject *> &selection, TTypeKinds ki
         bool common = true;
         for (int j = 0; j < count && common; ++j) {
             TObject *obj = selection[size_t(j)];
-            const TPropInfo *prop = lists[size_t(j)].Items(i);
+            const TPropInfo *prop = lists[size_t(j)]->Items(i);
             if (obj->ClassType() != firstClass
                 && FindPropertyEditorClass(prop, obj) != editorClass)
                 common = false;

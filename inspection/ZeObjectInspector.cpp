@@ -223,12 +223,56 @@ void TfObjectInspector::DrawMarkers()
 
 QString TfObjectInspector::ComponentNameOfItem(const QString &item)
 {
+    return NameOfItem(item).toString();
+}
+
+QStringView TfObjectInspector::NameOfItem(QStringView item)
+{
     const qsizetype colon = item.indexOf(QLatin1Char(':'));
     return (colon < 0 ? item : item.left(colon)).trimmed();
 }
 
+namespace {
+
+// Whether item is the list's entry for a component of this name and class: "name: class".
+bool IsEntryOf(const QString &item, const QString &name, const char *className)
+{
+    const QLatin1String cls(className);
+    return item.size() == name.size() + 2 + cls.size() && item.startsWith(name)
+           && QStringView(item).sliced(name.size(), 2) == QLatin1String(": ")
+           && QStringView(item).sliced(name.size() + 2) == cls;
+}
+
+} // namespace
+
+bool TfObjectInspector::ComponentListIsCurrent() const
+{
+    TCustomForm *root = Designer ? Designer->Form : nullptr;
+    TItemStrings *items = cbComponents->Items();
+    if (!root)
+        return items->Count() == 0;
+    int index = 0;
+    if (items->Count() == 0 || !IsEntryOf(items->Strings(index++), root->Name(), "TZeForm"))
+        return false;
+    for (int i = 0; i < root->ComponentCount(); ++i) {
+        TComponent *component = root->Components(i);
+        const QString name = component->Name();
+        if (name.isEmpty())
+            continue;
+        if (index >= items->Count()
+            || !IsEntryOf(items->Strings(index++), name, component->ClassType()->Name))
+            return false;
+    }
+    return index == items->Count();
+}
+
 void TfObjectInspector::FillComponentList()
 {
+    // The list is refilled after every placement, deletion and rename: when nothing changed
+    // it is left alone, so the chosen entry and the open drop-down stay as they are. Told
+    // once per placement on a crowded form, the check makes no strings of its own.
+    if (ComponentListIsCurrent())
+        return;
     QStringList entries;
     int inspectedIndex = -1; // the entry of the inspected component, shown as chosen
     TCustomForm *root = Designer ? Designer->Form : nullptr;
@@ -248,16 +292,7 @@ void TfObjectInspector::FillComponentList()
             entries << component->Name() + QStringLiteral(": ") + component->ClassName();
         }
     }
-    // The list is refilled after every placement, deletion and rename: when nothing changed
-    // it is left alone, so the chosen entry and the open drop-down stay as they are.
     TItemStrings *items = cbComponents->Items();
-    if (items->Count() == entries.size()) {
-        bool same = true;
-        for (int i = 0; same && i < entries.size(); ++i)
-            same = items->Strings(i) == entries.at(i);
-        if (same)
-            return;
-    }
     items->BeginUpdate();
     items->Clear();
     for (const QString &entry : entries)
@@ -280,9 +315,9 @@ void TfObjectInspector::Inspect(TObject *obj)
     TComponentEditorRef newEditor;
     if (auto *component = ObjectCast<TComponent>(obj)) {
         TItemStrings *items = cbComponents->Items();
+        const QString name = component->Name();
         for (int i = 0; i < items->Count(); ++i) {
-            if (ComponentNameOfItem(items->Strings(i)).compare(component->Name(),
-                                                               Qt::CaseInsensitive) == 0) {
+            if (NameOfItem(items->Strings(i)).compare(name, Qt::CaseInsensitive) == 0) {
                 cbComponents->SetItemIndex(i);
                 break;
             }

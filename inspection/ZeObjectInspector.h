@@ -123,6 +123,7 @@ public:
     void RefreshValues();
     // The component name an item of cbComponents stands for.
     static QString ComponentNameOfItem(const QString &item);
+    static QStringView NameOfItem(QStringView item);
 
     // Lays the controls out and has both columns painted again, once the events of the
     // current action are done.
@@ -165,6 +166,8 @@ public:
     void ControlsMoved(TObject *sender);
 
 private:
+    // Whether cbComponents lists the designer's form and its named components as they are.
+    bool ComponentListIsCurrent() const;
     void CreateControls();
     void CreateRowsPanel();
     void DrawMarkers();

@@ -110,7 +110,7 @@ void TZeIDEForm::StackWhenMapped(int waitedMs)
 {
     if (!DesignForm)
         return;
-    constexpr int kPollMs = 25;
+    constexpr int kPollMs = 5;
     constexpr int kGiveUpMs = 3000;
     bool mapped = true;
     for (TForm *window : {static_cast<TForm *>(this), static_cast<TForm *>(Inspector),
@@ -243,8 +243,11 @@ void TZeIDEForm::InspectSelection(TObject *, TObject *control)
     if (auto *proxy = ObjectCast<TZeSubComponent>(control))
         inspected = proxy->Component();
     // A placement or deletion changes the selection: the component list follows it first, so
-    // that the inspected component's entry is there to be shown.
-    Inspector->FillComponentList();
+    // that the inspected component's entry is there to be shown. While the Delete key frees
+    // the selection, the list follows once, when the last one is gone (DesignerModified):
+    // refilling it for each of a thousand controls made deleting them quadratic.
+    if (!DesignForm || !DesignForm->DeletingSelection())
+        Inspector->FillComponentList();
     Inspector->Inspect(inspected);
 }
 

@@ -58,6 +58,16 @@ bool ManagerIsOpenbox(xcb_connection_t *c, xcb_window_t root)
 
 } // namespace
 
+bool WindowManagerRuns()
+{
+    auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (!x11 || !x11->connection())
+        return true;
+    xcb_connection_t *c = x11->connection();
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
+    return ManagerWindow(c, root) != XCB_WINDOW_NONE;
+}
+
 void AskForCloseButtonOnly(QWidget *box)
 {
     auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
@@ -76,6 +86,11 @@ void AskForCloseButtonOnly(QWidget *box)
 }
 
 #else
+
+bool WindowManagerRuns()
+{
+    return true;
+}
 
 void AskForCloseButtonOnly(QWidget *)
 {

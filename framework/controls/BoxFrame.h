@@ -1,6 +1,6 @@
 #pragma once
 
-// How the window manager frames a message box.
+// How the window manager frames windows: whether one runs, and a message box's frame.
 
 class QWidget;
 
@@ -10,3 +10,8 @@ class QWidget;
 // of the toolbar type, so under openbox the box is typed so. Nothing happens on other
 // platforms, or where the program was built without the X11 client library.
 void AskForCloseButtonOnly(QWidget *box);
+
+// Whether a window manager runs that may frame the program's windows. Under X11 it is the one
+// that names itself on the root window; on other platforms, or where the program was built
+// without the X11 client library, the answer is yes, as it cannot be told.
+bool WindowManagerRuns();

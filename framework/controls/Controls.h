@@ -18,6 +18,7 @@
 
 class QWidget;
 class QPainter;
+class QRegion;
 class TControl;
 class TWinControl;
 class TCustomForm;
@@ -376,6 +377,9 @@ public:
     TControl *Controls(int index) const { return m_controls.at(size_t(index)); }
     void InsertControl(TControl *control);
     void RemoveControl(TControl *control);
+    // Takes a child out as RemoveControl does and frees it. Its widget is not first moved out
+    // of the window, which walks the window's whole focus chain: it goes with the control.
+    void FreeControl(TControl *control);
     bool ContainsControl(const TControl *control) const;
     // The topmost child whose bounds hold the client point, or nullptr.
     TControl *ControlAtPos(const QPoint &pos, bool allowDisabled = true) const;
@@ -423,6 +427,11 @@ public:
 
     // The widget children's widgets live in.
     virtual QWidget *ClientWidget();
+    // Paints the part of the client area that region covers (client coordinates) again, with
+    // the children over it: at once, or with the next paint. Nothing when the control has no
+    // widget yet.
+    void RepaintClientRegion(const QRegion &region);
+    void InvalidateClientRegion(const QRegion &region);
 
     TKeyEvent OnKeyDown;
     TKeyEvent OnKeyUp;
@@ -464,6 +473,8 @@ protected:
     virtual QRect FitArea() const;
 
 private:
+    // RemoveControl's work; the widget is moved out of the window only when the child lives on.
+    void TakeOutControl(TControl *control, bool livesOn);
     std::vector<TControl *> m_controls; // not owned: owners free them, we free those left
     int m_alignDisabled = 0;
     int m_drawingLocks = 0;

@@ -5,12 +5,13 @@
 #include <QEvent>
 #include <QPainter>
 #include <QPointer>
+#include <QRegion>
 #include <QWidget>
 
 namespace {
 
 // A child widget laid over the whole client area, above every other child; it takes no input
-// and paints only the outlines.
+// and paints only the outlines. Made with the first outline, it stays with the client.
 class OutlineOverlay : public QWidget
 {
 public:
@@ -59,6 +60,13 @@ private:
     }
 };
 
+// The pixels an outline of rect covers: a one-pixel frame. Only they change when it is drawn
+// or taken away; painting the whole overlay again would paint every control beneath it.
+QRegion OutlinePixels(const QRect &rect)
+{
+    return QRegion(rect).subtracted(QRegion(rect.adjusted(1, 1, -1, -1)));
+}
+
 OutlineOverlay *OverlayOf(QWidget *client)
 {
     return client ? client->findChild<OutlineOverlay *>(QStringLiteral("focusOutlineOverlay"),
@@ -82,13 +90,11 @@ void DrawFocusOutline(TWinControl *parent, const QRect &rect)
     }
     if (!overlay->Outlines.removeOne(rect))
         overlay->Outlines.append(rect);
-    if (overlay->Outlines.isEmpty()) {
-        delete overlay;
-        client->update();
-        return;
-    }
+    // The overlay stays when its last outline goes: taking a transparent window away, or
+    // bringing one, paints everything beneath it again, and a drag takes its outline away
+    // and draws the next one at every move of the mouse.
     overlay->raise();
-    overlay->update();
+    overlay->update(OutlinePixels(rect));
 }
 
 QList<QRect> FocusOutlines(TWinControl *parent)

@@ -3,6 +3,7 @@
 #include "ControlProps.h"
 
 #include "Application.h"
+#include "BoxFrame.h"
 #include "ControlScrollBar.h"
 #include "ControlWidget.h"
 #include "Menus.h"
@@ -102,8 +103,9 @@ protected:
         SafeCall([&] { m_form->WidgetShown(true); });
         // Under X11 a window manager frames a window some time after it is mapped, and Qt
         // learns the frame's size later still, without telling. For a while after each showing
-        // the form looks at its frame and puts its outer bounds back around it.
-        if (QGuiApplication::platformName() == QLatin1String("xcb")) {
+        // the form looks at its frame and puts its outer bounds back around it. Without a
+        // manager no frame ever comes, and the program goes idle at once.
+        if (QGuiApplication::platformName() == QLatin1String("xcb") && WindowManagerRuns()) {
             m_form->m_framePending = true;
             m_frameTicks = 0;
             m_frameWatch.start();

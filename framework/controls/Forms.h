@@ -94,8 +94,11 @@ public:
     // The area scroll bars leave of ScrollArea.
     QRect ClientRect() const override;
     // Recomputes the automatic ranges, shows the bars that are needed and keeps the positions
-    // within range.
+    // within range. Between DisableAutoRange and EnableAutoRange it is put off, and done once
+    // when the last of them ends.
     void UpdateScrollBars();
+    void DisableAutoRange() { ++m_autoRangeLocks; }
+    void EnableAutoRange();
     // Scrolls just enough to bring control (a child) wholly into view.
     void ScrollInView(TControl *control);
     // Moves the unaligned children by dx, dy.
@@ -118,7 +121,25 @@ private:
     TControlScrollBar *m_horzScrollBar;
     TControlScrollBar *m_vertScrollBar;
     bool m_updatingScrollBars = false;
+    int m_autoRangeLocks = 0;
+    bool m_scrollBarsPending = false; // asked for while the ranges were held
     QPointer<QObject> m_scrollWatcher; // child of the client widget
+};
+
+// Holds a windowed control's drawing and, when it scrolls, its ranges while many of its
+// children move or change: each change would otherwise paint the parent and measure every
+// child again. Both follow once when the lock goes.
+class TChildChangesLock
+{
+public:
+    explicit TChildChangesLock(TWinControl *control);
+    ~TChildChangesLock();
+    TChildChangesLock(const TChildChangesLock &) = delete;
+    TChildChangesLock &operator=(const TChildChangesLock &) = delete;
+
+private:
+    TWinControl *m_control;             // not owned
+    TScrollingWinControl *m_scrolling;  // the same control when it scrolls, else nullptr
 };
 
 class TCustomForm : public TScrollingWinControl

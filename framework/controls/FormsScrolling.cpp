@@ -326,6 +326,11 @@ void TScrollingWinControl::UpdateScrollBars()
 {
     if (m_updatingScrollBars || IsDestroying() || !m_horzScrollBar)
         return;
+    if (m_autoRangeLocks > 0) {
+        m_scrollBarsPending = true;
+        return;
+    }
+    m_scrollBarsPending = false;
     m_updatingScrollBars = true;
     try {
         if (m_autoScroll) {
@@ -370,6 +375,29 @@ void TScrollingWinControl::UpdateScrollBars()
         throw;
     }
     m_updatingScrollBars = false;
+}
+
+void TScrollingWinControl::EnableAutoRange()
+{
+    if (m_autoRangeLocks > 0 && --m_autoRangeLocks == 0 && m_scrollBarsPending)
+        UpdateScrollBars();
+}
+
+TChildChangesLock::TChildChangesLock(TWinControl *control)
+    : m_control(control), m_scrolling(ObjectCast<TScrollingWinControl>(control))
+{
+    m_control->LockDrawing();
+    if (m_scrolling)
+        m_scrolling->DisableAutoRange();
+}
+
+TChildChangesLock::~TChildChangesLock()
+{
+    // The ranges first: scrolling back into a shrunken range moves children, which the one
+    // paint after the drawing lock then shows.
+    if (m_scrolling)
+        SafeCall([this] { m_scrolling->EnableAutoRange(); });
+    m_control->UnlockDrawing();
 }
 
 void TScrollingWinControl::ScrollTo(TControlScrollBar *bar, int position)

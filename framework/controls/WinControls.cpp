@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QPainter>
+#include <QRegion>
 #include <QScopedValueRollback>
 #include <QWidget>
 
@@ -29,8 +30,9 @@ TWinControl::~TWinControl()
     // framework does, and each child unhooks itself from its owner as it goes.
     while (!m_controls.empty()) {
         TControl *child = m_controls.back();
-        RemoveControl(child);
-        if (child->ControlStyle() & csNotFreedByParent)
+        const bool livesOn = child->ControlStyle() & csNotFreedByParent;
+        TakeOutControl(child, livesOn);
+        if (livesOn)
             continue;
         if (child->Owner())
             child->Owner()->RemoveComponent(child);
@@ -77,23 +79,46 @@ void TWinControl::InsertControl(TControl *control)
 
 void TWinControl::RemoveControl(TControl *control)
 {
+    TakeOutControl(control, true);
+}
+
+void TWinControl::FreeControl(TControl *control)
+{
+    TakeOutControl(control, false);
+    Free(control);
+}
+
+void TWinControl::TakeOutControl(TControl *control, bool livesOn)
+{
     const auto it = std::find(m_controls.begin(), m_controls.end(), control);
     if (it == m_controls.end())
         return;
     m_controls.erase(it);
     control->m_parent = nullptr;
-    if (auto *windowed = ObjectCast<TWinControl>(control)) {
-        // The ones after it close the gap.
+    auto *windowed = ObjectCast<TWinControl>(control);
+    if (windowed && windowed->m_tabOrder >= 0 && !IsDestroying()) {
+        // The ones after it close the gap; in a parent that is going, nobody tabs any more.
         for (TControl *c : m_controls) {
             auto *sibling = ObjectCast<TWinControl>(c);
-            if (sibling && windowed->m_tabOrder >= 0 && sibling->m_tabOrder > windowed->m_tabOrder)
+            if (sibling && sibling->m_tabOrder > windowed->m_tabOrder)
                 --sibling->m_tabOrder;
         }
-        windowed->m_tabOrder = -1;
     }
+    if (windowed)
+        windowed->m_tabOrder = -1;
     if (control->m_widget) {
-        control->m_widget->hide();
-        control->m_widget->setParent(nullptr);
+        if (control->IsDestroying()) {
+            // A control being freed takes its widget along now: moving the widget out of its
+            // window first walks the window's whole focus chain, for a widget about to go.
+            control->DestroyWidget();
+        } else if (livesOn) {
+            control->m_widget->hide();
+            control->m_widget->setParent(nullptr);
+        } else if (!IsDestroying()) {
+            // About to be freed: the widget stays in the window until then, hidden so that the
+            // place it leaves is painted again.
+            control->m_widget->hide();
+        }
     }
     if (IsDestroying())
         return;
@@ -304,6 +329,18 @@ void TWinControl::SetFocus()
 QWidget *TWinControl::ClientWidget()
 {
     return Handle();
+}
+
+void TWinControl::RepaintClientRegion(const QRegion &region)
+{
+    if (m_widget)
+        ClientWidget()->repaint(region);
+}
+
+void TWinControl::InvalidateClientRegion(const QRegion &region)
+{
+    if (m_widget)
+        ClientWidget()->update(region);
 }
 
 void TWinControl::InitWidget()

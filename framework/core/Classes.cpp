@@ -91,6 +91,7 @@ void TComponent::InsertComponent(TComponent *component)
     if (component->m_owner)
         component->m_owner->RemoveComponent(component);
     m_components.push_back(component);
+    ++m_componentsChanges;
     component->SetOwnerField(this);
     if (Designing())
         component->SetDesigning(true);
@@ -106,6 +107,7 @@ void TComponent::RemoveComponent(TComponent *component)
     // Notification may have run code that changed the list; look the component up again.
     m_components.erase(std::remove(m_components.begin(), m_components.end(), component),
                        m_components.end());
+    ++m_componentsChanges;
     component->SetOwnerField(nullptr);
 }
 
@@ -143,7 +145,9 @@ void TComponent::FreeNotification(TComponent *component)
 
 void TComponent::RemoveFreeNotification(TComponent *component)
 {
-    if (!component)
+    // The links go both ways: with none of its own, this component is in no other's list. An
+    // owner's notice reaches every component it owns, and most have none.
+    if (!component || m_freeNotifies.empty())
         return;
     m_freeNotifies.erase(std::remove(m_freeNotifies.begin(), m_freeNotifies.end(), component),
                          m_freeNotifies.end());
@@ -155,10 +159,15 @@ void TComponent::Notification(TComponent *component, TOperation operation)
 {
     if (operation == opRemove && component)
         RemoveFreeNotification(component);
-    // Copy: a notified component may free or move others.
+    if (m_components.empty())
+        return; // most of the components an owner tells own nothing
+    // Copy: a notified component may free or move others. Only then is each one looked up
+    // before it is told; searching every time made one notice of a crowded form quadratic.
     const std::vector<TComponent *> owned = m_components;
+    const quint64 changes = m_componentsChanges;
     for (TComponent *c : owned) {
-        if (std::find(m_components.begin(), m_components.end(), c) != m_components.end())
+        if (m_componentsChanges == changes
+            || std::find(m_components.begin(), m_components.end(), c) != m_components.end())
             c->Notification(component, operation);
     }
 }

@@ -102,6 +102,9 @@ private:
     qint64 m_tag = 0;
     TComponent *m_owner = nullptr;
     std::vector<TComponent *> m_components; // owned, in order of ownership
+    // Counts the insertions into and removals from m_components: a notification that finds
+    // it unchanged knows its copy of the list still holds only owned components.
+    quint64 m_componentsChanges = 0;
     std::vector<TComponent *> m_freeNotifies; // not owned
     quint32 m_state = 0;
     quint32 m_style = csInheritable;

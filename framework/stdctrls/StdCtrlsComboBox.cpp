@@ -62,6 +62,30 @@ private:
 
 } // namespace
 
+namespace {
+
+// Makes the widget's items those of the list by replacing only the run of items that differs:
+// refilling a long list (the inspector's list of a crowded form's components) for each new or
+// deleted item made every change cost the whole list.
+void ReplaceChangedItems(QComboBox *w, const QStringList &items)
+{
+    const int oldCount = w->count(), newCount = int(items.size());
+    int head = 0;
+    while (head < oldCount && head < newCount && w->itemText(head) == items.at(head))
+        ++head;
+    int tail = 0;
+    while (tail < oldCount - head && tail < newCount - head
+           && w->itemText(oldCount - 1 - tail) == items.at(newCount - 1 - tail))
+        ++tail;
+    const int removed = oldCount - head - tail, added = newCount - head - tail;
+    if (removed > 0)
+        w->model()->removeRows(head, removed);
+    if (added > 0)
+        w->insertItems(head, items.mid(head, added));
+}
+
+} // namespace
+
 Z_DEFINE_CLASS(TCustomComboBox, TWinControl, NoPublishedProps)
 
 TCustomComboBox::TCustomComboBox(TComponent *owner)
@@ -115,8 +139,12 @@ void TCustomComboBox::SyncWidget()
         return;
     m_syncing = true;
     const bool editableBefore = w->isEditable();
-    w->clear();
-    w->addItems(m_items->ToStringList());
+    if (OwnerDrawn()) {
+        w->clear();
+        w->addItems(m_items->ToStringList());
+    } else {
+        ReplaceChangedItems(w, m_items->ToStringList());
+    }
     if (OwnerDrawn()) {
         // Each item of the list as high as the style makes it.
         for (int i = 0; i < w->count(); ++i) {
