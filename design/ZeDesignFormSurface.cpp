@@ -130,6 +130,10 @@ void TfZeDesignForm::DeleteAll(TComponentList &doomed)
         throw;
     }
     m_deletingSelection = false;
+    // Each deletion cleared the selection and its report left the inspector blank; the form,
+    // selected when the Delete key began, is reported again so that its rows show.
+    if (StretchHandle->TargetCount() == 0)
+        Select(this);
     OnComponentsDeleted(this);
 }
 

@@ -90,6 +90,10 @@ public:
     // Brings the inspector's component list up to date after a rename or a deletion.
     void DesignerModified(TObject *sender);
 
+    // Whether the windows of this opening are stacked (or were left as the user had them);
+    // until then an activation of the opening may still come.
+    bool OpeningStacked() const { return m_openingStacked; }
+
 protected:
     void Resize() override;
     void WMSize(int sizeType) override;
@@ -116,6 +120,7 @@ private:
     static void WriteVisibility(void *data, TSettingsStore &store);
 
     bool m_minimized = false;
+    bool m_openingStacked = false;
     QSize m_reportedSize; // the size the last resize notification followed
     // Verb items are rebuilt while a verb runs (it re-inspects); the clicked item and its
     // action are still on the stack then, so the old items wait here, owned by this form,

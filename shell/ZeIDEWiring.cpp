@@ -122,6 +122,7 @@ void TZeIDEForm::StackWhenMapped(int waitedMs)
     }
     if (mapped || waitedMs >= kGiveUpMs) {
         StackForOpening();
+        m_openingStacked = true;
         return;
     }
     QTimer::singleShot(kPollMs, Handle(), [this, waitedMs] { StackWhenMapped(waitedMs + kPollMs); });

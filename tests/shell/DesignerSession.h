@@ -17,7 +17,7 @@
 #include <functional>
 
 // Its creation and showing let messages run, so the check waits until the window is shown
-// whole: the design form gets its designer last.
+// whole: the design form gets its designer last, and the windows are stacked after that.
 inline void WithDesigner(TForm1 *host, const std::function<void(TZeIDEForm *)> &check)
 {
     bool ran = false;
@@ -25,7 +25,8 @@ inline void WithDesigner(TForm1 *host, const std::function<void(TZeIDEForm *)> &
     poll.setInterval(5);
     QObject::connect(&poll, &QTimer::timeout, [&] {
         TZeIDEForm *ide = CurrentIDEForm;
-        if (ran || !ide || !ide->Modal() || !ide->DesignForm || !ide->DesignForm->Designer())
+        if (ran || !ide || !ide->Modal() || !ide->DesignForm || !ide->DesignForm->Designer()
+            || !ide->OpeningStacked())
             return;
         ran = true;
         poll.stop();

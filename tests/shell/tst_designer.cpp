@@ -268,6 +268,11 @@ private slots:
             QVERIFY(!form->FindComponent("Surname"));
             QCOMPARE(ComponentList(insp),
                      (QStringList{"fZeDesignForm: TZeForm", "ZeEdit1: TZeEdit"}));
+            // The form is selected in its place and shown with its rows (each deletion's
+            // report of an empty selection used to leave the rows panel at no height).
+            QCOMPARE(insp->InspectedObject, static_cast<TObject *>(form));
+            QVERIFY(InspectorRow(insp, QStringLiteral("Caption")));
+            QVERIFY(insp->pInspector->Height() > 18);
         });
     }
 
