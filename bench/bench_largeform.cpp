@@ -9,6 +9,7 @@
 // otherwise (xvfb-run -a env QT_QPA_PLATFORM=xcb bench/bench_largeform).
 
 #define QTEST_QPA_MOUSE_HANDLING
+#include "BenchHost.h"
 #include "BenchTiming.h"
 #include "LargeForm.h"
 
@@ -378,20 +379,11 @@ int RunOneSize(int argc, char **argv, int count)
 {
     InstallPaletteHooks();
     QApplication qtApp(argc, argv);
-    QTemporaryDir settings;
-    SetSettingsRootForTesting(settings.path()); // the real placement store stays as it is
     {
-        TApplication app(nullptr);
-        app.MessageBoxSeam = [](const TMessageBoxRequest &r) {
-            std::fprintf(stderr, "message: %s\n", qPrintable(r.Text));
-            return IDOK;
-        };
-        TForm1 *host = nullptr;
-        app.CreateForm(host);
-        host->Show();
-        if (!QTest::qWaitForWindowExposed(host->Handle()))
+        BenchHost bench;
+        if (!bench.Start())
             return 1;
-        MeasureSize(host, count);
+        MeasureSize(bench.Host, count);
     }
     ReleasePaletteRegistry();
     FreePropertyEditorRegistry();

@@ -12,6 +12,7 @@
 // A benchmark, not a test: it asserts nothing and exits 0 whatever the figures.
 
 #define QTEST_QPA_MOUSE_HANDLING
+#include "BenchHost.h"
 #include "BenchTiming.h"
 
 #include "Application.h"
@@ -208,18 +209,10 @@ OpeningTimes OpenAndWatch(TForm1 *host)
 
 void MeasureDesignClick()
 {
-    QTemporaryDir settings;
-    SetSettingsRootForTesting(settings.path()); // the real placement store stays as it is
-    TApplication app(nullptr);
-    app.MessageBoxSeam = [](const TMessageBoxRequest &r) {
-        std::fprintf(stderr, "message: %s\n", qPrintable(r.Text));
-        return IDOK;
-    };
-    TForm1 *host = nullptr;
-    app.CreateForm(host);
-    host->Show();
-    if (!QTest::qWaitForWindowExposed(host->Handle()))
+    BenchHost bench;
+    if (!bench.Start())
         return;
+    TForm1 *host = bench.Host;
     std::vector<double> shown, idle;
     for (int run = 0; run < WarmUpOpenings + OpeningRuns; ++run) {
         const OpeningTimes times = OpenAndWatch(host);
