@@ -4,9 +4,9 @@
 #include "ZeDesignForm.h"
 
 #include "Contnrs.h"
+#include "FocusOutline.h"
 #include "Handles.h"
 
-#include <QRegion>
 
 void TfZeDesignForm::MouseDown(TMouseButton button, TShiftState shift, int x, int y)
 {
@@ -18,22 +18,12 @@ void TfZeDesignForm::MouseDown(TMouseButton button, TShiftState shift, int x, in
     TForm::MouseDown(button, shift, x, y);
 }
 
-namespace {
-
-// The pixels a one-pixel frame of rect covers.
-QRegion FrameRegion(const QRect &rect)
-{
-    return QRegion(rect).subtracted(QRegion(rect.adjusted(1, 1, -1, -1)));
-}
-
-} // namespace
-
 void TfZeDesignForm::EndBand()
 {
     BandActive = false;
     // Only the outline goes: the next paint of its frame, not of the whole form with every
     // control on it, takes it away.
-    InvalidateClientRegion(FrameRegion(BandRect()));
+    InvalidateClientRegion(OutlinePixels(BandRect()));
 }
 
 QRect TfZeDesignForm::BandRect() const
@@ -50,7 +40,7 @@ void TfZeDesignForm::MouseMove(TShiftState shift, int x, int y)
         BandEndY = y;
         // Only the outline changes: its old and its new frame are painted again, not the
         // whole form with every control on it.
-        RepaintClientRegion(FrameRegion(before).united(FrameRegion(BandRect())));
+        RepaintClientRegion(OutlinePixels(before).united(OutlinePixels(BandRect())));
         StretchHandle->Repaint();
     }
     TForm::MouseMove(shift, x, y);

@@ -234,6 +234,9 @@ QStringView TfObjectInspector::NameOfItem(QStringView item)
 
 namespace {
 
+// The class the list names for the designed form itself, whatever class the design form is.
+constexpr char kFormClassText[] = "TZeForm";
+
 // Whether item is the list's entry for a component of this name and class: "name: class".
 bool IsEntryOf(const QString &item, const QString &name, const char *className)
 {
@@ -252,7 +255,7 @@ bool TfObjectInspector::ComponentListIsCurrent() const
     if (!root)
         return items->Count() == 0;
     int index = 0;
-    if (items->Count() == 0 || !IsEntryOf(items->Strings(index++), root->Name(), "TZeForm"))
+    if (items->Count() == 0 || !IsEntryOf(items->Strings(index++), root->Name(), kFormClassText))
         return false;
     for (int i = 0; i < root->ComponentCount(); ++i) {
         TComponent *component = root->Components(i);
@@ -280,7 +283,7 @@ void TfObjectInspector::FillComponentList()
         entries.reserve(root->ComponentCount() + 1);
         if (InspectedObject == root)
             inspectedIndex = 0;
-        entries << root->Name() + QStringLiteral(": TZeForm");
+        entries << root->Name() + QStringLiteral(": ") + QLatin1String(kFormClassText);
         for (int i = 0; i < root->ComponentCount(); ++i) {
             TComponent *component = root->Components(i);
             // Unnamed helpers the form owns (the proxies that stand for non-visual

@@ -112,6 +112,8 @@ private:
     void HideToolWindow(TForm *window, TMenuItem *item);
     void ToggleToolWindow(TForm *window, TMenuItem *item);
     void ReleaseDesignWindows();
+    // The main window, the inspector, the design form and the code editor.
+    std::array<TForm *, 4> DesignerWindows();
     // Stacks the windows of a fresh opening so that none hides what the user starts with.
     void StackWhenMapped(int waitedMs);
     void StackForOpening();

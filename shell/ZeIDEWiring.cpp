@@ -22,6 +22,9 @@
 #include <QTimer>
 #include <QWindow>
 
+#include <algorithm>
+#include <array>
+
 namespace {
 
 const QString kStoreName = QStringLiteral("Rozizodu");
@@ -106,6 +109,11 @@ void TZeIDEForm::FormShow(TObject *)
     QMetaObject::invokeMethod(Handle(), [this] { StackWhenMapped(0); }, Qt::QueuedConnection);
 }
 
+std::array<TForm *, 4> TZeIDEForm::DesignerWindows()
+{
+    return {this, Inspector, DesignForm, CodeEditorWindow};
+}
+
 void TZeIDEForm::StackWhenMapped(int waitedMs)
 {
     if (!DesignForm)
@@ -113,9 +121,7 @@ void TZeIDEForm::StackWhenMapped(int waitedMs)
     constexpr int kPollMs = 5;
     constexpr int kGiveUpMs = 3000;
     bool mapped = true;
-    for (TForm *window : {static_cast<TForm *>(this), static_cast<TForm *>(Inspector),
-                          static_cast<TForm *>(DesignForm),
-                          static_cast<TForm *>(CodeEditorWindow)}) {
+    for (TForm *window : DesignerWindows()) {
         const QWindow *handle = window->Handle()->windowHandle();
         if (window->Visible() && !(handle && handle->isExposed()))
             mapped = false;
@@ -138,8 +144,9 @@ void TZeIDEForm::StackForOpening()
     // raise: each is activated in turn. Only the stacking changes, never a place.
     // A dialog the user opened meanwhile keeps the focus.
     const QWidget *active = QApplication::activeWindow();
-    if (active && active != Handle() && active != Inspector->Handle()
-        && active != DesignForm->Handle() && active != CodeEditorWindow->Handle())
+    const std::array<TForm *, 4> windows = DesignerWindows();
+    if (active && std::none_of(windows.begin(), windows.end(),
+                               [active](TForm *window) { return window->Handle() == active; }))
         return;
     if (CodeEditorWindow->Visible())
         CodeEditorWindow->Handle()->lower();

@@ -60,13 +60,6 @@ private:
     }
 };
 
-// The pixels an outline of rect covers: a one-pixel frame. Only they change when it is drawn
-// or taken away; painting the whole overlay again would paint every control beneath it.
-QRegion OutlinePixels(const QRect &rect)
-{
-    return QRegion(rect).subtracted(QRegion(rect.adjusted(1, 1, -1, -1)));
-}
-
 OutlineOverlay *OverlayOf(QWidget *client)
 {
     return client ? client->findChild<OutlineOverlay *>(QStringLiteral("focusOutlineOverlay"),
@@ -101,4 +94,9 @@ QList<QRect> FocusOutlines(TWinControl *parent)
 {
     OutlineOverlay *overlay = parent ? OverlayOf(parent->ClientWidget()) : nullptr;
     return overlay ? overlay->Outlines : QList<QRect>();
+}
+
+QRegion OutlinePixels(const QRect &rect)
+{
+    return QRegion(rect).subtracted(QRegion(rect.adjusted(1, 1, -1, -1)));
 }

@@ -6,6 +6,7 @@
 
 #include <QList>
 #include <QRect>
+#include <QRegion>
 
 class TWinControl;
 
@@ -14,3 +15,6 @@ class TWinControl;
 void DrawFocusOutline(TWinControl *parent, const QRect &rect);
 // The outlines drawn over parent now, oldest first.
 QList<QRect> FocusOutlines(TWinControl *parent);
+// The pixels a one-pixel outline along the edge of rect covers: all that changes when such an
+// outline is drawn or taken away, so all that needs painting again.
+QRegion OutlinePixels(const QRect &rect);

@@ -139,12 +139,7 @@ void TCustomComboBox::SyncWidget()
         return;
     m_syncing = true;
     const bool editableBefore = w->isEditable();
-    if (OwnerDrawn()) {
-        w->clear();
-        w->addItems(m_items->ToStringList());
-    } else {
-        ReplaceChangedItems(w, m_items->ToStringList());
-    }
+    ReplaceChangedItems(w, m_items->ToStringList());
     if (OwnerDrawn()) {
         // Each item of the list as high as the style makes it.
         for (int i = 0; i < w->count(); ++i) {
