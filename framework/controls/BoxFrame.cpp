@@ -56,26 +56,30 @@ bool ManagerIsOpenbox(xcb_connection_t *c, xcb_window_t root)
     return name.compare("Openbox", Qt::CaseInsensitive) == 0;
 }
 
+// The program's X connection, or none where it does not run on an X server.
+xcb_connection_t *XConnection()
+{
+    auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    return x11 ? x11->connection() : nullptr;
+}
+
+xcb_window_t RootWindow(xcb_connection_t *c)
+{
+    return xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
+}
+
 } // namespace
 
 bool WindowManagerRuns()
 {
-    auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (!x11 || !x11->connection())
-        return true;
-    xcb_connection_t *c = x11->connection();
-    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
-    return ManagerWindow(c, root) != XCB_WINDOW_NONE;
+    xcb_connection_t *c = XConnection();
+    return !c || ManagerWindow(c, RootWindow(c)) != XCB_WINDOW_NONE;
 }
 
 void AskForCloseButtonOnly(QWidget *box)
 {
-    auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (!x11 || !x11->connection())
-        return;
-    xcb_connection_t *c = x11->connection();
-    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
-    if (!ManagerIsOpenbox(c, root))
+    xcb_connection_t *c = XConnection();
+    if (!c || !ManagerIsOpenbox(c, RootWindow(c)))
         return;
     // The platform window exists from here on; the manager reads the type when it maps it.
     const auto window = xcb_window_t(box->winId());
