@@ -10,6 +10,8 @@
 #include "ZePictureEditor.h"
 #include "ZeStringsEditor.h"
 
+#include <QScopedValueRollback>
+
 #include <memory>
 
 Z_DEFINE_CLASS(TZeObjectDialogEditor, TPropertyEditor, NoPublishedProps)
@@ -98,12 +100,7 @@ TPropertyAttributes TZeObjectDialogEditor::GetAttributes()
 void TZeObjectDialogEditor::HandOver(TObject *object)
 {
     const TPropertyEditorRef keepAlive(this); // the designer's notice may rebuild rows
-    struct Reset
-    {
-        TObject *&handedOver;
-        ~Reset() { handedOver = nullptr; }
-    } reset{m_handedOver};
-    m_handedOver = object;
+    const QScopedValueRollback<TObject *> handing(m_handedOver, object); // for SetValue only
     SetValue(QString::number(reinterpret_cast<quintptr>(object)));
 }
 
