@@ -393,12 +393,19 @@ Z_DEFINE_CLASS(TMainMenu, TMenu, MainMenuProps)
 
 TMainMenu::TMainMenu(TComponent *owner) : TMenu(owner) {}
 
+// A bar shows the menu's top-level items, in order.
+static void FillMenuBar(QMenuBar *bar, TMenuItem *items)
+{
+    bar->clear();
+    for (int i = 0; i < items->Count(); ++i)
+        bar->addAction(items->Items(i)->QtAction());
+}
+
 QMenuBar *TMainMenu::CreateMenuBar()
 {
     auto *bar = new QMenuBar();
     bar->setNativeMenuBar(false);
-    for (int i = 0; i < Items()->Count(); ++i)
-        bar->addAction(Items()->Items(i)->QtAction());
+    FillMenuBar(bar, Items());
     std::erase_if(m_bars, [](const QPointer<QMenuBar> &b) { return b.isNull(); });
     m_bars.emplace_back(bar);
     return bar;
@@ -407,11 +414,8 @@ QMenuBar *TMainMenu::CreateMenuBar()
 void TMainMenu::RefillMenuBars()
 {
     std::erase_if(m_bars, [](const QPointer<QMenuBar> &b) { return b.isNull(); });
-    for (const QPointer<QMenuBar> &bar : m_bars) {
-        bar->clear();
-        for (int i = 0; i < Items()->Count(); ++i)
-            bar->addAction(Items()->Items(i)->QtAction());
-    }
+    for (const QPointer<QMenuBar> &bar : m_bars)
+        FillMenuBar(bar, Items());
 }
 
 static TPropTable PopupMenuProps()
