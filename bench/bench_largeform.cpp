@@ -44,6 +44,17 @@ using bench::Median;
 
 constexpr int Sizes[] = {100, 500, 2000};
 constexpr int Runs = 7;
+
+// For a profile of a few rows: LARGEFORM_ROWS=arrow,typing runs those rows LARGEFORM_RUNS
+// times (7 unless set) and every other row once, as far as the rows after it need it.
+int RunsOf(const char *key)
+{
+    const QByteArray rows = qgetenv("LARGEFORM_ROWS");
+    if (!rows.isEmpty() && !rows.split(',').contains(QByteArray(key)))
+        return 1;
+    const int runs = qEnvironmentVariableIntValue("LARGEFORM_RUNS");
+    return runs > 0 ? runs : Runs;
+}
 constexpr int MovesPerDrag = 3;
 constexpr int DraggedControls = 500;
 
@@ -84,7 +95,10 @@ double SettledMs(const std::function<void()> &action)
     QElapsedTimer timer;
     timer.start();
     action();
+    const double acted = ElapsedMs(timer);
     QCoreApplication::processEvents();
+    if (qEnvironmentVariableIsSet("LARGEFORM_SPLIT"))
+        std::fprintf(stderr, "split %.2f + %.2f\n", acted, ElapsedMs(timer) - acted);
     return ElapsedMs(timer);
 }
 
@@ -156,17 +170,18 @@ public:
 
     void MeasurePlacing()
     {
+        const int runs = RunsOf("place");
         const QPoint at = FreePoint(LargeFormGrid::CellOrigin(m_count - 1));
         m_ide->ChosenClass = TZeButton::StaticClass();
         m_ide->StickyChoice = true;
         std::vector<double> times;
-        for (int run = 0; run < Runs; ++run) {
+        for (int run = 0; run < runs; ++run) {
             QTest::mouseMove(Surface(), at);
             times.push_back(SettledMs([&] {
                 QTest::mousePress(Surface(), Qt::LeftButton, {}, at);
                 QTest::mouseRelease(Surface(), Qt::LeftButton, {}, at);
             }));
-            if (run + 1 < Runs)
+            if (run + 1 < runs)
                 m_form->DeleteControl(Handle()->Target(0)); // the next run places it again
         }
         m_ide->sbCursorClick(m_ide->sbCursor);
@@ -180,9 +195,10 @@ public:
     // Each band starts from an empty selection, as a click on the bare form leaves it.
     void MeasureBand()
     {
+        const int runs = RunsOf("band");
         const QPoint bare(3, 3);
         std::vector<double> times;
-        for (int run = 0; run < Runs; ++run) {
+        for (int run = 0; run < runs; ++run) {
             QTest::mouseClick(Surface(), Qt::LeftButton, {}, bare);
             QCoreApplication::processEvents();
             times.push_back(SettledMs([&] { SelectAllByBand(); }));
@@ -195,14 +211,16 @@ public:
 
     void MeasureInspect()
     {
+        const int runs = RunsOf("inspect");
         std::vector<double> times;
-        for (int run = 0; run < Runs; ++run)
+        for (int run = 0; run < runs; ++run)
             times.push_back(SettledMs([&] { m_ide->Inspector->Inspect(Handle()->Target(0)); }));
         PrintFigure("inspect", Median(times));
     }
 
     void MeasureTyping()
     {
+        const int runs = RunsOf("typing");
         TfObjectInspector *insp = m_ide->Inspector;
         insp->Inspect(Handle()->Target(0));
         TObjectInspProperty *width = nullptr;
@@ -219,7 +237,7 @@ public:
         QCoreApplication::processEvents();
         QWidget *edit = insp->ePropValue->Handle();
         std::vector<double> times;
-        for (int run = 0; run < Runs; ++run) {
+        for (int run = 0; run < runs; ++run) {
             insp->ePropValue->SelectAll();
             const QString value = QString::number(run % 2 ? 20 : 18);
             times.push_back(SettledMs([&] {
@@ -235,9 +253,10 @@ public:
 
     void MeasureArrowKeys()
     {
+        const int runs = RunsOf("arrow");
         QWidget *keys = Handle()->Handle();
         std::vector<double> times;
-        for (int run = 0; run < Runs; ++run) {
+        for (int run = 0; run < runs; ++run) {
             const Qt::Key key = run % 2 ? Qt::Key_Left : Qt::Key_Right;
             times.push_back(SettledMs([&] { QTest::keyClick(keys, key); }));
         }
@@ -246,6 +265,7 @@ public:
 
     void MeasureDrag()
     {
+        const int runs = RunsOf("drop");
         // A band over the first rows selects the first DraggedControls cells' controls.
         const int dragged = std::min(m_count, DraggedControls);
         const int rows = (dragged + LargeFormGrid::Columns - 1) / LargeFormGrid::Columns;
@@ -255,7 +275,7 @@ public:
             std::fprintf(stderr, "warning: %d selected to drag\n", Handle()->TargetCount());
         const int startLeft = Handle()->Target(0)->Left();
         std::vector<double> steps, drops;
-        for (int run = 0; run < Runs; ++run) {
+        for (int run = 0; run < runs; ++run) {
             // Right and back again: each drop leaves the controls where the run before found
             // them.
             const int direction = run % 2 ? -1 : 1;
@@ -273,7 +293,7 @@ public:
                 [&] { QTest::mouseRelease(Surface(), Qt::LeftButton, {}, at); }));
         }
         // An odd number of runs ends one step to the right.
-        const int endLeft = startLeft + (Runs % 2) * 6 * MovesPerDrag;
+        const int endLeft = startLeft + (runs % 2) * 6 * MovesPerDrag;
         if (Handle()->TargetCount() != dragged || Handle()->Target(0)->Left() != endLeft)
             std::fprintf(stderr, "warning: the drags left %d selected, the first at %d\n",
                          Handle()->TargetCount(), Handle()->Target(0)->Left());
@@ -283,8 +303,9 @@ public:
 
     void MeasureDeleting()
     {
+        const int runs = RunsOf("delete");
         std::vector<double> times;
-        for (int run = 0; run < Runs; ++run) {
+        for (int run = 0; run < runs; ++run) {
             SelectAllByBand();
             QWidget *keys = Handle()->Handle();
             times.push_back(SettledMs([&] { QTest::keyClick(keys, Qt::Key_Delete); }));
@@ -362,12 +383,13 @@ void MeasureSize(TForm1 *host, int count)
         PrintFigure("memory", perControl / 1024.0);
     });
     closings.push_back(first.closeMs);
-    for (int run = 0; run < Runs; ++run) {
+    const int runs = RunsOf("reopen");
+    for (int run = 0; run < runs; ++run) {
         const Opening next = OpenDesigner(host, [&](TZeIDEForm *ide) {
             LargeFormRun(ide, count).Build(count);
         });
         reopenings.push_back(next.shownMs);
-        if (run + 1 < Runs)
+        if (run + 1 < runs)
             closings.push_back(next.closeMs);
     }
     PrintFigure("close", Median(closings));

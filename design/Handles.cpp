@@ -319,12 +319,13 @@ void TStretchHandle::DetachAll()
     CancelDrag();
     if (GetCaptureControl() == this)
         ReleaseCapture();
+    // Last first: each target's link is then the last in this handle's list.
     while (!m_targets.empty()) {
-        TControl *target = m_targets.front();
+        TControl *target = m_targets.back();
         auto *form = ObjectCast<TCustomForm>(target->Parent());
         if (m_savedAutoScroll && form)
             form->SetAutoScroll(true);
-        m_targets.erase(m_targets.begin());
+        m_targets.pop_back();
         target->RemoveFreeNotification(this);
     }
     m_savedAutoScroll = false;
@@ -512,27 +513,35 @@ void TStretchHandle::Paint()
     }
     const bool single = TargetCount() == 1;
     canvas->Brush()->SetColor(single ? m_color : m_secondaryColor);
+    // With thousands of targets selected, the grips are gathered and filled in one go, and
+    // those of targets outside the area being painted are left out.
+    const QRect painted = canvas->ClipRect();
+    std::vector<QRect> grips;
+    grips.reserve(m_targets.size() * (single ? 8 : 4));
     for (TControl *target : m_targets)
-        PaintTargetGrips(target, single);
+        AddTargetGrips(target, single, painted, grips);
+    canvas->FillRects(grips);
 }
 
-void TStretchHandle::PaintTargetGrips(TControl *target, bool single)
+void TStretchHandle::AddTargetGrips(TControl *target, bool single, const QRect &painted,
+                                    std::vector<QRect> &grips) const
 {
-    TCanvas *canvas = Canvas();
     const int l = target->Left() - Left() - Margin;
     const int t = target->Top() - Top() - Margin;
     const int r = target->Left() - Left() + target->Width() + Margin;
     const int b = target->Top() - Top() + target->Height() + Margin;
+    if (!painted.intersects(Span(l, t, r, b)))
+        return;
     const int g = GripSize;
-    canvas->FillRect(Span(l, t, l + g, t + g));
-    canvas->FillRect(Span(r - g, t, r, t + g));
-    canvas->FillRect(Span(r - g, b - g, r, b));
-    canvas->FillRect(Span(l, b - g, l + g, b));
+    grips.push_back(Span(l, t, l + g, t + g));
+    grips.push_back(Span(r - g, t, r, t + g));
+    grips.push_back(Span(r - g, b - g, r, b));
+    grips.push_back(Span(l, b - g, l + g, b));
     if (!single)
         return;
     const int mx = l + (r - l) / 2, my = t + (b - t) / 2;
-    canvas->FillRect(Span(mx - 2, t, mx + 3, t + g));
-    canvas->FillRect(Span(mx - 2, b - g, mx + 3, b));
-    canvas->FillRect(Span(l, my - 2, l + g, my + 3));
-    canvas->FillRect(Span(r - g, my - 2, r, my + 3));
+    grips.push_back(Span(mx - 2, t, mx + 3, t + g));
+    grips.push_back(Span(mx - 2, b - g, mx + 3, b));
+    grips.push_back(Span(l, my - 2, l + g, my + 3));
+    grips.push_back(Span(r - g, my - 2, r, my + 3));
 }

@@ -112,7 +112,9 @@ private:
     // Whether a press at point (handle coordinates) lies on the handle's own window.
     bool PressOnOwnWindow(const QPoint &point) const;
     void ForwardClick(bool down, TMouseButton button, const QPoint &point);
-    void PaintTargetGrips(TControl *target, bool single);
+    // Adds the grips of target to grips when they reach into painted (handle coordinates).
+    void AddTargetGrips(TControl *target, bool single, const QRect &painted,
+                        std::vector<QRect> &grips) const;
 
     int m_dragOriginX = 0, m_dragOriginY = 0;
     int m_grip = 0;

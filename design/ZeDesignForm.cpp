@@ -209,13 +209,14 @@ void TfZeDesignForm::PlaceOnButtonUp(TClass cls, int x, int y)
 
 void TfZeDesignForm::HandleMouseUp(TObject *, TMouseButton, TShiftState, int, int)
 {
-    Repaint();
-    Application->ProcessNonInputMessages();
-    if (IsDestroying())
-        return;
+    // The form and the grips are marked for painting, not painted on the spot: the news of
+    // the move marks the form again, and the pending messages then paint it once. Painted at
+    // once, a drop of a large selection was painted three times over.
+    Invalidate();
     StretchHandle->Realign();
-    StretchHandle->Repaint();
+    StretchHandle->Invalidate();
     SelectionMoved();
+    Application->ProcessNonInputMessages();
 }
 
 void TfZeDesignForm::HandleKeyDown(TObject *, quint16 &key, TShiftState)

@@ -130,6 +130,7 @@ void TSynEdit::LinesChanged(TObject *)
     m_syncing = true;
     Editor()->setText(m_lines->ToStringList().join(QLatin1Char('\n')));
     m_syncing = false;
+    FitScrollWidth();
 }
 
 void TSynEdit::WidgetTextChanged()
@@ -175,6 +176,24 @@ void TSynEdit::ApplyLook()
     editor->setCaretForegroundColor(text);
     DefineMarkers();
     ApplyGutter();
+    FitScrollWidth();
+}
+
+void TSynEdit::FitScrollWidth()
+{
+    // The horizontal scroll range starts as wide as the line with the most characters, as
+    // the text's font draws it; the editor widens it as wider lines show. Left at its least,
+    // it would be widened on a timer after the first paint, and the program kept busy for
+    // 50 ms after the window shows.
+    TSynEditWidget *editor = Editor();
+    QByteArray longest;
+    for (int i = 0; i < m_lines->Count(); ++i) {
+        if (m_lines->Strings(i).size() > longest.size())
+            longest = m_lines->Strings(i).toUtf8();
+    }
+    const long width = editor->SendScintilla(QsciScintilla::SCI_TEXTWIDTH,
+                                             QsciScintilla::STYLE_DEFAULT, longest.constData());
+    editor->SendScintilla(QsciScintilla::SCI_SETSCROLLWIDTH, std::max(1L, width));
 }
 
 void TSynEdit::ApplyGutter()

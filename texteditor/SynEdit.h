@@ -87,6 +87,8 @@ private:
     void WidgetTextChanged();
     void ApplyLook();
     void ApplyGutter();
+    // Sets the horizontal scroll range to the width of the longest line.
+    void FitScrollWidth();
     void DefineMarkers();
 
     // Commands (SynEditCommands.cpp).

@@ -204,6 +204,12 @@ Z_DEFINE_CLASS(TApplication, TComponent, NoPublishedProps)
 
 TApplication::TApplication(TComponent *owner) : TComponent(owner), m_filter(new Filter(this))
 {
+    // Before each paint Qt takes from every changed widget the parts that opaque siblings
+    // above it cover, looking through all its siblings: quadratic on a form with thousands of
+    // controls, where one move of all of them changes each. Siblings are painted in their
+    // order anyway, so the result on screen is the same without it. Read at the first paint.
+    if (!qEnvironmentVariableIsSet("QT_NO_SUBTRACTOPAQUESIBLINGS"))
+        qputenv("QT_NO_SUBTRACTOPAQUESIBLINGS", "1");
     m_title = QCoreApplication::applicationName();
     if (qApp)
         qApp->installEventFilter(m_filter);

@@ -396,8 +396,16 @@ public:
     void UnlockDrawing();
     bool DrawingLocked() const { return m_drawingLocks > 0; }
 
-    int TabOrder() const { return m_tabOrder; }
-    void SetTabOrder(int order) { m_tabOrder = order; }
+    int TabOrder() const
+    {
+        CloseParentTabGaps();
+        return m_tabOrder;
+    }
+    void SetTabOrder(int order)
+    {
+        CloseParentTabGaps();
+        m_tabOrder = order;
+    }
     bool TabStop() const { return m_tabStop; }
     void SetTabStop(bool v);
     THelpContext HelpContext() const { return m_helpContext; }
@@ -475,6 +483,17 @@ protected:
 private:
     // RemoveControl's work; the widget is moved out of the window only when the child lives on.
     void TakeOutControl(TControl *control, bool livesOn);
+    // A windowed child taken out leaves a gap in its siblings' tab orders: the ones after it
+    // move down by one. The gaps are kept and closed together when a tab order is next read,
+    // set or given, as if each had been closed at once; emptying a crowded parent one child
+    // at a time then visits the siblings once, not once per child.
+    void CloseTabGaps();
+    void CloseParentTabGaps() const
+    {
+        if (m_parent && !m_parent->m_tabGaps.empty())
+            m_parent->CloseTabGaps();
+    }
+    std::vector<int> m_tabGaps; // the tab orders of the children taken out, in that order
     std::vector<TControl *> m_controls; // not owned: owners free them, we free those left
     int m_alignDisabled = 0;
     int m_drawingLocks = 0;

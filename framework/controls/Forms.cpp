@@ -207,7 +207,11 @@ TCustomForm::~TCustomForm()
     if (m_menu)
         m_menu->RemoveFreeNotification(this);
     // Owned components go while the form is still a form, so that their notifications reach a
-    // live designer and a live form.
+    // live designer and a live form. The window is not painted again: held, it is not marked
+    // for painting once for each control that leaves it, which grew as the square of their
+    // number.
+    if (m_widget)
+        m_widget->setUpdatesEnabled(false);
     DestroyComponents();
     if (m_widget) // the client widget goes with the form's widget; forget it now
         WidgetBridge::Detach(FormWidget()->Client());

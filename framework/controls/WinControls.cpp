@@ -34,6 +34,7 @@ TWinControl::~TWinControl()
         TakeOutControl(child, livesOn);
         if (livesOn)
             continue;
+        child->MarkDestroying();
         if (child->Owner())
             child->Owner()->RemoveComponent(child);
         Free(child);
@@ -45,6 +46,8 @@ void TWinControl::InsertControl(TControl *control)
 {
     if (ContainsControl(control))
         return;
+    if (!m_tabGaps.empty())
+        CloseTabGaps();
     m_controls.push_back(control);
     control->m_parent = this;
     auto *windowed = ObjectCast<TWinControl>(control);
@@ -88,6 +91,28 @@ void TWinControl::FreeControl(TControl *control)
     Free(control);
 }
 
+void TWinControl::CloseTabGaps()
+{
+    std::vector<int> gaps;
+    gaps.swap(m_tabGaps);
+    // Each gap where it was when its child left: the gaps made before had moved it down.
+    for (size_t k = 1; k < gaps.size(); ++k) {
+        for (size_t j = 0; j < k; ++j) {
+            if (gaps[k] > gaps[j])
+                --gaps[k];
+        }
+    }
+    for (TControl *c : m_controls) {
+        auto *sibling = ObjectCast<TWinControl>(c);
+        if (!sibling || sibling->m_tabOrder < 0)
+            continue;
+        for (int gap : gaps) {
+            if (sibling->m_tabOrder > gap)
+                --sibling->m_tabOrder;
+        }
+    }
+}
+
 void TWinControl::TakeOutControl(TControl *control, bool livesOn)
 {
     const auto it = std::find(m_controls.begin(), m_controls.end(), control);
@@ -96,14 +121,9 @@ void TWinControl::TakeOutControl(TControl *control, bool livesOn)
     m_controls.erase(it);
     control->m_parent = nullptr;
     auto *windowed = ObjectCast<TWinControl>(control);
-    if (windowed && windowed->m_tabOrder >= 0 && !IsDestroying()) {
-        // The ones after it close the gap; in a parent that is going, nobody tabs any more.
-        for (TControl *c : m_controls) {
-            auto *sibling = ObjectCast<TWinControl>(c);
-            if (sibling && sibling->m_tabOrder > windowed->m_tabOrder)
-                --sibling->m_tabOrder;
-        }
-    }
+    // In a parent that is going, nobody tabs any more.
+    if (windowed && windowed->m_tabOrder >= 0 && !IsDestroying())
+        m_tabGaps.push_back(windowed->m_tabOrder);
     if (windowed)
         windowed->m_tabOrder = -1;
     if (control->m_widget) {

@@ -46,6 +46,20 @@ TComponent::TComponent(TComponent *owner)
         owner->InsertComponent(this);
 }
 
+namespace {
+
+// Takes component out of a list of free notification links, where it is at most once. The
+// links made last are the likeliest to go first (a selection let go, a form emptied), so the
+// search starts at the back.
+void EraseLink(std::vector<TComponent *> &links, TComponent *component)
+{
+    const auto it = std::find(links.rbegin(), links.rend(), component);
+    if (it != links.rend())
+        links.erase(std::next(it).base());
+}
+
+} // namespace
+
 TComponent::~TComponent()
 {
     Destroying();
@@ -53,8 +67,7 @@ TComponent::~TComponent()
     while (!m_freeNotifies.empty()) {
         TComponent *other = m_freeNotifies.back();
         m_freeNotifies.pop_back();
-        auto &theirs = other->m_freeNotifies;
-        theirs.erase(std::remove(theirs.begin(), theirs.end(), this), theirs.end());
+        EraseLink(other->m_freeNotifies, this);
         other->Notification(this, opRemove);
     }
     DestroyComponents();
@@ -149,10 +162,8 @@ void TComponent::RemoveFreeNotification(TComponent *component)
     // owner's notice reaches every component it owns, and most have none.
     if (!component || m_freeNotifies.empty())
         return;
-    m_freeNotifies.erase(std::remove(m_freeNotifies.begin(), m_freeNotifies.end(), component),
-                         m_freeNotifies.end());
-    auto &theirs = component->m_freeNotifies;
-    theirs.erase(std::remove(theirs.begin(), theirs.end(), this), theirs.end());
+    EraseLink(m_freeNotifies, component);
+    EraseLink(component->m_freeNotifies, this);
 }
 
 void TComponent::Notification(TComponent *component, TOperation operation)
@@ -161,6 +172,12 @@ void TComponent::Notification(TComponent *component, TOperation operation)
         RemoveFreeNotification(component);
     if (m_components.empty())
         return; // most of the components an owner tells own nothing
+    // A component that is freed, or that goes with its owner, has told everyone who refers to
+    // it through the free notification links; passing the news to every owned component as
+    // well would make emptying a crowded form quadratic. A component that only changes owner
+    // lives on, and its old siblings still hear of it.
+    if (operation == opRemove && component && (component->IsDestroying() || IsDestroying()))
+        return;
     // Copy: a notified component may free or move others. Only then is each one looked up
     // before it is told; searching every time made one notice of a crowded form quadratic.
     const std::vector<TComponent *> owned = m_components;

@@ -70,13 +70,17 @@ public:
     quint32 ComponentState() const { return m_state; }
     bool Designing() const { return m_state & csDesigning; }
     bool IsDestroying() const { return m_state & csDestroying; }
+    // Marks the component as going, as its destructor does first, for a caller that takes it
+    // out of its owner just before freeing it.
+    void MarkDestroying() { Destroying(); }
     // Sets or clears the design state of this component and, recursively, of what it owns.
     virtual void SetDesigning(bool designing, bool setChildren = true);
     quint32 ComponentStyle() const { return m_style; }
     void SetComponentStyle(quint32 style) { m_style = style; }
 
     // Asks component to call Notification(this, opRemove) when this one is freed, and the other
-    // way round. Used by every property that refers to another component.
+    // way round. Every field that refers to another component must ask, even for a component
+    // of the same owner: the owner does not pass on the freeing of one of its components.
     void FreeNotification(TComponent *component);
     void RemoveFreeNotification(TComponent *component);
 
@@ -84,7 +88,8 @@ public:
     virtual void ValidateContainer(TComponent *component) { component->ValidateInsert(this); }
 
     // Told when a component is inserted into or removed from the owner, and when a component
-    // this one asked to be notified about is freed. Passes the news on to the owned components.
+    // this one asked to be notified about is freed. Passes the news on to the owned components,
+    // except the freeing of a component (whose free notification links carry that news).
     virtual void Notification(TComponent *component, TOperation operation);
 
 protected:

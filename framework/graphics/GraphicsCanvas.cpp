@@ -213,6 +213,20 @@ void TCanvas::FillRect(const QRect &rect)
     Changed();
 }
 
+void TCanvas::FillRects(const std::vector<QRect> &rects)
+{
+    if (rects.empty())
+        return;
+    Changing();
+    QPainter *painter = Prepare(false, true, false);
+    if (m_brush->Style() != bsClear) {
+        const QBrush brush = m_brush->ToQBrush();
+        for (const QRect &rect : rects)
+            painter->fillRect(rect, brush);
+    }
+    Changed();
+}
+
 void TCanvas::FrameRect(const QRect &rect)
 {
     if (rect.isEmpty())

@@ -23,9 +23,13 @@ public:
     void Notification(TComponent *c, TOperation op) override
     {
         TComponent::Notification(c, op);
+        if (op == opRemove)
+            removals.append(c);
         if (op == opRemove && c == m_target)
             m_target = nullptr;
     }
+
+    QList<TComponent *> removals; // every removal this component was told of
 
 private:
     TComponent *m_target = nullptr;
@@ -138,7 +142,7 @@ private slots:
         referrer->SetTarget(target);
         delete target;
         QCOMPARE(referrer->Target(), nullptr);
-        // A sibling: the owner's removal notice reaches it as well.
+        // A sibling is linked the same way.
         auto *sibling = new TComponent(&owner);
         referrer->SetTarget(sibling);
         delete sibling;
@@ -149,6 +153,36 @@ private slots:
         shortLived->SetTarget(survivor);
         delete shortLived;
         delete survivor; // would touch freed memory if the referrer had not unhooked
+    }
+
+    void ownerPassesOnMovesButNotFreeings()
+    {
+        // A component that leaves for another owner lives on: its old siblings are told. One
+        // that is freed is told to those linked to it only, not to every sibling: emptying a
+        // crowded owner would otherwise tell each of the others of each one.
+        TComponent owner(nullptr), other(nullptr);
+        auto *listener = new TReferrer(&owner);
+        auto *moved = new TComponent(&owner);
+        other.InsertComponent(moved);
+        QCOMPARE(listener->removals, QList<TComponent *>{moved});
+        auto *freed = new TComponent(&owner);
+        delete freed;
+        QCOMPARE(listener->removals.size(), 1);
+        auto *linked = new TComponent(&owner);
+        listener->SetTarget(linked);
+        delete linked;
+        QCOMPARE(listener->removals.size(), 2);
+        QCOMPARE(listener->Target(), nullptr);
+        // Freed with their owner, linked components still learn of each other's going.
+        auto *doomedOwner = new TComponent(nullptr);
+        auto *first = new TReferrer(doomedOwner);
+        auto *second = new TComponent(doomedOwner);
+        auto *outside = new TReferrer(nullptr);
+        first->SetTarget(second);
+        outside->SetTarget(second);
+        delete doomedOwner;
+        QCOMPARE(outside->Target(), nullptr);
+        delete outside;
     }
 
     void insertMovesOwnership()

@@ -572,6 +572,42 @@ private slots:
         QCOMPARE(log.areas.size(), 2);
     }
 
+    void takenOutChildrenCloseTheirTabOrderGaps()
+    {
+        TForm form(nullptr);
+        TPanel *panel = Place(new TPanel(&form), &form, QRect(0, 0, 300, 100));
+        QList<TButton *> buttons;
+        for (int i = 0; i < 6; ++i)
+            buttons << Place(new TButton(&form), panel, QRect(i * 40, 0, 35, 25));
+        const auto orders = [&](const QList<TButton *> &list) {
+            QList<int> result;
+            for (TButton *b : list)
+                result << b->TabOrder();
+            return result;
+        };
+        QCOMPARE(orders(buttons), (QList<int>{0, 1, 2, 3, 4, 5}));
+        // Several taken out one after another, with nobody asking in between: the ones after
+        // each gap move down, as when every gap closes at once.
+        panel->FreeControl(buttons.takeAt(4));
+        panel->FreeControl(buttons.takeAt(1));
+        panel->RemoveControl(buttons.at(0));
+        QCOMPARE(buttons.at(0)->TabOrder(), -1);
+        buttons.takeFirst()->SetParent(&form);
+        QCOMPARE(orders(buttons), (QList<int>{0, 1, 2}));
+        // A child given after gaps comes last.
+        auto *added = Place(new TButton(&form), panel, QRect(0, 50, 35, 25));
+        QCOMPARE(added->TabOrder(), 3);
+        // Orders typed in by hand may repeat: a gap moves only the ones strictly after it.
+        buttons.at(0)->SetTabOrder(0);
+        buttons.at(1)->SetTabOrder(2);
+        buttons.at(2)->SetTabOrder(2);
+        added->SetTabOrder(3);
+        panel->FreeControl(buttons.takeAt(1)); // 2 goes: 3 becomes 2
+        panel->FreeControl(buttons.takeAt(1)); // the other 2 goes: nothing is after it now
+        QCOMPARE(orders(buttons), QList<int>{0});
+        QCOMPARE(added->TabOrder(), 2);
+    }
+
     void drawingLockTakenBeforeTheWidgetExists()
     {
         TForm form(nullptr);

@@ -10,6 +10,7 @@
 #include <Qsci/qsciscintilla.h>
 
 #include <QClipboard>
+#include <QScrollBar>
 #include <QSet>
 #include <QtTest>
 
@@ -106,6 +107,28 @@ private slots:
         QCOMPARE(keys.Items(0), (TSynEditKeyStroke{VK_UP, 0, ecUp}));
         QCOMPARE(keys.Items(81), (TSynEditKeyStroke{'B', ssShift | ssCtrl, ecMatchBracket}));
         QCOMPARE(m_edit->Keystrokes(), keys); // a new editor starts with them
+    }
+
+    void scrollRangeIsTheLongestLineFromTheStart()
+    {
+        auto *sci = static_cast<QsciScintilla *>(m_edit->Handle());
+        const QString wide = QStringLiteral("  Caption := 'a line far wider than the window';")
+                                 .repeated(3);
+        m_edit->Lines()->SetText(QStringLiteral("unit Unit1;\n") + wide + "\nend.");
+        const long wideWidth = Send(m_edit, Sci::SCI_TEXTWIDTH, Sci::STYLE_DEFAULT,
+                                    long(wide.toUtf8().constData()));
+        QVERIFY(wideWidth > m_edit->Width());
+        QCOMPARE(Send(m_edit, Sci::SCI_GETSCROLLWIDTH), wideWidth);
+        // Painted, styled keywords and all, the line is as wide as measured: the editor finds
+        // nothing to widen (which it would do on a timer, keeping the program busy).
+        m_edit->Handle()->repaint();
+        QTest::qWait(120);
+        QCOMPARE(Send(m_edit, Sci::SCI_GETSCROLLWIDTH), wideWidth);
+        QTRY_VERIFY(sci->horizontalScrollBar()->isVisible());
+        // New short text takes the range back in: no scroll bar for empty space.
+        m_edit->Lines()->SetText(QStringLiteral("unit Unit1;\nend."));
+        QVERIFY(Send(m_edit, Sci::SCI_GETSCROLLWIDTH) < m_edit->Width());
+        QTRY_VERIFY(!sci->horizontalScrollBar()->isVisible());
     }
 
     void bindingTwiceIsRefused()
