@@ -44,9 +44,12 @@ using bench::Median;
 
 constexpr int Sizes[] = {100, 500, 2000};
 constexpr int Runs = 7;
+constexpr int MovesPerDrag = 3;
+constexpr int DraggedControls = 500;
 
 // For a profile of a few rows: LARGEFORM_ROWS=arrow,typing runs those rows LARGEFORM_RUNS
-// times (7 unless set) and every other row once, as far as the rows after it need it.
+// times (7 unless set) and every other row once, as far as the rows after it need it. The
+// drag steps and the drop are the row "drop", closing and reopening the row "reopen".
 int RunsOf(const char *key)
 {
     const QByteArray rows = qgetenv("LARGEFORM_ROWS");
@@ -55,8 +58,6 @@ int RunsOf(const char *key)
     const int runs = qEnvironmentVariableIntValue("LARGEFORM_RUNS");
     return runs > 0 ? runs : Runs;
 }
-constexpr int MovesPerDrag = 3;
-constexpr int DraggedControls = 500;
 
 // The rows of the table: a key the size's process prints its figure under, the text, and the
 // target at 2,000 controls.
@@ -89,7 +90,7 @@ void PrintFigure(const char *key, double value)
 }
 
 // Runs action, then lets the paints and other work it left pending run: a figure is the time
-// until the windows show the result.
+// until the windows show the result. LARGEFORM_SPLIT=1 prints the two parts apart.
 double SettledMs(const std::function<void()> &action)
 {
     QElapsedTimer timer;
