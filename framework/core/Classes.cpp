@@ -149,11 +149,12 @@ void TComponent::FreeNotification(TComponent *component)
 {
     if (!component || component == this)
         return;
-    if (std::find(m_freeNotifies.begin(), m_freeNotifies.end(), component) == m_freeNotifies.end())
-        m_freeNotifies.push_back(component);
-    auto &theirs = component->m_freeNotifies;
-    if (std::find(theirs.begin(), theirs.end(), this) == theirs.end())
-        theirs.push_back(this);
+    // The links go both ways, so one side tells whether they are made; this side is searched,
+    // for a component linked to thousands (a selection's handle) is mostly the one passed.
+    if (std::find(m_freeNotifies.begin(), m_freeNotifies.end(), component) != m_freeNotifies.end())
+        return;
+    m_freeNotifies.push_back(component);
+    component->m_freeNotifies.push_back(this);
 }
 
 void TComponent::RemoveFreeNotification(TComponent *component)
