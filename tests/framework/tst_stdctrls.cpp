@@ -353,6 +353,30 @@ private slots:
         QCOMPARE(w->lineWrapMode(), QPlainTextEdit::WidgetWidth);
     }
 
+    void listsAndMemosFillTheirOwnBackground()
+    {
+        // Their insides are painted in their own colour over whatever the form paints
+        // beneath them, and follow a change of it.
+        TForm form(nullptr);
+        form.SetColor(clRed);
+        auto *memo = Place(new TMemo(&form), &form, 10, 10);
+        auto *list = Place(new TListBox(&form), &form, 10, 110);
+        memo->Lines()->Clear();
+        memo->SetColor(clYellow);
+        list->SetColor(clLime);
+        ShowForm(form);
+        const auto inside = [&](TControl *control) {
+            const QImage window = form.Handle()->grab().toImage();
+            QWidget *w = control->Handle();
+            const QPoint at = w->mapTo(form.Handle(), QPoint(w->width() - 10, w->height() - 10));
+            return QColor(window.pixel(at));
+        };
+        QCOMPARE(inside(memo), QColor(Qt::yellow));
+        QCOMPARE(inside(list), QColor(Qt::green));
+        memo->SetColor(clAqua);
+        QCOMPARE(inside(memo), QColor(Qt::cyan));
+    }
+
     void checkBoxStatesCycleAndReachTheWidget()
     {
         TForm form(nullptr);
