@@ -72,6 +72,10 @@ TWinControl::~TWinControl()
         Free(child);
     }
     DestroyWidget();
+    // Out of the parent while still a windowed control, so that the siblings after it in the
+    // tab order close the gap, as when the parent frees it.
+    if (TWinControl *parent = Parent())
+        parent->TakeOutControl(this, false);
 }
 
 void TWinControl::InsertControl(TControl *control)

@@ -603,9 +603,12 @@ private slots:
         buttons.at(2)->SetTabOrder(2);
         added->SetTabOrder(3);
         panel->FreeControl(buttons.takeAt(1)); // 2 goes: 3 becomes 2
-        panel->FreeControl(buttons.takeAt(1)); // the other 2 goes: nothing is after it now
+        Free(buttons.takeAt(1));               // the other 2 goes: nothing is after it now
         QCOMPARE(orders(buttons), QList<int>{0});
         QCOMPARE(added->TabOrder(), 2);
+        // Freed directly rather than by its parent, a control leaves no gap either.
+        Free(buttons.takeFirst());
+        QCOMPARE(added->TabOrder(), 1);
     }
 
     void drawingLockTakenBeforeTheWidgetExists()
