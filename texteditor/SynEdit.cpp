@@ -88,9 +88,8 @@ QWidget *TSynEdit::CreateWidget(QWidget *parentWidget)
     editor->setMarginMarkerMask(kNumberMargin, 0);
     editor->setMarginWidth(2, 0);
     // A little air between the gutter and the text; a horizontal scroll bar only when a line
-    // is wider than the window.
+    // is wider than the window (the range starts at the text's width, see FitScrollWidth).
     editor->SendScintilla(QsciScintilla::SCI_SETMARGINLEFT, 0UL, 4L);
-    editor->SendScintilla(QsciScintilla::SCI_SETSCROLLWIDTH, 1UL);
     editor->SendScintilla(QsciScintilla::SCI_SETSCROLLWIDTHTRACKING, 1UL);
     QObject::connect(editor, &QsciScintilla::textChanged, editor,
                      [this] { WidgetTextChanged(); });
@@ -186,13 +185,15 @@ void TSynEdit::FitScrollWidth()
     // it would be widened on a timer after the first paint, and the program kept busy for
     // 50 ms after the window shows.
     TSynEditWidget *editor = Editor();
-    QByteArray longest;
+    QString longest;
     for (int i = 0; i < m_lines->Count(); ++i) {
-        if (m_lines->Strings(i).size() > longest.size())
-            longest = m_lines->Strings(i).toUtf8();
+        const QString line = m_lines->Strings(i);
+        if (line.size() > longest.size())
+            longest = line;
     }
     const long width = editor->SendScintilla(QsciScintilla::SCI_TEXTWIDTH,
-                                             QsciScintilla::STYLE_DEFAULT, longest.constData());
+                                             QsciScintilla::STYLE_DEFAULT,
+                                             longest.toUtf8().constData());
     editor->SendScintilla(QsciScintilla::SCI_SETSCROLLWIDTH, std::max(1L, width));
 }
 

@@ -24,6 +24,7 @@
 #include <initializer_list>
 #include <memory>
 #include <optional>
+#include <span>
 
 class QPainter;
 class QPaintDevice;
@@ -280,9 +281,9 @@ public:
                                                   rect.bottom() + 1); }
     void Ellipse(int x1, int y1, int x2, int y2);
     // Fills rect (a QRect: exactly its pixels) with the brush.
-    void FillRect(const QRect &rect);
+    void FillRect(const QRect &rect) { FillRects({&rect, 1}); }
     // Fills each of rects with the brush: one preparation of the painter for all of them.
-    void FillRects(const std::vector<QRect> &rects);
+    void FillRects(std::span<const QRect> rects);
     // Draws a one-pixel border just inside rect in the brush colour.
     void FrameRect(const QRect &rect);
     // Text with its cell's top-left corner at (x, y); the cell is first filled with the brush

@@ -204,16 +204,7 @@ void TCanvas::Ellipse(int x1, int y1, int x2, int y2)
     Changed();
 }
 
-void TCanvas::FillRect(const QRect &rect)
-{
-    Changing();
-    QPainter *painter = Prepare(false, true, false);
-    if (m_brush->Style() != bsClear)
-        painter->fillRect(rect, m_brush->ToQBrush());
-    Changed();
-}
-
-void TCanvas::FillRects(const std::vector<QRect> &rects)
+void TCanvas::FillRects(std::span<const QRect> rects)
 {
     if (rects.empty())
         return;
